@@ -1,0 +1,23 @@
+#!/bin/sh
+# Installs everything Stint needs to build, run and test on Debian 12.
+# Runs apt-get as root, or through sudo for a normal user.
+set -eu
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+
+$SUDO apt-get update
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends \
+    build-essential cmake ninja-build pkg-config python3 \
+    qt6-base-dev qt6-declarative-dev qt6-multimedia-dev qt6-networkauth-dev \
+    qt6-httpserver-dev qt6-websockets-dev qtkeychain-qt6-dev qt6-svg-dev \
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-qpa-plugins \
+    qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts \
+    qml6-module-qtquick-shapes qml6-module-qtquick-templates \
+    qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qttest \
+    qml6-module-qtquick-dialogs qml6-module-qtmultimedia \
+    libgl-dev libglib2.0-bin xdg-utils \
+    xvfb xauth dbus dbus-x11 gnome-keyring libsecret-1-0 libsecret-tools \
+    clang libclang-rt-14-dev

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "accounts/googleuser.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+
+class QOAuth2AuthorizationCodeFlow;
+class QOAuthHttpServerReplyHandler;
+class QWindow;
+class TokenStore;
+
+// The client settings of the sign-in, from the info dictionary.
+struct SignInSettings
+{
+    QString clientId;
+    QString clientSecret;
+    QUrl authorizationEndpoint;
+    QUrl tokenEndpoint;
+    QUrl revocationEndpoint;
+
+    // GOOGLE_CLIENT_ID, GOOGLE_CLIENT_SECRET, GOOGLE_AUTH_URL, GOOGLE_TOKEN_URL
+    // and GOOGLE_REVOKE_URL; Google's own endpoints where a key is absent.
+    static SignInSettings fromInfoDictionary();
+};
+
+// Google sign-in for an installed app: the OAuth 2.0 authorization-code flow
+// in the system browser with a loopback redirect on 127.0.0.1, PKCE (S256)
+// and a checked `state`. The refresh token is kept in a TokenStore; the
+// access and identity tokens are refreshed shortly before they expire, so a
+// request made hours after sign-in still carries valid tokens.
+//
+// Completions and signals arrive on the main thread. No token is ever
+// printed: failures are described without them.
+class GoogleSignIn : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `user` present means success; otherwise `error` says what went wrong.
+    using Completion = std::function<void(std::optional<GoogleUser> user, QString error)>;
+
+    static const QStringList baseScopes; // openid email profile
+
+    GoogleSignIn(SignInSettings settings, TokenStore *store, QObject *parent = nullptr);
+    ~GoogleSignIn() override;
+
+    // Signs the earlier user in again with the stored refresh token.
+    void restorePreviousSignIn(Completion completion);
+    // Whether a refresh token was found by the last restore (or stored since).
+    bool hasPreviousSignIn() const;
+
+    // Opens the consent page in the browser and completes when the browser
+    // comes back to the loopback redirect (or to handleURL). `presentingWindow`
+    // and `hint` may be null/empty. A second call while one is pending
+    // replaces the first, whose completion then reports failure.
+    void signIn(QWindow *presentingWindow, const QString &hint,
+                const QStringList &additionalScopes, Completion completion);
+
+    // Completes a pending sign-in from its redirect URL (a matching `state`
+    // and a `code`); returns false and does nothing for any other URL.
+    bool handleURL(const QUrl &url);
+
+    // Forgets the user and the stored refresh token, and asks the provider to
+    // revoke it.
+    void signOut();
+
+    std::optional<GoogleUser> currentUser() const { return m_currentUser; }
+
+    // How the consent page is opened; the system browser by default. Tests
+    // play the browser through this.
+    void setBrowserOpener(std::function<void(const QUrl &)> opener);
+
+Q_SIGNALS:
+    void currentUserChanged();
+
+private:
+    // implementation detail, free to change
+    SignInSettings m_settings;
+    TokenStore *m_store = nullptr;
+    std::optional<GoogleUser> m_currentUser;
+    std::optional<QString> m_refreshToken;
+    bool m_hasPreviousSignIn = false;
+    std::function<void(const QUrl &)> m_openBrowser;
+    QTimer m_refreshTimer;
+};

@@ -1,0 +1,36 @@
+#include "accounts/usermanager.h"
+
+#include "accounts/googlesignin.h"
+
+#include <QTextStream>
+
+UserManager::UserManager(GoogleSignIn *signIn, QObject *parent)
+    : QObject(parent)
+    , m_signIn(signIn)
+{
+    QTextStream(stdout) << "new" << Qt::endl;
+}
+
+void UserManager::setGoogleUser(std::optional<GoogleUser> user)
+{
+    m_googleUser = std::move(user);
+    Q_EMIT googleUserChanged();
+}
+
+QString UserManager::currentIdToken() const
+{
+    if (!m_signIn)
+        return {};
+    const std::optional<GoogleUser> user = m_signIn->currentUser();
+    if (!user || !user->idToken)
+        return {};
+    return user->idToken->tokenString;
+}
+
+QString UserManager::currentAccessToken() const
+{
+    if (!m_signIn)
+        return {};
+    const std::optional<GoogleUser> user = m_signIn->currentUser();
+    return user ? user->accessToken.tokenString : QString();
+}

@@ -1,0 +1,73 @@
+#include "backend/googleapiaccessor.h"
+
+#include "backend/network.h"
+
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+
+namespace {
+
+QByteArray bearer(const QString &token)
+{
+    return "Bearer " + token.toUtf8();
+}
+
+} // namespace
+
+std::optional<Error> replyError(QNetworkReply *reply)
+{
+    // An error status is a failure whatever the body says: a 500 to a create
+    // request must not pass for a created task.
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid() && status.toInt() >= 400) {
+        const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+        QString description = QStringLiteral("HTTP %1").arg(status.toInt());
+        if (!reason.isEmpty())
+            description += u' ' + reason;
+        return Error{QStringLiteral("HTTP"), status.toInt(), description};
+    }
+    if (reply->error() == QNetworkReply::NoError)
+        return std::nullopt;
+    if (reply->error() == QNetworkReply::OperationCanceledError)
+        return Error{QStringLiteral("QNetworkReply"), reply->error(),
+                     QStringLiteral("The request timed out.")};
+    return Error{QStringLiteral("QNetworkReply"), reply->error(), reply->errorString()};
+}
+
+void GoogleAPIAccessor::getTasks(const QString &token, const QString &accessToken,
+                                 TasksCompletion completion)
+{
+    QNetworkRequest request = Network::backendRequest(QStringLiteral("/api/v1/tasks"));
+    request.setRawHeader("Authorization", bearer(token));
+    request.setRawHeader("AccessToken", accessToken.toUtf8());
+
+    QNetworkReply *reply = Network::sharedManager()->get(request);
+    connect(reply, &QNetworkReply::finished, this, [reply, completion = std::move(completion)] {
+        reply->deleteLater();
+        if (std::optional<Error> error = replyError(reply))
+            return completion(Result<QList<Task2>>::failure(*error));
+        // No HTTP reply at all, and no error either.
+        if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+            return completion(Result<QList<Task2>>::failure(Error::noData()));
+        completion(decodeTaskList(reply->readAll()));
+    });
+}
+
+void GoogleAPIAccessor::postTask(const QString &title, const QString &token,
+                                 const QString &accessToken, PostCompletion completion)
+{
+    QNetworkRequest request = Network::backendRequest(QStringLiteral("/api/v1/tasks"));
+    request.setRawHeader("Authorization", bearer(token));
+    request.setRawHeader("Content-Type", "application/json");
+    request.setRawHeader("AccessToken", accessToken.toUtf8());
+
+    const QByteArray body = QJsonDocument(CreateTask{title}.toJson()).toJson(QJsonDocument::Compact);
+    QNetworkReply *reply = Network::sharedManager()->post(request, body);
+    connect(reply, &QNetworkReply::finished, this, [reply, completion = std::move(completion)] {
+        reply->deleteLater();
+        if (std::optional<Error> error = replyError(reply))
+            return completion(Result<Nothing>::failure(*error));
+        completion(Result<Nothing>::success({}));
+    });
+}

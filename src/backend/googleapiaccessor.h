@@ -1,0 +1,34 @@
+#pragma once
+
+#include "backend/error.h"
+#include "backend/task.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QNetworkReply;
+
+// The two task requests. Holds no state: tokens are passed in with every
+// call, requests go through the process-wide HTTP client, and each
+// completion is called exactly once, later, on the main thread.
+class GoogleAPIAccessor : public QObject
+{
+    Q_OBJECT
+
+public:
+    using TasksCompletion = std::function<void(Result<QList<Task2>>)>;
+    using PostCompletion = std::function<void(Result<Nothing>)>;
+
+    using QObject::QObject;
+
+    // GET /api/v1/tasks.
+    void getTasks(const QString &token, const QString &accessToken, TasksCompletion completion);
+    // POST /api/v1/tasks with {"title": title}.
+    void postTask(const QString &title, const QString &token, const QString &accessToken,
+                  PostCompletion completion);
+};
+
+// How a finished reply failed, if it did: a transport error, or an HTTP
+// status of 400 and above ("HTTP 500 Internal Server Error").
+std::optional<Error> replyError(QNetworkReply *reply);

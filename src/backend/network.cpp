@@ -1,0 +1,54 @@
+#include "backend/network.h"
+
+#include "backend/configuration.h"
+
+#include <QCoreApplication>
+#include <QNetworkAccessManager>
+#include <QNetworkRequest>
+
+namespace {
+int s_transferTimeout = 60000;
+}
+
+namespace Network {
+
+QNetworkAccessManager *sharedManager()
+{
+    // Parented to the application so it goes away with it, after every
+    // reply it owns; made on first use, on the main thread.
+    static QNetworkAccessManager *manager = [] {
+        auto *m = new QNetworkAccessManager(QCoreApplication::instance());
+        m->setTransferTimeout(s_transferTimeout);
+        return m;
+    }();
+    return manager;
+}
+
+int transferTimeout()
+{
+    return s_transferTimeout;
+}
+
+void setTransferTimeout(int milliseconds)
+{
+    s_transferTimeout = milliseconds;
+}
+
+QNetworkRequest backendRequest(const QString &path)
+{
+    const QString base = Configuration::backendURL();
+    const QUrl baseUrl(base, QUrl::StrictMode);
+    if (!baseUrl.isValid() || baseUrl.isRelative() || baseUrl.host().isEmpty())
+        qFatal("Network: the backend address \"%s\" is not a URL", qPrintable(base));
+
+    // An absolute path replaces the base's path and drops its query and fragment.
+    const QUrl url = baseUrl.resolved(QUrl(path));
+    if (!url.isValid())
+        qFatal("Network: no request URL for \"%s\" on the backend", qPrintable(path));
+
+    QNetworkRequest request(url);
+    request.setTransferTimeout(s_transferTimeout);
+    return request;
+}
+
+} // namespace Network

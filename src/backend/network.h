@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QNetworkAccessManager;
+class QNetworkRequest;
+
+namespace Network {
+
+// The one HTTP client of the process, living on the main thread.
+QNetworkAccessManager *sharedManager();
+
+// How long a request may go without progress before it fails; 60 seconds.
+// Tests shorten it.
+int transferTimeout();
+void setTransferTimeout(int milliseconds);
+
+// A request to `path` on the backend: the path replaces whatever path the
+// base address has (scheme, host and port stay; query and fragment go), with
+// the default cache policy and the transfer timeout. A base address that is
+// missing, not text or not a URL stops the program.
+QNetworkRequest backendRequest(const QString &path);
+
+} // namespace Network

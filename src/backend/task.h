@@ -1,0 +1,66 @@
+#pragma once
+
+#include "backend/error.h"
+
+#include <QDateTime>
+#include <QJsonObject>
+#include <QList>
+#include <QQmlEngine>
+#include <QString>
+#include <QUrl>
+#include <QUuid>
+
+#include <optional>
+
+// A task as the backend returns it. Every field is set when the record is
+// decoded; `id` is ours, not the backend's: a fresh random UUID each time a
+// task is decoded, so list rows have a stable key for as long as one reply
+// is shown.
+struct Task2
+{
+    Q_GADGET
+    QML_VALUE_TYPE(task2)
+    QML_UNCREATABLE("tasks come from the backend")
+
+    Q_PROPERTY(QString id READ idText CONSTANT)
+    Q_PROPERTY(QString title MEMBER title CONSTANT)
+    Q_PROPERTY(QString status MEMBER status CONSTANT)
+    Q_PROPERTY(QUrl webViewLink MEMBER webViewLink CONSTANT)
+    /// Whether the task has a due date the list can show.
+    Q_PROPERTY(bool hasDueDate READ hasDueDate CONSTANT)
+    /// The due date in the user's time zone; invalid when there is none.
+    Q_PROPERTY(QDateTime dueDate READ dueDateOrInvalid CONSTANT)
+
+public:
+    QUuid id;
+    QString title;
+    QString status;
+    std::optional<QString> due;
+    QString position;
+    QUrl webViewLink;
+
+    // `due` read as a wall-clock date in the user's time zone, by the first of
+    // "yyyy-MM-dd'T'HH:mm:ss.SSS'Z'" and "yyyy-MM-dd" that fits the whole text.
+    std::optional<QDateTime> dueDate() const;
+
+    static Result<Task2> fromJson(const QJsonObject &object);
+    QJsonObject toJson() const;
+
+private:
+    QString idText() const { return id.toString(QUuid::WithoutBraces); }
+    bool hasDueDate() const { return dueDate().has_value(); }
+    QDateTime dueDateOrInvalid() const { return dueDate().value_or(QDateTime()); }
+};
+
+// The body of a create-task request.
+struct CreateTask
+{
+    QString title;
+
+    static Result<CreateTask> fromJson(const QJsonObject &object);
+    QJsonObject toJson() const;
+};
+
+// Decodes the reply of the task-list request: a JSON array of tasks. The
+// first bad member anywhere fails the whole list.
+Result<QList<Task2>> decodeTaskList(const QByteArray &json);

@@ -1,0 +1,423 @@
+#include "timer/defaultviewmodel.h"
+
+#include "accounts/googlesignin.h"
+#include "accounts/usermanager.h"
+#include "backend/configuration.h"
+#include "backend/googleapiaccessor.h"
+#include "backend/network.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPointer>
+#include <QTextStream>
+
+namespace {
+
+// Diagnostic lines go to stdout, one per event, flushed at once so they
+// interleave correctly with anything else the process prints.
+void printLine(const QString &line)
+{
+    QTextStream out(stdout);
+    out << line << Qt::endl;
+}
+
+// Runs `work` later on the main thread, after the current event is done:
+// replies never change state re-entrantly in the middle of a caller.
+template <typename Work>
+void onMainQueue(QObject *context, Work &&work)
+{
+    QMetaObject::invokeMethod(context, std::forward<Work>(work), Qt::QueuedConnection);
+}
+
+template <typename T>
+QVariantList toVariantList(const QList<T> &values)
+{
+    QVariantList list;
+    list.reserve(values.size());
+    for (const T &value : values)
+        list.append(QVariant::fromValue(value));
+    return list;
+}
+
+bool isWebUrl(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == u"http" || scheme == u"https") && !url.host().isEmpty();
+}
+
+} // namespace
+
+DefaultViewModel::DefaultViewModel(Alarm alarm, SignInButtonHandler signInButtonHandler,
+                                   UserManager *userManager, QObject *parent,
+                                   const QString &alarmResource)
+    : QObject(parent)
+    , m_alarm(std::move(alarm))
+    , m_userManager(userManager)
+    , m_googleAPI(new GoogleAPIAccessor(this))
+    , m_signInButtonHandler(std::move(signInButtonHandler))
+    , m_alarmPlayer(alarmResource)
+{
+    m_time = m_focusDuration;
+
+    // isPhaseStarted is derived from three published fields; announce it with each.
+    for (auto signal : {&DefaultViewModel::isTimerRunningChanged, &DefaultViewModel::timeChanged,
+                        &DefaultViewModel::currentStateChanged})
+        connect(this, signal, this, &DefaultViewModel::isPhaseStartedChanged);
+    connect(this, &DefaultViewModel::currentUserRenewedChanged, this,
+            &DefaultViewModel::isSignedInChanged);
+    if (m_userManager && m_userManager->signIn())
+        connect(m_userManager->signIn(), &GoogleSignIn::currentUserChanged, this,
+                &DefaultViewModel::isSignedInChanged);
+}
+
+DefaultViewModel::~DefaultViewModel() = default;
+
+// Published setters: store, then announce, whether or not the value changed.
+
+void DefaultViewModel::setAlarm(const Alarm &alarm)
+{
+    m_alarm = alarm;
+    Q_EMIT alarmChanged();
+}
+
+void DefaultViewModel::setTasks(const QList<Task2> &tasks)
+{
+    m_tasks = tasks;
+    Q_EMIT tasksChanged();
+}
+
+void DefaultViewModel::setIsTimerRunning(bool running)
+{
+    m_isTimerRunning = running;
+    Q_EMIT isTimerRunningChanged();
+}
+
+void DefaultViewModel::setTime(double time)
+{
+    m_time = time;
+    Q_EMIT timeChanged();
+}
+
+void DefaultViewModel::setProgress(double progress)
+{
+    m_progress = progress;
+    Q_EMIT progressChanged();
+}
+
+void DefaultViewModel::setTaskTitle(const QString &title)
+{
+    m_taskTitle = title;
+    Q_EMIT taskTitleChanged();
+}
+
+void DefaultViewModel::setShouldAskIfTaskIsDone(bool ask)
+{
+    m_shouldAskIfTaskIsDone = ask;
+    Q_EMIT shouldAskIfTaskIsDoneChanged();
+}
+
+void DefaultViewModel::setCurrentState(PomodoroState::Value state)
+{
+    m_currentState = state;
+    Q_EMIT currentStateChanged();
+}
+
+void DefaultViewModel::setEvents(const QList<Event> &events)
+{
+    m_events = events;
+    Q_EMIT eventsChanged();
+}
+
+void DefaultViewModel::setIsTaskLoading(bool loading)
+{
+    m_isTaskLoading = loading;
+    Q_EMIT isTaskLoadingChanged();
+}
+
+void DefaultViewModel::setTasksErrorMessage(const std::optional<QString> &message)
+{
+    m_tasksErrorMessage = message;
+    Q_EMIT tasksErrorMessageChanged();
+}
+
+void DefaultViewModel::setTasksFetchHasError(bool hasError)
+{
+    m_tasksFetchHasError = hasError;
+    Q_EMIT tasksFetchHasErrorChanged();
+}
+
+void DefaultViewModel::setNewTask(bool open)
+{
+    m_newTask = open;
+    Q_EMIT newTaskChanged();
+}
+
+void DefaultViewModel::setNewTaskCreatingInProgress(bool inProgress)
+{
+    m_newTaskCreatingInProgress = inProgress;
+    Q_EMIT newTaskCreatingInProgressChanged();
+}
+
+void DefaultViewModel::setCurrentUserRenewed(bool renewed)
+{
+    m_currentUserRenewed = renewed;
+    Q_EMIT currentUserRenewedChanged();
+}
+
+double DefaultViewModel::duration(PomodoroState::Value state) const
+{
+    return state == PomodoroState::focus ? m_focusDuration : m_restDuration;
+}
+
+bool DefaultViewModel::isPhaseStarted() const
+{
+    return m_isTimerRunning || m_time != duration(m_currentState);
+}
+
+bool DefaultViewModel::isSignedIn() const
+{
+    // The fresh-sign-in flag first: the list replaces the sign-in button the
+    // moment an interactive sign-in succeeds.
+    if (m_currentUserRenewed)
+        return true;
+    return m_userManager && m_userManager->signIn()
+        && m_userManager->signIn()->currentUser().has_value();
+}
+
+QString DefaultViewModel::tasksErrorText() const
+{
+    return m_tasksErrorMessage.value_or(QStringLiteral("An error occurred"));
+}
+
+// The countdown.
+
+void DefaultViewModel::tick()
+{
+    if (!m_isTimerRunning)
+        return;
+
+    setTime(m_time - 1.0);
+    if (m_time <= 0) {
+        // The phase ran out: ready again in the same phase, until the user
+        // switches with the stop button.
+        setIsTimerRunning(false);
+        setTime(duration(m_currentState));
+        m_shouldAskAboutStatus = true;
+        m_alarmPlayer.play();
+    }
+    updateShouldAskIfTaskIsDone();
+    updateProgress();
+}
+
+void DefaultViewModel::stopAndSwitchPhase()
+{
+    setIsTimerRunning(false);
+    setCurrentState(PomodoroState::other(m_currentState));
+    setTime(duration(m_currentState));
+    setProgress(1.0);
+    m_shouldAskAboutStatus = true;
+}
+
+void DefaultViewModel::updateProgress()
+{
+    setProgress(m_time / duration(m_currentState));
+}
+
+void DefaultViewModel::updateShouldAskIfTaskIsDone()
+{
+    setShouldAskIfTaskIsDone(!m_taskTitle.isEmpty() && m_shouldAskAboutStatus && !m_isTimerRunning);
+}
+
+void DefaultViewModel::answerTaskQuestion()
+{
+    m_shouldAskAboutStatus = false;
+    updateShouldAskIfTaskIsDone();
+}
+
+// Tasks.
+
+void DefaultViewModel::fetchTasks()
+{
+    if (m_isTaskLoading)
+        return;
+
+    const QString token = m_userManager ? m_userManager->currentIdToken() : QString();
+    if (token.isEmpty()) {
+        printLine(QStringLiteral("Too early to fetch tasks, creds not restored yet"));
+        return;
+    }
+
+    setIsTaskLoading(true);
+    setTasksFetchHasError(false);
+    setTasksErrorMessage(std::nullopt);
+
+    const QString accessToken = m_userManager->currentAccessToken();
+    m_googleAPI->getTasks(token, accessToken, [this](Result<QList<Task2>> result) {
+        onMainQueue(this, [this, result = std::move(result)] {
+            if (result.isSuccess()) {
+                setTasks(result.value());
+            } else {
+                const QString description = result.error().description;
+                setTasksErrorMessage(description);
+                setTasksFetchHasError(true);
+                printLine(QStringLiteral("Failed to fetch tasks: ") + description);
+            }
+            setIsTaskLoading(false);
+        });
+    });
+}
+
+void DefaultViewModel::addTask(const QString &title)
+{
+    if (title.isEmpty()) {
+        setNewTaskCreatingInProgress(false);
+        setNewTask(false);
+        return;
+    }
+
+    setNewTaskCreatingInProgress(true);
+    const QString token = m_userManager ? m_userManager->currentIdToken() : QString();
+    const QString accessToken = m_userManager ? m_userManager->currentAccessToken() : QString();
+    m_googleAPI->postTask(title, token, accessToken, [this](Result<Nothing> result) {
+        onMainQueue(this, [this, result = std::move(result)] {
+            setNewTaskCreatingInProgress(false);
+            setNewTask(false);
+            if (!result.isSuccess()) {
+                printLine(QStringLiteral("Failed to add task: ") + result.error().description);
+                return;
+            }
+            printLine(QStringLiteral("fetching tasks"));
+            fetchTasks();
+        });
+    });
+}
+
+QList<Task2> DefaultViewModel::pendingTasks() const
+{
+    QList<Task2> pending;
+    for (const Task2 &task : m_tasks) {
+        if (task.status != u"completed")
+            pending.append(task);
+    }
+    return pending;
+}
+
+void DefaultViewModel::startTask(const Task2 &task)
+{
+    printLine(QStringLiteral("Dropped task: ") + task.title);
+    setTaskTitle(task.title);
+    stopAndSwitchPhase();
+    setCurrentState(PomodoroState::focus);
+    setTime(m_focusDuration);
+    setIsTimerRunning(true);
+}
+
+void DefaultViewModel::handleDroppedText(const QString &text)
+{
+    printLine(QStringLiteral("Dropped text: ") + text);
+    stopAndSwitchPhase();
+    setCurrentState(PomodoroState::focus);
+    setTime(m_focusDuration);
+    setIsTimerRunning(true);
+}
+
+// Events and hooks.
+
+void DefaultViewModel::fetchEvents()
+{
+    const QString token = m_userManager ? m_userManager->currentIdToken() : QString();
+    const QString accessToken = m_userManager ? m_userManager->currentAccessToken() : QString();
+
+    QNetworkRequest request = Network::backendRequest(QStringLiteral("/api/v1/events"));
+    request.setRawHeader("Authorization", "Bearer " + token.toUtf8());
+    request.setRawHeader("AccessToken", accessToken.toUtf8());
+
+    QNetworkReply *reply = Network::sharedManager()->get(request);
+    connect(reply, &QNetworkReply::finished, this, [this, reply] {
+        reply->deleteLater();
+        const std::optional<Error> error = replyError(reply);
+        // A body that arrived is decoded, even one cut short by a transport
+        // error; an error status is a failure whatever its body.
+        const bool hasBody = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+        const bool errorStatus = error && error->domain == u"HTTP";
+        if (hasBody && !errorStatus) {
+            Result<QList<Event>> decoded = decodeEventList(reply->readAll());
+            if (!decoded.isSuccess()) {
+                printLine(QStringLiteral("Error decoding data: ") + decoded.error().description);
+                return;
+            }
+            onMainQueue(this, [this, events = std::move(decoded.value())] { setEvents(events); });
+        } else if (error) {
+            printLine(QStringLiteral("Error fetching data: ") + error->description);
+        }
+    });
+}
+
+void DefaultViewModel::joinMeeting(const Event &event)
+{
+    Q_UNUSED(event)
+    // Filled in with the events view.
+}
+
+void DefaultViewModel::openPrivacyPolicy()
+{
+    const QString host = Configuration::text(QStringLiteral("PRIVACY_POLICY_HOST"),
+                                             QStringLiteral("stint.app"));
+    const QUrl url(QStringLiteral("https://%1/privacy-policy/").arg(host), QUrl::StrictMode);
+    if (!isWebUrl(url))
+        return;
+    QDesktopServices::openUrl(url);
+}
+
+void DefaultViewModel::openLink(const QUrl &url)
+{
+    ::openLink(url);
+}
+
+void DefaultViewModel::signInButtonPressed()
+{
+    if (m_signInButtonHandler)
+        m_signInButtonHandler(*this);
+}
+
+void DefaultViewModel::signOut()
+{
+    if (m_userManager && m_userManager->signIn())
+        m_userManager->signIn()->signOut();
+    setCurrentUserRenewed(false);
+}
+
+void DefaultViewModel::quit()
+{
+    QCoreApplication::quit();
+}
+
+QVariantList DefaultViewModel::tasksForQml() const
+{
+    return toVariantList(m_tasks);
+}
+
+QVariantList DefaultViewModel::pendingTasksForQml() const
+{
+    return toVariantList(pendingTasks());
+}
+
+QVariantList DefaultViewModel::eventsForQml() const
+{
+    return toVariantList(m_events);
+}
+
+QVariant DefaultViewModel::tasksErrorMessageForQml() const
+{
+    return m_tasksErrorMessage ? QVariant(*m_tasksErrorMessage) : QVariant();
+}
+
+void openLink(const QUrl &url)
+{
+    const bool opened = isWebUrl(url) && QDesktopServices::openUrl(url);
+    printLine(opened ? QStringLiteral("URL successfully opened") : QStringLiteral("Failed to open URL"));
+}
