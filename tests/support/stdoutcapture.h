@@ -4,7 +4,7 @@
 #include <QTemporaryFile>
 
 // Captures what the process writes to stdout while it is alive, so tests can
-// check the diagnostic lines. Captures do not nest.
+// check the diagnostic lines. An inner capture hides its lines from an outer one.
 class StdoutCapture
 {
 public:
