@@ -1,10 +1,10 @@
-#include <QApplication>
+#include "app/timerapp.h"
+
 #include <QQmlEngineExtensionPlugin>
 
 Q_IMPORT_QML_PLUGIN(StintPlugin)
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    return app.exec();
+    return timerApp(argc, argv);
 }

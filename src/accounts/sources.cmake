@@ -7,3 +7,7 @@ target_sources(stint_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/usermanager.cpp
     ${CMAKE_CURRENT_LIST_DIR}/usermanager.h
 )
+target_sources(stint_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/calendaraccess.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/calendaraccess.h
+)

@@ -1,2 +1,10 @@
 target_sources(stint_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/appdelegate.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/appdelegate.h
+    ${CMAKE_CURRENT_LIST_DIR}/popoverwindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/popoverwindow.h
+    ${CMAKE_CURRENT_LIST_DIR}/singleinstance.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/singleinstance.h
+    ${CMAKE_CURRENT_LIST_DIR}/timerapp.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/timerapp.h
 )

@@ -1,0 +1,242 @@
+#include "app/appdelegate.h"
+
+#include "accounts/googlesignin.h"
+#include "accounts/usermanager.h"
+#include "app/popoverwindow.h"
+#include "timer/alarm.h"
+#include "timer/defaultviewmodel.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QQmlEngine>
+#include <QSettings>
+#include <QSystemTrayIcon>
+#include <QTextStream>
+
+namespace {
+
+void printLine(const QString &line)
+{
+    QTextStream(stdout) << line << Qt::endl;
+}
+
+const char hasLaunchedBeforeKey[] = "hasLaunchedBefore";
+const QString contentViewUrl = QStringLiteral("qrc:/Stint/ui/ContentView.qml");
+const QString trayIconPath = QStringLiteral(":/Stint/ui/icons/timer.svg");
+
+} // namespace
+
+AppDelegate::AppDelegate(TokenStore *store, QObject *parent)
+    : QObject(parent)
+    , m_scopes{QStringLiteral("https://www.googleapis.com/auth/tasks"),
+               QStringLiteral("https://www.googleapis.com/auth/calendar.events.readonly")}
+    , m_googleSignIn(new GoogleSignIn(SignInSettings::fromInfoDictionary(), store, this))
+    , m_userManager(new UserManager(m_googleSignIn, this))
+{
+}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    // 1. Linux apps start without a window; sign-in presents in the browser.
+    const QWindowList windows = QGuiApplication::topLevelWindows();
+    if (!windows.isEmpty()) {
+        m_window = windows.first();
+        m_window->close();
+    }
+
+    // 2. URL callbacks arrive through openURLs(), from main and from later starts.
+
+    // 3. The tray icon.
+    createStatusBarItem();
+
+    // 4. Calendar store changes.
+    connect(&m_eventStore, &CalendarAccess::storeChanged, this, &AppDelegate::calendarAccessChanged);
+
+    // 5. The popover.
+    createPopover();
+
+    // 6.-7. The alarm and the view-model.
+    m_viewModel = new DefaultViewModel(Alarm::makeDefault(),
+                                       [this](DefaultViewModel &model) { signIn(model); },
+                                       m_userManager, this);
+    m_viewModel->setSignInButtonHandler([this](DefaultViewModel &model) { signIn(model); });
+
+    // 8. The root view, on the "Timer" tab.
+    m_popover->setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(m_viewModel)},
+                                     {QStringLiteral("selectedIndex"), 0}});
+    m_popover->setSource(QUrl(contentViewUrl));
+    if (m_popover->status() == QQuickView::Error) {
+        for (const QQmlError &error : m_popover->errors())
+            qWarning().noquote() << error.toString();
+        qFatal("AppDelegate: the popover's view could not be loaded");
+    }
+
+    // 9. The welcome, once.
+    QSettings settings;
+    if (!settings.value(QString::fromLatin1(hasLaunchedBeforeKey), false).toBool()) {
+        showFirstLaunchAlert();
+        settings.setValue(QString::fromLatin1(hasLaunchedBeforeKey), true);
+        settings.sync();
+    }
+
+    // 10. An earlier sign-in, restored in the background.
+    restorePreviousSignIn();
+
+    // 11. Measured once now, then at every opening through the icon.
+    resizePopover();
+
+    // Without a tray the window is the app: show it now.
+    if (m_popover->mode() == PopoverWindow::Mode::standalone && !m_popover->isShown())
+        showPopover();
+}
+
+void AppDelegate::createStatusBarItem()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        printLine(QStringLiteral("No system tray found: Stint opens in a window of its own"));
+        return;
+    }
+    m_statusBarItem = new QSystemTrayIcon(QIcon(trayIconPath), this);
+    m_statusBarItem->setToolTip(tr("Countdown Timer"));
+
+    // Some trays only offer a menu; make sure "open" and "quit" are in it.
+    m_statusBarMenu = new QMenu();
+    m_statusBarMenu->addAction(tr("Open Stint"), this, &AppDelegate::showPopover);
+    m_statusBarMenu->addSeparator();
+    m_statusBarMenu->addAction(tr("Exit"), qApp, &QCoreApplication::quit);
+    m_statusBarItem->setContextMenu(m_statusBarMenu);
+
+    connect(m_statusBarItem, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
+                    return;
+                // StatusNotifierItem hosts give no icon geometry: remember where the click was.
+                m_activationCursorPosition = QCursor::pos();
+                togglePopover();
+            });
+    m_statusBarItem->show();
+}
+
+void AppDelegate::createPopover()
+{
+    m_popover = new PopoverWindow(m_statusBarItem ? PopoverWindow::Mode::popover
+                                                  : PopoverWindow::Mode::standalone);
+    // "Exit" and closing the standalone window end the app through the engine too.
+    connect(m_popover->engine(), &QQmlEngine::quit, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void AppDelegate::resizePopover()
+{
+    m_popover->setContentSize(m_popover->fittingSize());
+}
+
+void AppDelegate::togglePopover()
+{
+    if (m_popover->isShown()) {
+        m_popover->performClose();
+        return;
+    }
+    // The click that took the focus from the popover already closed it.
+    if (m_popover->closedByFocusLossJustNow())
+        return;
+    resizePopover();
+    showPopover();
+}
+
+void AppDelegate::showPopover()
+{
+    QRect anchor;
+    if (m_statusBarItem) {
+        anchor = m_statusBarItem->geometry();
+        if (!anchor.isValid() || anchor.isEmpty()) {
+            const QPoint at = m_activationCursorPosition.isNull() ? QCursor::pos()
+                                                                  : m_activationCursorPosition;
+            anchor = QRect(at, QSize(1, 1));
+        }
+    }
+    m_popover->showRelativeTo(anchor);
+}
+
+void AppDelegate::openURLs(const QList<QUrl> &urls)
+{
+    if (urls.isEmpty()) {
+        // A second start without URLs: the user is looking for us.
+        resizePopover();
+        showPopover();
+        return;
+    }
+    m_googleSignIn->handleURL(urls.first());
+}
+
+void AppDelegate::handleGetURLEvent(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    const QUrl url(text, QUrl::StrictMode);
+    if (url.isValid())
+        m_googleSignIn->handleURL(url);
+}
+
+void AppDelegate::calendarAccessChanged()
+{
+    printLine(CalendarAccess::describe(CalendarAccess::authorizationStatus()));
+}
+
+void AppDelegate::restorePreviousSignIn()
+{
+    m_googleSignIn->restorePreviousSignIn([this](std::optional<GoogleUser> user, const QString &) {
+        if (user) {
+            m_userManager->setGoogleUser(std::move(user));
+            m_viewModel->fetchTasks();
+            return;
+        }
+        if (!m_googleSignIn->hasPreviousSignIn())
+            return;
+        m_googleSignIn->signIn(m_window, QString(), m_scopes,
+                               [this](std::optional<GoogleUser> user, const QString &) {
+                                   if (!user) {
+                                       printLine(QStringLiteral("signIn failure"));
+                                       return;
+                                   }
+                                   m_userManager->setGoogleUser(std::move(user));
+                                   m_viewModel->fetchTasks();
+                               });
+    });
+}
+
+void AppDelegate::signIn(DefaultViewModel &viewModel)
+{
+    QPointer<DefaultViewModel> model(&viewModel);
+    m_googleSignIn->signIn(m_window, QString(), m_scopes,
+                           [this, model](std::optional<GoogleUser> user, const QString &) {
+                               if (!user || !model) {
+                                   printLine(QStringLiteral("error of signin"));
+                                   return;
+                               }
+                               model->userManager()->setGoogleUser(std::move(user));
+                               model->setCurrentUserRenewed(true);
+                               showPopover();
+                               printLine(QStringLiteral("successfully signed in"));
+                           });
+}
+
+void AppDelegate::showFirstLaunchAlert()
+{
+    QMessageBox alert;
+    alert.setWindowTitle(QStringLiteral("Stint"));
+    alert.setIcon(QMessageBox::Information);
+    alert.setText(tr("Welcome to the App!"));
+    alert.setInformativeText(tr("This is the first time you've launched the app."));
+    QPushButton *getStarted = alert.addButton(tr("Get Started"), QMessageBox::AcceptRole);
+    alert.setDefaultButton(getStarted);
+    alert.exec();
+    if (alert.clickedButton() == getStarted) {
+        resizePopover();
+        showPopover();
+    }
+}

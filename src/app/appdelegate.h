@@ -1,0 +1,79 @@
+#pragma once
+
+#include "accounts/calendaraccess.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QStringList>
+#include <QUrl>
+
+class DefaultViewModel;
+class GoogleSignIn;
+class PopoverWindow;
+class QMenu;
+class QSystemTrayIcon;
+class QWindow;
+class TokenStore;
+class UserManager;
+
+// Builds the app at launch and ties it together: the tray icon and its
+// popover, the one view-model, the signed-in user, the sign-in flows, the
+// sign-in's URL callbacks and the first-launch welcome. Lives as long as the
+// application; nothing is torn down by hand at exit.
+class AppDelegate : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `store` keeps the refresh token between runs (the desktop keyring in
+    // the app, memory in tests).
+    explicit AppDelegate(TokenStore *store, QObject *parent = nullptr);
+    ~AppDelegate() override;
+
+    // The start-up steps, in order.
+    void applicationDidFinishLaunching();
+
+    // The tray icon's action: closes the popover when shown, else measures
+    // its content and opens it.
+    void togglePopover();
+    // Opens the popover next to the tray icon, without measuring it again.
+    void showPopover();
+
+    // URLs opened with the app (the command line, or a later start): the
+    // first goes to the sign-in layer; an empty list just brings the popover.
+    void openURLs(const QList<QUrl> &urls);
+    // A URL delivered as text; empty or unusable text changes nothing.
+    void handleGetURLEvent(const QString &text);
+
+    void calendarAccessChanged();
+
+    // The interactive sign-in behind the sign-in button.
+    void signIn(DefaultViewModel &viewModel);
+
+    void showFirstLaunchAlert();
+
+    DefaultViewModel *viewModel() const { return m_viewModel; }
+    PopoverWindow *popover() const { return m_popover; }
+    QSystemTrayIcon *statusBarItem() const { return m_statusBarItem; }
+    GoogleSignIn *googleSignIn() const { return m_googleSignIn; }
+    UserManager *userManager() const { return m_userManager; }
+    const QStringList &scopes() const { return m_scopes; }
+
+private:
+    void createStatusBarItem();
+    void createPopover();
+    void restorePreviousSignIn();
+    void resizePopover();
+
+    QPointer<QWindow> m_window; // the window sign-in presents from; Linux apps start with none
+    QSystemTrayIcon *m_statusBarItem = nullptr;
+    QMenu *m_statusBarMenu = nullptr;
+    PopoverWindow *m_popover = nullptr;
+    CalendarAccess m_eventStore;
+    QStringList m_scopes;
+    GoogleSignIn *m_googleSignIn = nullptr;
+    UserManager *m_userManager = nullptr;
+    DefaultViewModel *m_viewModel = nullptr;
+    QPoint m_activationCursorPosition;
+};

@@ -1,0 +1,110 @@
+// One Stint per user: a second start hands its URLs to the first over a
+// user-only local socket and exits. Run with two real processes: this test
+// is the first, a child copy of it in sender mode is the second.
+
+#include "app/singleinstance.h"
+
+#include <QCoreApplication>
+#include <QLocalServer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+namespace {
+const char senderModeVariable[] = "STINT_SINGLEINSTANCE_SENDER";
+}
+
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_runtimeDir;
+
+    // Starts a second process that sends `arguments` as URLs; returns its exit code.
+    int runSender(const QStringList &arguments)
+    {
+        QProcess sender;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(senderModeVariable), QStringLiteral("1"));
+        sender.setProcessEnvironment(env);
+        sender.start(QCoreApplication::applicationFilePath(), arguments);
+        // The sender blocks on its socket: keep our event loop turning meanwhile.
+        if (!QTest::qWaitFor([&] { return sender.state() == QProcess::NotRunning; }, 20000))
+            qFatal("sender did not finish");
+        return sender.exitStatus() == QProcess::NormalExit ? sender.exitCode() : -1;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QFile::setPermissions(m_runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", m_runtimeDir.path().toLocal8Bit());
+        QVERIFY(SingleInstance::socketPath().startsWith(m_runtimeDir.path()));
+    }
+
+    void noInstanceNoHandOver()
+    {
+        QCOMPARE(runSender({QStringLiteral("stint://oauth2redirect?code=1&state=2")}), 1);
+    }
+
+    void secondStartHandsItsUrlsOver()
+    {
+        SingleInstance first;
+        QVERIFY(first.listen());
+        QSignalSpy received(&first, &SingleInstance::urlsReceived);
+
+        // The socket is the user's alone.
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(SingleInstance::socketPath()).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 077, 0u);
+
+        const QString callback = QStringLiteral("stint://oauth2redirect?code=4%2F0Ab&state=xyz");
+        QCOMPARE(runSender({callback, QStringLiteral("http://127.0.0.1:9/other")}), 0);
+        QTRY_COMPARE(received.count(), 1);
+        const auto urls = received.at(0).at(0).value<QList<QUrl>>();
+        QCOMPARE(urls.size(), 2);
+        QCOMPARE(urls.first(), QUrl(callback));
+
+        // A start without URLs still reaches the first (to bring it forward).
+        QCOMPARE(runSender({}), 0);
+        QTRY_COMPARE(received.count(), 2);
+        QVERIFY(received.at(1).at(0).value<QList<QUrl>>().isEmpty());
+
+        // And a second listener on the same socket is refused while the first lives.
+        SingleInstance second;
+        QVERIFY(!second.listen());
+    }
+
+    void staleSocketIsReplaced()
+    {
+        // A crashed run leaves its socket file behind; nobody answers on it.
+        QFile stale(SingleInstance::socketPath());
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.close();
+
+        SingleInstance instance;
+        QVERIFY(instance.listen());
+        QSignalSpy received(&instance, &SingleInstance::urlsReceived);
+        QCOMPARE(runSender({QStringLiteral("stint://x")}), 0);
+        QTRY_COMPARE(received.count(), 1);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet(senderModeVariable)) {
+        QList<QUrl> urls;
+        for (const QString &argument : app.arguments().mid(1))
+            urls.append(QUrl(argument));
+        return SingleInstance::sendToRunningInstance(urls) ? 0 : 1;
+    }
+    TestSingleInstance test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_singleinstance.moc"
