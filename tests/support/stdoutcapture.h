@@ -4,7 +4,8 @@
 #include <QTemporaryFile>
 
 // Captures what the process writes to stdout while it is alive, so tests can
-// check the diagnostic lines. An inner capture hides its lines from an outer one.
+// check the diagnostic lines, and passes it all on to the real stdout when it
+// ends. An inner capture hides its lines from an outer one.
 class StdoutCapture
 {
 public:

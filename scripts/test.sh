@@ -1,0 +1,36 @@
+#!/bin/sh
+# Builds Stint and runs the whole test suite: every test once in a normal
+# build, once more under AddressSanitizer + UndefinedBehaviorSanitizer, then
+# the decoders' fuzz targets for a bounded time.
+#
+#   scripts/test.sh                 everything
+#   STINT_FUZZ_SECONDS=10 scripts/test.sh
+set -eu
+
+cd "$(dirname "$0")/.."
+JOBS=$(nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS=${STINT_FUZZ_SECONDS:-60}
+
+export QT_QPA_PLATFORM=offscreen
+export QT_QUICK_BACKEND=software
+
+echo "== Build and test"
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build-test -j "$JOBS"
+ctest --test-dir build-test --output-on-failure -j "$JOBS"
+
+echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTINT_SANITIZE=ON
+cmake --build build-asan -j "$JOBS"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+LSAN_OPTIONS=suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure -j "$JOBS"
+
+echo "== Fuzz the decoders for ${FUZZ_SECONDS}s each"
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DSTINT_FUZZ=ON -DSTINT_BUILD_TESTS=OFF
+cmake --build build-fuzz -j "$JOBS" --target fuzz_tasks fuzz_events
+fuzz/run.sh build-fuzz "$FUZZ_SECONDS"
+
+echo "== All tests passed"
