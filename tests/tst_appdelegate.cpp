@@ -3,6 +3,8 @@
 // offscreen platform has none).
 
 #include "accounts/tokenstore.h"
+#include "accounts/usermanager.h"
+#include "devserver/devserver.h"
 #include "app/appdelegate.h"
 #include "app/popoverwindow.h"
 #include "support/stdoutcapture.h"
@@ -11,6 +13,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSignalSpy>
+#include <QQmlEngineExtensionPlugin>
 #include <QPushButton>
 #include <QQuickItem>
 #include <QSettings>
@@ -67,18 +73,68 @@ struct AlertWatcher
 
 } // namespace
 
+Q_IMPORT_QML_PLUGIN(StintPlugin)
+
 class TestAppDelegate : public QObject
 {
     Q_OBJECT
 
 private:
     QTemporaryDir m_home;
+    DevServer m_server;
+    QNetworkAccessManager m_browser;
+
+    // One GET as the browser makes it, without following redirects; returns
+    // where it was sent next.
+    QUrl browse(const QUrl &url)
+    {
+        QNetworkRequest request(url);
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+        std::unique_ptr<QNetworkReply> reply(m_browser.get(request));
+        QSignalSpy finished(reply.get(), &QNetworkReply::finished);
+        if (!finished.wait(5000))
+            return {};
+        return reply->header(QNetworkRequest::LocationHeader).toUrl();
+    }
+
+    // A launched app whose sign-in opens `consent` instead of a browser.
+    struct Launched
+    {
+        MemoryTokenStore store;
+        std::unique_ptr<AppDelegate> delegate;
+        QUrl consent;
+        int browserOpenings = 0;
+
+        explicit Launched(const std::optional<QString> &refreshToken)
+        {
+            if (refreshToken)
+                store.write(*refreshToken);
+            delegate = std::make_unique<AppDelegate>(&store);
+            delegate->googleSignIn()->setBrowserOpener([this](const QUrl &url) {
+                consent = url;
+                ++browserOpenings;
+            });
+            delegate->applicationDidFinishLaunching();
+        }
+    };
+
+    int taskRequests() const
+    {
+        int count = 0;
+        for (const RecordedRequest &request : m_server.requests())
+            count += request.method == "GET" && request.path == u"/api/v1/tasks";
+        return count;
+    }
 
 private Q_SLOTS:
     void initTestCase()
     {
         qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral("config")).toLocal8Bit());
         qputenv("XDG_DATA_HOME", m_home.filePath(QStringLiteral("data")).toLocal8Bit());
+        QVERIFY(m_server.listen());
+        const QString info = m_home.filePath(QStringLiteral("info.json"));
+        QVERIFY(m_server.writeInfoFile(info));
+        qputenv("STINT_INFO_FILE", info.toLocal8Bit());
         QApplication::setOrganizationName(QStringLiteral("StintTest"));
         QApplication::setApplicationName(QStringLiteral("StintTest"));
         QSettings().clear();
@@ -174,6 +230,134 @@ private Q_SLOTS:
         delegate.openURLs({QUrl(QStringLiteral("stint://oauth2redirect?code=1&state=unknown"))});
         QCOMPARE(capture.lines(), before);
         QVERIFY(!delegate.googleSignIn()->currentUser());
+    }
+
+    void restoredSignInLoadsTheTasks()
+    {
+        m_server.clearRequests();
+        StdoutCapture capture;
+        Launched app(m_server.issueTokens().refreshToken);
+        QTRY_COMPARE(taskRequests(), 1);
+        QVERIFY(app.delegate->userManager()->googleUser().has_value());
+        QVERIFY(!app.delegate->viewModel()->currentUserRenewed()); // only the button sets it
+        QVERIFY(app.delegate->viewModel()->isSignedIn());
+        QTRY_VERIFY(!app.delegate->viewModel()->tasks().isEmpty());
+        QCOMPARE(app.browserOpenings, 0);
+    }
+
+    void noEarlierSignInStaysQuiet()
+    {
+        StdoutCapture capture;
+        Launched app(std::nullopt);
+        QTest::qWait(300);
+        QCOMPARE(app.browserOpenings, 0);
+        QVERIFY(!app.delegate->viewModel()->isSignedIn());
+        const QStringList lines = capture.lines();
+        QVERIFY(!lines.contains(QStringLiteral("signIn failure")));
+    }
+
+    void refusedRestoreFallsBackToTheBrowser()
+    {
+        // A grant revoked elsewhere: the stored token no longer works.
+        const QString revoked = m_server.issueTokens().refreshToken;
+        StdoutCapture capture;
+        {
+            MemoryTokenStore store;
+            GoogleSignIn other(SignInSettings::fromInfoDictionary(), &store);
+            store.write(revoked);
+            bool restored = false;
+            other.restorePreviousSignIn([&](std::optional<GoogleUser>, const QString &) { restored = true; });
+            QTRY_VERIFY(restored);
+            other.signOut();
+            QTRY_VERIFY(!m_server.isRefreshTokenActive(revoked));
+        }
+
+        m_server.clearRequests();
+        Launched app(revoked);
+        QTRY_COMPARE(app.browserOpenings, 1); // without any click
+        // The user goes through with it: signed in, tasks loaded.
+        const QUrl loopback = browse(app.consent);
+        QVERIFY(loopback.isValid());
+        browse(loopback);
+        QTRY_COMPARE(taskRequests(), 1);
+        QVERIFY(app.delegate->userManager()->googleUser().has_value());
+        QVERIFY(!capture.lines().contains(QStringLiteral("signIn failure")));
+    }
+
+    void refusedFallbackSignInIsReported()
+    {
+        const QString revoked = m_server.issueTokens().refreshToken;
+        {
+            MemoryTokenStore store;
+            GoogleSignIn other(SignInSettings::fromInfoDictionary(), &store);
+            store.write(revoked);
+            bool restored = false;
+            other.restorePreviousSignIn([&](std::optional<GoogleUser>, const QString &) { restored = true; });
+            QTRY_VERIFY(restored);
+            other.signOut();
+            QTRY_VERIFY(!m_server.isRefreshTokenActive(revoked));
+        }
+        StdoutCapture capture;
+        m_server.setConsentDenied(true);
+        Launched app(revoked);
+        QTRY_COMPARE(app.browserOpenings, 1);
+        browse(browse(app.consent));
+        QTRY_VERIFY(capture.lines().contains(QStringLiteral("signIn failure")));
+        m_server.setConsentDenied(false);
+        QVERIFY(!app.delegate->viewModel()->isSignedIn());
+    }
+
+    void signInButtonPath()
+    {
+        StdoutCapture capture;
+        Launched app(std::nullopt);
+        DefaultViewModel *model = app.delegate->viewModel();
+        app.delegate->popover()->performClose();
+
+        model->signInButtonPressed();
+        QCOMPARE(app.browserOpenings, 1);
+        // The consent page sends the browser back to the loopback redirect.
+        browse(browse(app.consent));
+        QTRY_VERIFY(capture.lines().contains(QStringLiteral("successfully signed in")));
+        QVERIFY(model->currentUserRenewed());
+        QVERIFY(model->isSignedIn());
+        QVERIFY(app.delegate->popover()->isShown()); // back in front of the user
+        QVERIFY(app.delegate->userManager()->googleUser().has_value());
+
+        // Signing out drops the flag and the user.
+        model->signOut();
+        QVERIFY(!model->currentUserRenewed());
+        QVERIFY(!model->isSignedIn());
+        QVERIFY(app.delegate->userManager()->googleUser().has_value()); // kept, as before
+        QVERIFY(app.delegate->userManager()->currentIdToken().isEmpty());
+    }
+
+    void signInButtonFailure()
+    {
+        StdoutCapture capture;
+        Launched app(std::nullopt);
+        m_server.setConsentDenied(true);
+        app.delegate->viewModel()->signInButtonPressed();
+        browse(browse(app.consent));
+        QTRY_VERIFY(capture.lines().contains(QStringLiteral("error of signin")));
+        m_server.setConsentDenied(false);
+        QVERIFY(!app.delegate->viewModel()->currentUserRenewed());
+    }
+
+    void callbackUrlsCompleteAPendingSignIn()
+    {
+        StdoutCapture capture;
+        Launched app(std::nullopt);
+        app.delegate->viewModel()->signInButtonPressed();
+        const QUrl callback = browse(app.consent); // the redirect, not followed
+
+        // Only the first URL counts; here it is not ours.
+        app.delegate->openURLs({QUrl(QStringLiteral("stint://elsewhere")), callback});
+        QTest::qWait(300);
+        QVERIFY(!capture.lines().contains(QStringLiteral("successfully signed in")));
+
+        app.delegate->openURLs({callback});
+        QTRY_VERIFY(capture.lines().contains(QStringLiteral("successfully signed in")));
     }
 
     void calendarChangesArePrinted()

@@ -1,14 +1,684 @@
 #include "accounts/googlesignin.h"
+
 #include "accounts/tokenstore.h"
-// Placeholder until the sign-in layer lands.
-const QStringList GoogleSignIn::baseScopes = {QStringLiteral("openid"), QStringLiteral("email"), QStringLiteral("profile")};
-SignInSettings SignInSettings::fromInfoDictionary() { return {}; }
+#include "backend/configuration.h"
+#include "backend/network.h"
+
+#include <QCryptographicHash>
+#include <QDesktopServices>
+#include <QHostAddress>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QOAuth2AuthorizationCodeFlow>
+#include <QOAuthHttpServerReplyHandler>
+#include <QRandomGenerator>
+#include <QTextStream>
+#include <QUrlQuery>
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+const QStringList GoogleSignIn::baseScopes = {
+    QStringLiteral("openid"), QStringLiteral("email"), QStringLiteral("profile")};
+
+namespace {
+
+const QString googleAuthorizationEndpoint = QStringLiteral("https://accounts.google.com/o/oauth2/v2/auth");
+const QString googleTokenEndpoint = QStringLiteral("https://oauth2.googleapis.com/token");
+const QString googleRevocationEndpoint = QStringLiteral("https://oauth2.googleapis.com/revoke");
+
+// Tokens are refreshed this long before they run out, or at 80% of their
+// lifetime when they live shorter than that.
+constexpr qint64 refreshMarginSeconds = 300;
+constexpr int firstRetrySeconds = 30;
+constexpr int longestRetrySeconds = 600;
+// The page in the browser is answered before the listener goes away.
+constexpr int listenerLingerMs = 2000;
+
+void printLine(const QString &line)
+{
+    QTextStream(stdout) << line << Qt::endl;
+}
+
+// `words` 32-bit words from the operating system's CSPRNG, as base64url text.
+QByteArray randomUrlSafeText(int words)
+{
+    std::vector<quint32> buffer(static_cast<size_t>(words));
+    QRandomGenerator::system()->fillRange(buffer.data(), static_cast<qsizetype>(buffer.size()));
+    const QByteArray raw(reinterpret_cast<const char *>(buffer.data()),
+                         static_cast<qsizetype>(buffer.size() * sizeof(quint32)));
+    return raw.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+}
+
+QByteArray pkceChallenge(const QByteArray &verifier)
+{
+    return QCryptographicHash::hash(verifier, QCryptographicHash::Sha256)
+        .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+}
+
+QByteArray formBody(const QList<QPair<QString, QString>> &fields)
+{
+    QByteArray body;
+    for (const auto &[key, value] : fields) {
+        if (!body.isEmpty())
+            body += '&';
+        body += QUrl::toPercentEncoding(key) + '=' + QUrl::toPercentEncoding(value);
+    }
+    return body;
+}
+
+QNetworkRequest formRequest(const QUrl &url)
+{
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::ContentTypeHeader,
+                      QByteArrayLiteral("application/x-www-form-urlencoded"));
+    request.setTransferTimeout(Network::transferTimeout());
+    return request;
+}
+
+struct IdentityClaims
+{
+    QString subject;
+    QString email;
+    QString name;
+    QDateTime expiry;
+};
+
+// The claims of an ID token, read without checking its signature: it came
+// straight from the token endpoint over TLS, which is what vouches for it.
+std::optional<IdentityClaims> readIdentityToken(const QString &token)
+{
+    const QStringList parts = token.split(u'.');
+    if (parts.size() != 3)
+        return std::nullopt;
+    const auto payload = QByteArray::fromBase64Encoding(
+        parts.at(1).toLatin1(),
+        QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
+    if (!payload)
+        return std::nullopt;
+    const QJsonDocument document = QJsonDocument::fromJson(payload.decoded);
+    if (!document.isObject())
+        return std::nullopt;
+    const QJsonObject claims = document.object();
+    const QJsonValue subject = claims.value(QStringLiteral("sub"));
+    if (!subject.isString() || subject.toString().isEmpty())
+        return std::nullopt;
+    IdentityClaims result;
+    result.subject = subject.toString();
+    result.email = claims.value(QStringLiteral("email")).toString();
+    result.name = claims.value(QStringLiteral("name")).toString();
+    const QJsonValue expiry = claims.value(QStringLiteral("exp"));
+    if (expiry.isDouble())
+        result.expiry = QDateTime::fromSecsSinceEpoch(expiry.toInteger());
+    return result;
+}
+
+// Seconds the access token lives, or -1 when the answer does not say.
+qint64 lifetimeOf(const QJsonObject &tokens)
+{
+    const QJsonValue value = tokens.value(QStringLiteral("expires_in"));
+    if (value.isDouble())
+        return value.toInteger(-1);
+    bool ok = false;
+    const qint64 seconds = value.toString().toLongLong(&ok);
+    return ok ? seconds : -1;
+}
+
+// The user that a token answer describes. `previous` supplies the identity
+// when a refresh answer carries no new ID token.
+std::optional<GoogleUser> userFromTokens(const QJsonObject &tokens,
+                                         const std::optional<GoogleUser> &previous, QString *error)
+{
+    const QString accessToken = tokens.value(QStringLiteral("access_token")).toString();
+    if (accessToken.isEmpty()) {
+        *error = QStringLiteral("the token endpoint gave no access token");
+        return std::nullopt;
+    }
+    GoogleUser user = previous.value_or(GoogleUser{});
+    const qint64 lifetime = lifetimeOf(tokens);
+    user.accessToken.tokenString = accessToken;
+    user.accessToken.expirationDate = lifetime > 0
+        ? QDateTime::currentDateTimeUtc().addSecs(lifetime)
+        : QDateTime();
+
+    const QString idToken = tokens.value(QStringLiteral("id_token")).toString();
+    if (!idToken.isEmpty()) {
+        const std::optional<IdentityClaims> claims = readIdentityToken(idToken);
+        if (!claims) {
+            *error = QStringLiteral("the identity token from the token endpoint could not be read");
+            return std::nullopt;
+        }
+        user.userID = claims->subject;
+        user.email = claims->email;
+        user.name = claims->name;
+        user.idToken = GoogleToken{idToken, claims->expiry.isValid()
+                                                ? claims->expiry
+                                                : user.accessToken.expirationDate};
+    }
+    return user;
+}
+
+} // namespace
+
+// The loopback listener of one sign-in. Qt 6.4's reply handler drops a
+// failed token request without a word, which would leave the sign-in
+// pending for ever; this one reports it.
+class SignInReplyHandler final : public QOAuthHttpServerReplyHandler
+{
+public:
+    using QOAuthHttpServerReplyHandler::QOAuthHttpServerReplyHandler;
+
+    std::function<void(const QString &reason)> onTokenRequestFailed;
+    bool tokenRequestInFlight = false;
+    // Left behind by a finished sign-in while the flow's token request was
+    // still out: the flow calls back into this object when the reply
+    // arrives, so it may only go away after that.
+    bool abandoned = false;
+
+protected:
+    void networkReplyFinished(QNetworkReply *reply) override
+    {
+        tokenRequestInFlight = false;
+        if (abandoned) {
+            deleteLater();
+            return;
+        }
+        const QString failure = describeFailure(reply);
+        if (!failure.isEmpty()) {
+            // A copy: the call may end the sign-in, which clears the member.
+            const auto report = onTokenRequestFailed;
+            if (report)
+                report(failure);
+            return;
+        }
+        QOAuthHttpServerReplyHandler::networkReplyFinished(reply);
+    }
+
+private:
+    static QString describeFailure(QNetworkReply *reply)
+    {
+        // peek() leaves the body for the base class to read.
+        const QJsonObject body = QJsonDocument::fromJson(reply->peek(reply->bytesAvailable())).object();
+        const QString error = body.value(QStringLiteral("error")).toString();
+        if (!error.isEmpty())
+            return QStringLiteral("the token endpoint refused the sign-in: ") + error;
+        if (reply->error() != QNetworkReply::NoError)
+            return QStringLiteral("could not reach the token endpoint: ") + reply->errorString();
+        if (body.value(QStringLiteral("access_token")).toString().isEmpty())
+            return QStringLiteral("the token endpoint gave no access token");
+        return {};
+    }
+};
+
+struct GoogleSignIn::Attempt
+{
+    QPointer<QOAuth2AuthorizationCodeFlow> flow;
+    QPointer<SignInReplyHandler> handler;
+    QString state;
+    QByteArray codeVerifier;
+    QString hint;
+    QString code; // percent-decoded, as the provider issued it
+    bool callbackAccepted = false;
+    Completion completion;
+};
+
+namespace {
+
+void releaseFlow(QOAuth2AuthorizationCodeFlow *flow, SignInReplyHandler *handler, QObject *owner)
+{
+    if (flow) {
+        QObject::disconnect(flow, nullptr, owner, nullptr);
+        if (handler)
+            QObject::disconnect(handler, nullptr, flow, nullptr);
+        flow->deleteLater();
+    }
+    if (handler) {
+        QObject::disconnect(handler, nullptr, owner, nullptr);
+        handler->onTokenRequestFailed = nullptr;
+        handler->close();
+        if (handler->tokenRequestInFlight) {
+            handler->abandoned = true;
+            // Outlives the owner if need be; goes at the latest with the
+            // manager whose reply it waits for.
+            handler->setParent(Network::sharedManager());
+        } else {
+            QTimer::singleShot(listenerLingerMs, handler, &QObject::deleteLater);
+        }
+    }
+}
+
+} // namespace
+
+SignInSettings SignInSettings::fromInfoDictionary()
+{
+    const auto textOr = [](const QString &key, const QString &fallback) {
+        const QString value = Configuration::text(key);
+        return value.isEmpty() ? fallback : value;
+    };
+    SignInSettings settings;
+    settings.clientId = Configuration::text(QStringLiteral("GOOGLE_CLIENT_ID"));
+    settings.clientSecret = Configuration::text(QStringLiteral("GOOGLE_CLIENT_SECRET"));
+    settings.authorizationEndpoint = QUrl(textOr(QStringLiteral("GOOGLE_AUTH_URL"), googleAuthorizationEndpoint));
+    settings.tokenEndpoint = QUrl(textOr(QStringLiteral("GOOGLE_TOKEN_URL"), googleTokenEndpoint));
+    settings.revocationEndpoint = QUrl(textOr(QStringLiteral("GOOGLE_REVOKE_URL"), googleRevocationEndpoint));
+    return settings;
+}
+
 GoogleSignIn::GoogleSignIn(SignInSettings settings, TokenStore *store, QObject *parent)
-    : QObject(parent), m_settings(std::move(settings)), m_store(store) {}
-GoogleSignIn::~GoogleSignIn() = default;
-void GoogleSignIn::restorePreviousSignIn(Completion completion) { completion(std::nullopt, QStringLiteral("not implemented")); }
-bool GoogleSignIn::hasPreviousSignIn() const { return m_hasPreviousSignIn; }
-void GoogleSignIn::signIn(QWindow *, const QString &, const QStringList &, Completion completion) { completion(std::nullopt, QStringLiteral("not implemented")); }
-bool GoogleSignIn::handleURL(const QUrl &) { return false; }
-void GoogleSignIn::signOut() { m_currentUser.reset(); Q_EMIT currentUserChanged(); }
-void GoogleSignIn::setBrowserOpener(std::function<void(const QUrl &)> opener) { m_openBrowser = std::move(opener); }
+    : QObject(parent)
+    , m_settings(std::move(settings))
+    , m_store(store)
+{
+    m_refreshTimer.setSingleShot(true);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &GoogleSignIn::refreshNow);
+}
+
+GoogleSignIn::~GoogleSignIn()
+{
+    // A pending sign-in's completion is dropped: nobody is left to hear it.
+    if (m_attempt)
+        releaseFlow(m_attempt->flow, m_attempt->handler, this);
+}
+
+void GoogleSignIn::setBrowserOpener(std::function<void(const QUrl &)> opener)
+{
+    m_openBrowser = std::move(opener);
+}
+
+bool GoogleSignIn::hasPreviousSignIn() const
+{
+    return m_hasPreviousSignIn || m_refreshToken.has_value();
+}
+
+void GoogleSignIn::setCurrentUser(std::optional<GoogleUser> user)
+{
+    m_currentUser = std::move(user);
+    Q_EMIT currentUserChanged();
+}
+
+void GoogleSignIn::keepRefreshToken(const QString &refreshToken)
+{
+    if (m_refreshToken == refreshToken)
+        return;
+    m_refreshToken = refreshToken;
+    m_store->write(refreshToken);
+}
+
+// ---- Restore and refresh -------------------------------------------------
+
+void GoogleSignIn::restorePreviousSignIn(Completion completion)
+{
+    const QPointer<GoogleSignIn> self(this);
+    m_store->read([self, completion = std::move(completion)](std::optional<QString> stored) {
+        if (!self)
+            return;
+        GoogleSignIn *that = self;
+        if (!stored || stored->isEmpty()) {
+            that->m_hasPreviousSignIn = false;
+            completion(std::nullopt, QStringLiteral("no previous sign-in"));
+            return;
+        }
+        that->m_hasPreviousSignIn = true;
+        const quint64 session = that->m_session;
+        const QString refreshToken = *stored;
+        that->requestRefresh(refreshToken, [that, session, refreshToken, completion](const RefreshAnswer &answer) {
+            if (that->m_session != session) {
+                completion(std::nullopt, QStringLiteral("the sign-in changed while it was being restored"));
+                return;
+            }
+            if (!answer.tokens) {
+                // A refused grant never comes back; keeping it would only
+                // fail the same way at the next start.
+                if (answer.rejected)
+                    that->m_store->remove();
+                completion(std::nullopt, answer.description);
+                return;
+            }
+            QString error;
+            std::optional<GoogleUser> user = userFromTokens(*answer.tokens, std::nullopt, &error);
+            if (!user) {
+                completion(std::nullopt, error);
+                return;
+            }
+            ++that->m_session;
+            that->m_refreshToken = refreshToken;
+            const QString rotated = answer.tokens->value(QStringLiteral("refresh_token")).toString();
+            if (!rotated.isEmpty())
+                that->keepRefreshToken(rotated);
+            that->m_retryDelaySeconds = 0;
+            that->setCurrentUser(user);
+            that->scheduleRefresh(lifetimeOf(*answer.tokens));
+            completion(user, QString());
+        });
+    });
+}
+
+void GoogleSignIn::requestRefresh(const QString &refreshToken,
+                                  std::function<void(const RefreshAnswer &)> done)
+{
+    // Qt 6.4's refreshAccessToken() swallows failures and can stay stuck in
+    // "refreshing", so the refresh grant is sent by hand.
+    const QByteArray body = formBody({
+        {QStringLiteral("grant_type"), QStringLiteral("refresh_token")},
+        {QStringLiteral("client_id"), m_settings.clientId},
+        {QStringLiteral("client_secret"), m_settings.clientSecret},
+        {QStringLiteral("refresh_token"), refreshToken},
+    });
+    QNetworkReply *reply = Network::sharedManager()->post(formRequest(m_settings.tokenEndpoint), body);
+    // An unanswered refresh goes away with this object.
+    reply->setParent(this);
+    connect(reply, &QNetworkReply::finished, this, [reply, done = std::move(done)] {
+        reply->deleteLater();
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        const QJsonObject tokens = QJsonDocument::fromJson(reply->readAll()).object();
+        RefreshAnswer answer;
+        if (reply->error() == QNetworkReply::NoError
+            && !tokens.value(QStringLiteral("access_token")).toString().isEmpty()) {
+            answer.tokens = tokens;
+        } else if (status == 400 || status == 401) {
+            const QString error = tokens.value(QStringLiteral("error")).toString();
+            answer.rejected = true;
+            answer.description = QStringLiteral("the token endpoint refused the sign-in: ")
+                + (error.isEmpty() ? QStringLiteral("HTTP %1").arg(status) : error);
+        } else if (reply->error() != QNetworkReply::NoError) {
+            answer.description = QStringLiteral("could not reach the token endpoint: ") + reply->errorString();
+        } else {
+            answer.description = QStringLiteral("the token endpoint gave no access token");
+        }
+        done(answer);
+    });
+}
+
+void GoogleSignIn::scheduleRefresh(qint64 expiresInSeconds)
+{
+    if (expiresInSeconds <= 0) {
+        // No lifetime given: nothing to refresh ahead of.
+        m_refreshTimer.stop();
+        return;
+    }
+    const qint64 delayMs = std::max((expiresInSeconds - refreshMarginSeconds) * 1000,
+                                    expiresInSeconds * 800);
+    m_refreshTimer.start(static_cast<int>(std::min<qint64>(delayMs, INT_MAX)));
+}
+
+void GoogleSignIn::refreshNow()
+{
+    if (!m_currentUser || !m_refreshToken)
+        return;
+    const quint64 session = m_session;
+    requestRefresh(*m_refreshToken, [this, session](const RefreshAnswer &answer) {
+        if (session != m_session || !m_currentUser)
+            return;
+        QString failure = answer.description;
+        if (answer.tokens) {
+            std::optional<GoogleUser> user = userFromTokens(*answer.tokens, m_currentUser, &failure);
+            if (user) {
+                const QString rotated = answer.tokens->value(QStringLiteral("refresh_token")).toString();
+                if (!rotated.isEmpty())
+                    keepRefreshToken(rotated);
+                m_retryDelaySeconds = 0;
+                setCurrentUser(std::move(user));
+                scheduleRefresh(lifetimeOf(*answer.tokens));
+                return;
+            }
+        }
+        if (answer.rejected) {
+            // The user stays signed in with the tokens they have until they
+            // sign out and in again; retrying a refused grant cannot help.
+            printLine(QStringLiteral("The Google sign-in could not be refreshed (")
+                      + failure + QStringLiteral("); sign out and in again to reconnect"));
+            return;
+        }
+        m_retryDelaySeconds = m_retryDelaySeconds == 0
+            ? firstRetrySeconds
+            : std::min(m_retryDelaySeconds * 2, longestRetrySeconds);
+        printLine(QStringLiteral("The Google sign-in could not be refreshed (") + failure
+                  + QStringLiteral("); trying again in %1 s").arg(m_retryDelaySeconds));
+        m_refreshTimer.start(m_retryDelaySeconds * 1000);
+    });
+}
+
+// ---- Interactive sign-in --------------------------------------------------
+
+void GoogleSignIn::signIn(QWindow *presentingWindow, const QString &hint,
+                          const QStringList &additionalScopes, Completion completion)
+{
+    // The consent page opens in the browser, not over a window of ours.
+    Q_UNUSED(presentingWindow);
+
+    if (m_attempt)
+        finishAttempt(std::nullopt, QStringLiteral("another sign-in was started"));
+
+    m_attempt = std::make_unique<Attempt>();
+    m_attempt->completion = std::move(completion);
+    m_attempt->state = QString::fromLatin1(randomUrlSafeText(6));
+    m_attempt->codeVerifier = randomUrlSafeText(12); // 64 characters
+    m_attempt->hint = hint;
+
+    if (m_settings.clientId.isEmpty() || !m_settings.authorizationEndpoint.isValid()
+        || !m_settings.tokenEndpoint.isValid()) {
+        finishAttempt(std::nullopt, QStringLiteral("Google sign-in is not set up in this build"));
+        return;
+    }
+
+    // Listening on the loopback address only: the default handler would
+    // listen on every interface.
+    auto *handler = new SignInReplyHandler(QHostAddress::LocalHost, 0, this);
+    m_attempt->handler = handler;
+    if (!handler->isListening()) {
+        finishAttempt(std::nullopt, QStringLiteral("could not listen on 127.0.0.1 for the browser"));
+        return;
+    }
+
+    auto *flow = new QOAuth2AuthorizationCodeFlow(Network::sharedManager(), this);
+    m_attempt->flow = flow;
+    flow->setReplyHandler(handler);
+    flow->setAuthorizationUrl(m_settings.authorizationEndpoint);
+    flow->setAccessTokenUrl(m_settings.tokenEndpoint);
+    flow->setClientIdentifier(m_settings.clientId);
+    flow->setClientIdentifierSharedKey(m_settings.clientSecret);
+    flow->setState(m_attempt->state);
+
+    QStringList scopes = baseScopes;
+    for (const QString &scope : additionalScopes) {
+        if (!scope.isEmpty() && !scopes.contains(scope))
+            scopes.append(scope);
+    }
+    flow->setScope(scopes.join(u' '));
+
+    flow->setModifyParametersFunction(
+        [this, flow](QAbstractOAuth::Stage stage, QMultiMap<QString, QVariant> *parameters) {
+            if (!m_attempt || m_attempt->flow != flow)
+                return;
+            const auto put = [parameters](const QString &key, const QVariant &value) {
+                parameters->remove(key);
+                parameters->insert(key, value);
+            };
+            switch (stage) {
+            case QAbstractOAuth::Stage::RequestingAuthorization:
+                put(QStringLiteral("code_challenge"), QString::fromLatin1(pkceChallenge(m_attempt->codeVerifier)));
+                put(QStringLiteral("code_challenge_method"), QStringLiteral("S256"));
+                // Without these Google gives no refresh token.
+                put(QStringLiteral("access_type"), QStringLiteral("offline"));
+                put(QStringLiteral("prompt"), QStringLiteral("consent"));
+                if (!m_attempt->hint.isEmpty())
+                    put(QStringLiteral("login_hint"), m_attempt->hint);
+                break;
+            case QAbstractOAuth::Stage::RequestingAccessToken:
+                // Qt 6.4 percent-encodes the code it was handed once more;
+                // the values go in encoded exactly once so that QUrlQuery
+                // keeps them as they are.
+                put(QStringLiteral("code"), QString::fromLatin1(QUrl::toPercentEncoding(m_attempt->code)));
+                put(QStringLiteral("client_secret"),
+                    QString::fromLatin1(QUrl::toPercentEncoding(m_settings.clientSecret)));
+                put(QStringLiteral("code_verifier"), QString::fromLatin1(m_attempt->codeVerifier));
+                if (m_attempt->handler) {
+                    m_attempt->handler->tokenRequestInFlight = true;
+                    // From here on only this object hears the browser: a
+                    // second redirect (a reload) must not start a second
+                    // exchange of the same code.
+                    QObject::disconnect(m_attempt->handler, &QAbstractOAuthReplyHandler::callbackReceived,
+                                        flow, nullptr);
+                }
+                break;
+            default:
+                break;
+            }
+        });
+
+    // Connected before grant() connects the flow, so the answer is checked
+    // here before the flow acts on it.
+    connect(handler, &QAbstractOAuthReplyHandler::callbackReceived, this,
+            [this, handler](const QVariantMap &data) { handleAuthorizationCallback(handler, data); });
+    handler->onTokenRequestFailed = [this](const QString &reason) {
+        finishAttempt(std::nullopt, reason);
+    };
+    connect(flow, &QAbstractOAuth::granted, this, &GoogleSignIn::handleGranted);
+    connect(flow, &QAbstractOAuth2::error, this, [this](const QString &error) {
+        finishAttempt(std::nullopt, QStringLiteral("Google sign-in was not granted: ") + error);
+    });
+    connect(flow, &QAbstractOAuth::authorizeWithBrowser, this, [this](const QUrl &url) {
+        if (m_openBrowser) {
+            m_openBrowser(url);
+        } else if (!QDesktopServices::openUrl(url)) {
+            finishAttempt(std::nullopt, QStringLiteral("could not open the browser for the sign-in"));
+        }
+    });
+
+    flow->grant();
+}
+
+void GoogleSignIn::handleAuthorizationCallback(QObject *handler, const QVariantMap &data)
+{
+    if (!m_attempt || m_attempt->handler != handler || m_attempt->callbackAccepted)
+        return;
+    // Anything without a state (a favicon, a stray visit) is no answer to
+    // the sign-in at all.
+    if (!data.contains(QStringLiteral("state")))
+        return;
+    SignInReplyHandler *listener = m_attempt->handler;
+
+    if (data.value(QStringLiteral("state")).toString() != m_attempt->state) {
+        listener->setCallbackText(tr("This answer does not belong to the sign-in that Stint started. "
+                                     "Go back to Stint and sign in again."));
+        finishAttempt(std::nullopt, QStringLiteral("the answer to the sign-in did not match it (state mismatch)"));
+        return;
+    }
+    const QString error = data.value(QStringLiteral("error")).toString();
+    if (!error.isEmpty()) {
+        listener->setCallbackText(tr("The sign-in was cancelled. You can close this tab."));
+        finishAttempt(std::nullopt, QStringLiteral("Google sign-in was not granted: ") + error);
+        return;
+    }
+    const QString code = data.value(QStringLiteral("code")).toString();
+    if (code.isEmpty()) {
+        listener->setCallbackText(tr("The sign-in did not complete. Go back to Stint and sign in again."));
+        finishAttempt(std::nullopt, QStringLiteral("the answer to the sign-in carried no authorization code"));
+        return;
+    }
+    m_attempt->code = QUrl::fromPercentEncoding(code.toUtf8());
+    m_attempt->callbackAccepted = true;
+    listener->setCallbackText(tr("You are signed in to Stint. You can close this tab."));
+}
+
+void GoogleSignIn::handleGranted()
+{
+    if (!m_attempt || !m_attempt->flow || m_attempt->flow != sender())
+        return;
+    QOAuth2AuthorizationCodeFlow *flow = m_attempt->flow;
+
+    QJsonObject tokens{
+        {QStringLiteral("access_token"), flow->token()},
+        {QStringLiteral("id_token"), flow->extraTokens().value(QStringLiteral("id_token")).toString()},
+    };
+    const QDateTime expiry = flow->expirationAt();
+    if (expiry.isValid()) {
+        const qint64 ms = QDateTime::currentDateTimeUtc().msecsTo(expiry);
+        tokens.insert(QStringLiteral("expires_in"), std::max<qint64>(1, (ms + 500) / 1000));
+    }
+    QString error;
+    std::optional<GoogleUser> user = userFromTokens(tokens, std::nullopt, &error);
+    if (!user) {
+        finishAttempt(std::nullopt, error);
+        return;
+    }
+
+    ++m_session;
+    const QString refreshToken = flow->refreshToken();
+    if (!refreshToken.isEmpty()) {
+        keepRefreshToken(refreshToken);
+    } else {
+        // Whatever was stored belongs to an earlier sign-in.
+        m_refreshToken.reset();
+        m_store->remove();
+    }
+    m_retryDelaySeconds = 0;
+    setCurrentUser(user);
+    scheduleRefresh(lifetimeOf(tokens));
+    finishAttempt(user, QString());
+}
+
+void GoogleSignIn::finishAttempt(std::optional<GoogleUser> user, const QString &error)
+{
+    if (!m_attempt)
+        return;
+    const std::unique_ptr<Attempt> attempt = std::move(m_attempt);
+    releaseFlow(attempt->flow, attempt->handler, this);
+    if (!attempt->completion)
+        return;
+    // Never inside the call that got here: that may be signIn() itself.
+    QTimer::singleShot(0, this, [completion = attempt->completion, user = std::move(user), error] {
+        completion(user, error);
+    });
+}
+
+bool GoogleSignIn::handleURL(const QUrl &url)
+{
+    if (!m_attempt || !m_attempt->handler || m_attempt->callbackAccepted)
+        return false;
+    const QUrlQuery query(url);
+    if (!query.hasQueryItem(QStringLiteral("state"))
+        || query.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded) != m_attempt->state)
+        return false;
+    if (!query.hasQueryItem(QStringLiteral("code")) && !query.hasQueryItem(QStringLiteral("error")))
+        return false;
+    // The same map, decoded the same way, that the loopback listener makes
+    // of the browser's redirect.
+    QVariantMap data;
+    const auto items = query.queryItems();
+    for (const auto &[key, value] : items)
+        data.insert(key, value);
+    Q_EMIT m_attempt->handler->callbackReceived(data);
+    return true;
+}
+
+void GoogleSignIn::signOut()
+{
+    m_refreshTimer.stop();
+    ++m_session;
+    m_retryDelaySeconds = 0;
+    QString revocable;
+    if (m_refreshToken)
+        revocable = *m_refreshToken;
+    else if (m_currentUser)
+        revocable = m_currentUser->accessToken.tokenString;
+    m_refreshToken.reset();
+    m_hasPreviousSignIn = false;
+    setCurrentUser(std::nullopt);
+    m_store->remove();
+
+    if (revocable.isEmpty() || !m_settings.revocationEndpoint.isValid())
+        return;
+    // Fire and forget: the reply is on its own, so a sign-out just before
+    // quitting still gets a chance to reach the provider.
+    QNetworkReply *reply = Network::sharedManager()->post(
+        formRequest(m_settings.revocationEndpoint), formBody({{QStringLiteral("token"), revocable}}));
+    QObject::connect(reply, &QNetworkReply::finished, reply, [reply] {
+        if (reply->error() != QNetworkReply::NoError)
+            printLine(QStringLiteral("The Google sign-in could not be revoked: ") + reply->errorString());
+        reply->deleteLater();
+    });
+}

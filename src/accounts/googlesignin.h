@@ -2,13 +2,16 @@
 
 #include "accounts/googleuser.h"
 
+#include <QJsonObject>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
+#include <QVariant>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QOAuth2AuthorizationCodeFlow;
@@ -82,6 +85,24 @@ Q_SIGNALS:
 
 private:
     // implementation detail, free to change
+    struct Attempt;
+    // What the token endpoint said to a refresh: tokens, or why not.
+    struct RefreshAnswer
+    {
+        std::optional<QJsonObject> tokens;
+        bool rejected = false; // the grant itself was refused (revoked, expired)
+        QString description;
+    };
+
+    void finishAttempt(std::optional<GoogleUser> user, const QString &error);
+    void handleAuthorizationCallback(QObject *handler, const QVariantMap &data);
+    void handleGranted();
+    void requestRefresh(const QString &refreshToken, std::function<void(const RefreshAnswer &)> done);
+    void refreshNow();
+    void scheduleRefresh(qint64 expiresInSeconds);
+    void setCurrentUser(std::optional<GoogleUser> user);
+    void keepRefreshToken(const QString &refreshToken);
+
     SignInSettings m_settings;
     TokenStore *m_store = nullptr;
     std::optional<GoogleUser> m_currentUser;
@@ -89,4 +110,9 @@ private:
     bool m_hasPreviousSignIn = false;
     std::function<void(const QUrl &)> m_openBrowser;
     QTimer m_refreshTimer;
+    int m_retryDelaySeconds = 0;
+    // Bumped by every sign-in and sign-out, so an answer to an older
+    // session's refresh cannot bring that session back.
+    quint64 m_session = 0;
+    std::unique_ptr<Attempt> m_attempt;
 };

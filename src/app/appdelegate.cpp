@@ -71,9 +71,10 @@ void AppDelegate::applicationDidFinishLaunching()
                                      {QStringLiteral("selectedIndex"), 0}});
     m_popover->setSource(QUrl(contentViewUrl));
     if (m_popover->status() == QQuickView::Error) {
+        QStringList errors;
         for (const QQmlError &error : m_popover->errors())
-            qWarning().noquote() << error.toString();
-        qFatal("AppDelegate: the popover's view could not be loaded");
+            errors << error.toString();
+        qFatal("AppDelegate: the popover's view could not be loaded: %s", qPrintable(errors.join(u'\n')));
     }
 
     // 9. The welcome, once.

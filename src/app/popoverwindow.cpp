@@ -34,7 +34,7 @@ QSize PopoverWindow::fittingSize() const
 {
     const QQuickItem *root = rootObject();
     const int height = root ? qCeil(root->implicitHeight()) : 0;
-    return {width, qMax(height, 1)};
+    return {popoverWidth, qMax(height, 1)};
 }
 
 void PopoverWindow::setContentSize(const QSize &size)

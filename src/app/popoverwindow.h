@@ -16,7 +16,7 @@ public:
         standalone, // an ordinary window, for desktops without a tray
     };
 
-    static constexpr int width = 330;
+    static constexpr int popoverWidth = 330;
 
     explicit PopoverWindow(Mode mode, QWindow *parent = nullptr);
 

@@ -1,0 +1,98 @@
+// stint-devserver: the Stint backend and a stand-in Google OAuth provider on
+// 127.0.0.1, for trying the app without the real services.
+//
+//   stint-devserver --write-info /tmp/stint-info.json &
+//   STINT_INFO_FILE=/tmp/stint-info.json stint
+
+#include "devserver/devserver.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("stint-devserver"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Serves the Stint backend (/api/v1/tasks, /api/v1/events) and a stand-in Google OAuth "
+        "provider on 127.0.0.1. The misbehaviour can be changed while it runs: "
+        "POST /dev/misbehave {\"mode\": \"slow\", \"delayMs\": 3000}."));
+    parser.addHelpOption();
+    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Port to listen on; 0 takes any free port."),
+                                        QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption dataOption(QStringLiteral("data"),
+                                        QStringLiteral("JSON data file to serve; created tasks are written back. "
+                                                       "Without it the built-in demo data is served from memory."),
+                                        QStringLiteral("FILE"));
+    const QCommandLineOption lifetimeOption(QStringLiteral("token-lifetime"),
+                                            QStringLiteral("Lifetime of issued access and ID tokens."),
+                                            QStringLiteral("S"), QStringLiteral("3600"));
+    const QCommandLineOption misbehaveOption(QStringLiteral("misbehave"),
+                                             QStringLiteral("How the backend endpoints misbehave: %1.")
+                                                 .arg(DevServer::misbehaviourNames().join(QStringLiteral(", "))),
+                                             QStringLiteral("MODE"), QStringLiteral("none"));
+    const QCommandLineOption delayOption(QStringLiteral("delay"), QStringLiteral("Delay of the \"slow\" mode."),
+                                         QStringLiteral("MS"), QStringLiteral("2000"));
+    const QCommandLineOption infoOption(QStringLiteral("write-info"),
+                                        QStringLiteral("Write an info dictionary pointing the app at this server "
+                                                       "(use it through STINT_INFO_FILE)."),
+                                        QStringLiteral("FILE"));
+    parser.addOptions({portOption, dataOption, lifetimeOption, misbehaveOption, delayOption, infoOption});
+    parser.process(app);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const auto usageError = [&err](const QString &message) {
+        err << "stint-devserver: " << message << Qt::endl;
+        return 2;
+    };
+
+    bool ok = false;
+    const uint port = parser.value(portOption).toUInt(&ok);
+    if (!ok || port > 65535)
+        return usageError(QStringLiteral("--port needs a number from 0 to 65535"));
+    const int lifetime = parser.value(lifetimeOption).toInt(&ok);
+    if (!ok || lifetime <= 0)
+        return usageError(QStringLiteral("--token-lifetime needs a positive number of seconds"));
+    const int delay = parser.value(delayOption).toInt(&ok);
+    if (!ok || delay < 0)
+        return usageError(QStringLiteral("--delay needs a number of milliseconds"));
+    const std::optional<DevServer::Misbehaviour> mode = DevServer::misbehaviourFromName(parser.value(misbehaveOption));
+    if (!mode)
+        return usageError(QStringLiteral("--misbehave takes one of: %1").arg(DevServer::misbehaviourNames().join(QStringLiteral(", "))));
+
+    DevServer server;
+    server.setTokenLifetime(lifetime);
+    server.setMisbehaviour(*mode, delay);
+    if (parser.isSet(dataOption)) {
+        QString error;
+        if (!server.loadDataFile(parser.value(dataOption), &error)) {
+            err << "stint-devserver: " << error << Qt::endl;
+            return 1;
+        }
+    }
+    if (!server.listen(static_cast<quint16>(port))) {
+        err << "stint-devserver: cannot listen on 127.0.0.1:" << port << Qt::endl;
+        return 1;
+    }
+    // The first line is read by scripts waiting for the server: keep it first.
+    out << "Listening on " << server.baseUrl().toString() << Qt::endl;
+
+    if (parser.isSet(infoOption)) {
+        if (!server.writeInfoFile(parser.value(infoOption))) {
+            err << "stint-devserver: cannot write " << parser.value(infoOption) << Qt::endl;
+            return 1;
+        }
+        out << "Info dictionary written to " << parser.value(infoOption) << Qt::endl;
+    }
+
+    QObject::connect(&server, &DevServer::requestHandled, &server,
+                     [&out](const QByteArray &method, const QString &path, int status) {
+                         out << method << ' ' << path << " -> "
+                             << (status == 0 ? QStringLiteral("dropped") : QString::number(status)) << Qt::endl;
+                     });
+    return app.exec();
+}
