@@ -8,6 +8,8 @@ target_sources(stint_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/event.h
     ${CMAKE_CURRENT_LIST_DIR}/googleapiaccessor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/googleapiaccessor.h
+    ${CMAKE_CURRENT_LIST_DIR}/jsondecoding.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/jsondecoding.h
     ${CMAKE_CURRENT_LIST_DIR}/network.cpp
     ${CMAKE_CURRENT_LIST_DIR}/network.h
     ${CMAKE_CURRENT_LIST_DIR}/task.cpp

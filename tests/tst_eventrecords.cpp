@@ -1,0 +1,181 @@
+#include "backend/event.h"
+
+#include <QFile>
+#include <QTest>
+#include <QUrlQuery>
+
+namespace {
+
+QByteArray fixture(const QString &name)
+{
+    QFile file(QStringLiteral(STINT_TEST_DATA_DIR "/events/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", qPrintable(file.fileName()));
+    return file.readAll();
+}
+
+qint64 utcMSecs(int hour, int minute, int msec = 0)
+{
+    return QDateTime(QDate(2024, 5, 3), QTime(hour, minute, 0, msec), Qt::UTC).toMSecsSinceEpoch();
+}
+
+Event::EntryPoint entryPoint(const QString &uri, std::optional<QString> passcode = std::nullopt)
+{
+    return {"video", uri, std::nullopt, std::move(passcode)};
+}
+
+Event conferenceEvent(
+    QList<Event::EntryPoint> entryPoints, const QString &conferenceId = "81234567890")
+{
+    Event event;
+    event.conferenceData = Event::ConferenceData{
+        std::nullopt, std::move(entryPoints), {{"addOn"}, "Zoom Meeting", {}}, conferenceId};
+    return event;
+}
+
+} // namespace
+
+class TestEventRecords : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void decodesReply()
+    {
+        const Result<QList<Event>> result = decodeEventList(fixture("good.json"));
+        QVERIFY(result.isSuccess());
+        const QList<Event> &events = result.value();
+        QCOMPARE(events.size(), 3);
+
+        const Event &zoom = events[0];
+        QCOMPARE(zoom.etag, "\"3421785601712000\"");
+        QCOMPARE(zoom.start.timeZone, "Europe/Berlin");
+        // +02:00 and Z name instants; "timeZone" does not shift them.
+        QCOMPARE(zoom.start.dateTime->toMSecsSinceEpoch(), utcMSecs(8, 0));
+        QCOMPARE(zoom.end.dateTime->toMSecsSinceEpoch(), utcMSecs(8, 30));
+        const Event::ConferenceData &conference = *zoom.conferenceData;
+        QCOMPARE(conference.createRequest.has_value(), false);
+        QCOMPARE(conference.entryPoints.size(), 2);
+        QCOMPARE(conference.entryPoints[0].passcode, "424242");
+        QCOMPARE(conference.entryPoints[1].passcode, std::nullopt);
+        QCOMPARE(conference.conferenceSolution.key.type, "addOn");
+
+        const Event &meet = events[1];
+        QCOMPARE(meet.start.dateTime->toMSecsSinceEpoch(), utcMSecs(18, 0, 250));
+        QCOMPARE(meet.conferenceData->createRequest->status.statusCode, "success");
+
+        // All-day: "date" is never read; "dateTime" absent or null is none.
+        const Event &allDay = events[2];
+        QCOMPARE(allDay.start.dateTime, std::nullopt);
+        QCOMPARE(allDay.start.date, std::nullopt);
+        QCOMPARE(allDay.end.dateTime, std::nullopt);
+        QCOMPARE(allDay.conferenceData.has_value(), false);
+
+        QVERIFY(decodeEventList(fixture("empty-list.json")).value().isEmpty());
+    }
+
+    void failsWholeReply_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("description");
+
+        const auto row = [](const char *file, const char *description) {
+            QTest::newRow(file) << fixture(file) << QString::fromUtf8(description);
+        };
+        row("all-day-without-timezone.json", R"(Event 1: start: member "timeZone" is missing)");
+        row("bare-day-datetime.json",
+            R"(Event 0: start: member "dateTime" is not an RFC 3339 date-time: "2024-05-03")");
+        row("datetime-without-zone.json",
+            R"(Event 0: end: member "dateTime" is not an RFC 3339 date-time: "2024-05-03T09:00:00")");
+        row("create-request-without-status.json",
+            R"(Event 0: conferenceData.createRequest: member "status" is missing)");
+        row("entry-point-uri-number.json",
+            R"(Event 2: conferenceData.entryPoints[1]: member "uri" is not a string (found a number))");
+        row("entry-point-not-object.json",
+            "Event 0: conferenceData.entryPoints[0]: expected an object, found a string");
+        row("entry-points-not-array.json",
+            R"(Event 0: conferenceData: member "entryPoints" is not an array (found an object))");
+        row("null-summary.json", R"(Event 0: member "summary" is null)");
+        row("start-not-object.json",
+            R"(Event 0: member "start" is not an object (found a string))");
+        row("error-object.json", "Expected a JSON array of events, found an object");
+        QTest::newRow("empty body")
+            << QByteArray() << "The reply is empty; expected a JSON array of events";
+    }
+
+    void failsWholeReply()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, description);
+
+        const Result<QList<Event>> result = decodeEventList(json);
+        QVERIFY(!result.isSuccess());
+        QCOMPARE(result.error().domain, "JSON");
+        QCOMPARE(result.error().description, description);
+    }
+
+    void encodesWhatItDecodes()
+    {
+        const QList<Event> events = decodeEventList(fixture("good.json")).value();
+        for (const Event &event : events) {
+            const QJsonObject object = event.toJson();
+            const Result<Event> again = Event::fromJson(object);
+            QVERIFY(again.isSuccess());
+            QCOMPARE(again.value().toJson(), object);
+            QCOMPARE(again.value().start.dateTime, event.start.dateTime);
+        }
+    }
+
+    void meetingLink_data()
+    {
+        QTest::addColumn<Event>("event");
+        QTest::addColumn<QString>("link");
+
+        const QString zoomUri = "https://us02web.zoom.us/j/81234567890?pwd=abc";
+        const QString zoomLink = "zoomus://zoom.us/join?action=join&confno=81234567890";
+        QTest::newRow("no conference") << Event() << QString();
+        QTest::newRow("no entry points") << conferenceEvent({}) << QString();
+        QTest::newRow("web link") << conferenceEvent(
+            {entryPoint("https://meet.google.com/abc-defg-hij")})
+                                  << "https://meet.google.com/abc-defg-hij";
+        QTest::newRow("zoom with passcode")
+            << conferenceEvent({entryPoint(zoomUri, "424242")}) << zoomLink + "&pwd=424242";
+        QTest::newRow("zoom without passcode")
+            << conferenceEvent({entryPoint(zoomUri)}) << zoomLink;
+        QTest::newRow("zoom with empty passcode")
+            << conferenceEvent({entryPoint(zoomUri, "")}) << zoomLink + "&pwd=";
+        QTest::newRow("capitals only")
+            << conferenceEvent({entryPoint("https://ZOOM.US/j/1")}) << "https://ZOOM.US/j/1";
+        QTest::newRow("phone first") << conferenceEvent(
+            {{"phone", "tel:+1-646-558-8656", {}, "424242"}, entryPoint(zoomUri)})
+                                     << "tel:+1-646-558-8656";
+        QTest::newRow("number from conference, not uri")
+            << conferenceEvent({entryPoint("https://zoom.us/j/99999999999")}) << zoomLink;
+        QTest::newRow("unreserved passcode")
+            << conferenceEvent({entryPoint(zoomUri, "aZ09-._~")}) << zoomLink + "&pwd=aZ09-._~";
+        QTest::newRow("delimiters escaped") << conferenceEvent({entryPoint(zoomUri, "a&b=c#d e")},
+            "81 2") << "zoomus://zoom.us/join?action=join&confno=81%202&pwd=a%26b%3Dc%23d%20e";
+    }
+
+    void meetingLink()
+    {
+        QFETCH(Event, event);
+        QFETCH(QString, link);
+        QCOMPARE(event.meetingLink(), link);
+    }
+
+    void zoomLinkKeepsPasscodeInItsParameter()
+    {
+        const QString passcode = "x&confno=1#frag?é";
+        const Event event = conferenceEvent({entryPoint("https://zoom.us/j/5", passcode)}, "55 5");
+        const QUrl url(event.meetingLink(), QUrl::StrictMode);
+        QVERIFY(url.isValid());
+        QVERIFY(!url.hasFragment());
+        const QUrlQuery query(url);
+        QCOMPARE(query.allQueryItemValues("confno", QUrl::FullyDecoded), QStringList{"55 5"});
+        QCOMPARE(query.queryItemValue("pwd", QUrl::FullyDecoded), passcode);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEventRecords)
+#include "tst_eventrecords.moc"
