@@ -5,6 +5,7 @@
 #include "backend/configuration.h"
 #include "backend/googleapiaccessor.h"
 #include "backend/network.h"
+#include "ui/meetingopener.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -359,8 +360,7 @@ void DefaultViewModel::fetchEvents()
 
 void DefaultViewModel::joinMeeting(const Event &event)
 {
-    Q_UNUSED(event)
-    // Filled in with the events view.
+    openMeeting(event, this);
 }
 
 void DefaultViewModel::openPrivacyPolicy()

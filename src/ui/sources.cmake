@@ -1,7 +1,46 @@
 set(STINT_QML_FILES
     ui/ContentView.qml
+    ui/TimerView.qml
+    ui/CircularProgressView.qml
+    ui/TaskListView.qml
+    ui/ListItemView.qml
+    ui/ListEventsView.qml
+    ui/GoogleSignInButton.qml
+    ui/IconButton.qml
 )
 set(STINT_QML_RESOURCES
+    ui/icons/arrow.right.square.fill.svg
+    ui/icons/gearshape.fill.svg
+    ui/icons/google-g.svg
+    ui/icons/link.circle.fill.svg
+    ui/icons/pause.circle.fill.svg
+    ui/icons/play.circle.fill.svg
+    ui/icons/power.svg
+    ui/icons/shield.fill.svg
+    ui/icons/star.fill.svg
+    ui/icons/stint.svg
+    ui/icons/stop.circle.fill.svg
+    ui/icons/timer.svg
 )
 target_sources(stint_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/circularprogressmodifier.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/circularprogressmodifier.h
+    ${CMAKE_CURRENT_LIST_DIR}/formatters.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/formatters.h
+    ${CMAKE_CURRENT_LIST_DIR}/meetingopener.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/meetingopener.h
+    ${CMAKE_CURRENT_LIST_DIR}/textdropdelegate.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/textdropdelegate.h
+    ${CMAKE_CURRENT_LIST_DIR}/theme.h
+    ${CMAKE_CURRENT_LIST_DIR}/ticktimer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ticktimer.h
+)
+
+# German texts. lupdate reads the library's sources; the QML files are listed
+# among them only for that (qt_add_qml_module compiles them). The compiled
+# .qm is embedded as :/i18n/stint_de.qm.
+list(TRANSFORM STINT_QML_FILES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE _stint_qml_paths)
+target_sources(stint_core PRIVATE ${_stint_qml_paths})
+qt_add_translations(stint_core
+    TS_FILES ${PROJECT_SOURCE_DIR}/translations/stint_de.ts
 )

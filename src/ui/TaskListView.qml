@@ -1,0 +1,114 @@
+import QtQuick
+import QtQuick.Controls.Fusion
+import QtQuick.Layouts
+import Stint
+
+// The tasks still to do, under the ring: the new-task entry while it is open,
+// a spinner while the list loads, then one row per task.
+Item {
+    id: root
+
+    required property DefaultViewModel viewModel
+
+    implicitHeight: 240
+
+    Component.onCompleted: {
+        if (viewModel.tasks.length === 0)
+            viewModel.fetchTasks()
+    }
+
+    // Return in the entry field. While a task is being created the typed
+    // text stays and nothing happens; otherwise the text goes to the
+    // view-model (an empty one closes the entry) and the field is cleared.
+    function commitNewTask(field) {
+        if (viewModel.newTaskCreatingInProgress)
+            return
+        const title = field.text
+        field.text = ""
+        viewModel.addTask(title)
+    }
+
+    Rectangle {
+        id: frame
+        anchors.fill: parent
+        anchors.leftMargin: Theme.padding
+        anchors.rightMargin: Theme.padding
+        anchors.bottomMargin: Theme.padding
+        radius: 6
+        color: Theme.rowBackground
+    }
+
+    ListView {
+        id: list
+        objectName: "taskRows"
+        anchors.fill: frame
+        // Far enough in that square rows stay inside the rounded corners.
+        anchors.margins: 3
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        model: root.viewModel.pendingTasks
+        ScrollBar.vertical: ScrollBar {}
+
+        header: ColumnLayout {
+            width: ListView.view.width
+            spacing: 0
+
+            Loader {
+                objectName: "newTaskRow"
+                Layout.fillWidth: true
+                active: root.viewModel.newTask
+                visible: active
+                sourceComponent: RowLayout {
+                    spacing: Theme.spacing
+
+                    TextField {
+                        id: field
+                        objectName: "newTaskField"
+                        Layout.fillWidth: true
+                        Layout.margins: Theme.padding
+                        placeholderText: qsTr("Enter task name")
+                        placeholderTextColor: "#8e8e93"
+                        enabled: !root.viewModel.newTaskCreatingInProgress
+                        onAccepted: root.commitNewTask(field)
+                        // The entry opens ready for typing.
+                        Component.onCompleted: forceActiveFocus()
+                    }
+
+                    BusyIndicator {
+                        objectName: "creatingIndicator"
+                        Layout.rightMargin: Theme.padding
+                        Layout.preferredWidth: 24
+                        Layout.preferredHeight: 24
+                        visible: root.viewModel.newTaskCreatingInProgress
+                        running: visible
+                    }
+                }
+            }
+
+            BusyIndicator {
+                objectName: "loadingIndicator"
+                Layout.alignment: Qt.AlignHCenter
+                Layout.margins: Theme.padding
+                Layout.preferredWidth: 28
+                Layout.preferredHeight: 28
+                visible: root.viewModel.isTaskLoading
+                running: visible
+            }
+        }
+
+        delegate: ListItemView {
+            required property var modelData
+            width: ListView.view.width
+            task: modelData
+            viewModel: root.viewModel
+        }
+    }
+
+    // Drawn over the rows so they never hide it.
+    Rectangle {
+        anchors.fill: frame
+        radius: frame.radius
+        color: "transparent"
+        border.color: Theme.separator
+    }
+}

@@ -1,0 +1,286 @@
+import QtQuick
+import QtQuick.Controls.Fusion
+import QtQuick.Layouts
+import Stint
+
+// The "Timer" tab: the ring, the done question, the stop button, the fetch
+// error, and the task list or the sign-in button; the settings menu in the
+// top-right corner. Text dropped on the ring becomes the current task.
+//
+// The countdown ticks while this view exists: it owns the one-second tick.
+//
+// Each control also answers assistive technology's "press" (Accessible.
+// onPressAction): Qt 6.4's default press action does not reach click handlers.
+Item {
+    id: root
+
+    required property DefaultViewModel viewModel
+
+    implicitWidth: 330
+    implicitHeight: content.implicitHeight
+
+    Component.onCompleted: viewModel.fetchTasks()
+
+    TickTimer {
+        objectName: "tickTimer"
+        viewModel: root.viewModel
+    }
+
+    ColumnLayout {
+        id: content
+        anchors.left: parent.left
+        anchors.right: parent.right
+        spacing: Theme.spacing
+
+        // The ring and "Add task" take dropped text.
+        DropArea {
+            objectName: "dropArea"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.topMargin: Theme.padding
+            implicitWidth: ringColumn.implicitWidth
+            implicitHeight: ringColumn.implicitHeight
+            keys: ["text/plain"]
+
+            TextDropDelegate {
+                id: dropDelegate
+                viewModel: root.viewModel
+            }
+
+            onEntered: dropDelegate.dropEntered()
+            onExited: dropDelegate.dropExited()
+            onDropped: drop => {
+                if (dropDelegate.performDrop(drop.hasText ? [drop.text] : []))
+                    drop.accept(Qt.CopyAction)
+            }
+
+            ColumnLayout {
+                id: ringColumn
+                anchors.fill: parent
+                spacing: Theme.spacing
+
+                CircularProgressView {
+                    objectName: "ring"
+                    Layout.alignment: Qt.AlignHCenter
+                    Layout.preferredWidth: 230
+                    Layout.preferredHeight: 230
+                    viewModel: root.viewModel
+                    progress: root.viewModel.progress
+                }
+
+                Button {
+                    objectName: "addTaskButton"
+                    Layout.alignment: Qt.AlignHCenter
+                    Layout.bottomMargin: 15
+                    visible: root.viewModel.isSignedIn
+                    text: qsTr("Add task")
+                    Accessible.onPressAction: clicked()
+                    onClicked: root.viewModel.newTask = true
+                }
+            }
+        }
+
+        // "Is the task now done?"
+        ColumnLayout {
+            objectName: "question"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.maximumWidth: root.width
+            visible: root.viewModel.shouldAskIfTaskIsDone
+            spacing: Theme.spacing
+
+            RowLayout {
+                Layout.alignment: Qt.AlignHCenter
+                Layout.margins: Theme.padding
+                spacing: Theme.spacing
+
+                Image {
+                    source: "icons/star.fill.svg"
+                    sourceSize.width: Theme.titleSize
+                    sourceSize.height: Theme.titleSize
+                }
+                Label {
+                    Layout.maximumWidth: root.width - 2 * Theme.padding - Theme.titleSize - Theme.spacing
+                    text: qsTr("Is the task now done?")
+                    font.pixelSize: Theme.titleSize
+                    color: Theme.accent
+                    wrapMode: Text.WordWrap
+                    horizontalAlignment: Text.AlignHCenter
+                }
+            }
+
+            RowLayout {
+                Layout.alignment: Qt.AlignHCenter
+                spacing: Theme.spacing
+
+                Button {
+                    objectName: "yesButton"
+                    text: qsTr("Yes")
+                    Accessible.onPressAction: clicked()
+                    onClicked: root.viewModel.answerTaskQuestion()
+                }
+                Button {
+                    objectName: "noButton"
+                    text: qsTr("No")
+                    Accessible.onPressAction: clicked()
+                    onClicked: root.viewModel.answerTaskQuestion()
+                }
+            }
+        }
+
+        IconButton {
+            objectName: "stopButton"
+            Layout.alignment: Qt.AlignHCenter
+            visible: root.viewModel.isPhaseStarted
+            size: 32
+            text: qsTr("Stop")
+            icon.source: "icons/stop.circle.fill.svg"
+            onClicked: root.viewModel.stopAndSwitchPhase()
+        }
+
+        // The last task fetch failed.
+        ColumnLayout {
+            objectName: "errorRow"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.leftMargin: Theme.padding
+            Layout.rightMargin: Theme.padding
+            visible: root.viewModel.tasksFetchHasError
+            spacing: Theme.spacing
+
+            Label {
+                objectName: "errorText"
+                Layout.alignment: Qt.AlignHCenter
+                Layout.maximumWidth: root.width - 2 * Theme.padding
+                text: root.viewModel.tasksErrorText
+                textFormat: Text.PlainText
+                color: Theme.danger
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
+            }
+
+            Button {
+                id: retryButton
+                objectName: "retryButton"
+                Layout.alignment: Qt.AlignHCenter
+                padding: Theme.padding
+                text: qsTr("Retry")
+                Accessible.onPressAction: clicked()
+                onClicked: root.viewModel.fetchTasks()
+
+                contentItem: Text {
+                    text: retryButton.text
+                    font: retryButton.font
+                    color: "white"
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                }
+                background: Rectangle {
+                    radius: 8
+                    color: retryButton.down ? Qt.darker(Theme.accent, 1.4) : Theme.accent
+                }
+            }
+        }
+
+        // Made when someone signs in, so it looks for tasks as it appears.
+        Loader {
+            objectName: "taskList"
+            Layout.fillWidth: true
+            Layout.preferredHeight: 240
+            visible: active
+            active: root.viewModel.isSignedIn
+            sourceComponent: TaskListView {
+                viewModel: root.viewModel
+            }
+        }
+
+        // Nobody is signed in: the sign-in button and why to use it.
+        ColumnLayout {
+            objectName: "signIn"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.bottomMargin: Theme.padding
+            visible: !root.viewModel.isSignedIn
+            spacing: Theme.spacing
+
+            GoogleSignInButton {
+                objectName: "GoogleSignInButton"
+                Layout.alignment: Qt.AlignHCenter
+                Layout.margins: Theme.padding
+                onClicked: root.viewModel.signInButtonPressed()
+            }
+
+            Label {
+                objectName: "signInExplanation"
+                Layout.alignment: Qt.AlignHCenter
+                Layout.preferredWidth: 200
+                Layout.margins: Theme.padding
+                text: qsTr("Sign in to Google to use the app fully and synchronize the Google Calendar tasks & events")
+                wrapMode: Text.WordWrap
+                horizontalAlignment: Text.AlignHCenter
+            }
+        }
+    }
+
+    // The settings menu, over the top-right corner.
+    Item {
+        anchors.top: parent.top
+        anchors.right: parent.right
+        width: 50
+        height: menuButton.height
+
+        AbstractButton {
+            id: menuButton
+            objectName: "menuButton"
+            padding: Theme.padding
+            focusPolicy: Qt.NoFocus
+            Accessible.role: Accessible.Button
+            Accessible.name: qsTr("Settings")
+            Accessible.onPressAction: clicked()
+            onClicked: menu.open()
+
+            contentItem: Rectangle {
+                implicitWidth: 30
+                implicitHeight: 30
+                radius: 15
+                color: Qt.rgba(Theme.track.r, Theme.track.g, Theme.track.b, menuButton.down ? 0.3 : 0.15)
+
+                Image {
+                    anchors.centerIn: parent
+                    source: "icons/gearshape.fill.svg"
+                    sourceSize.width: Theme.titleSize
+                    sourceSize.height: Theme.titleSize
+                }
+            }
+
+            Menu {
+                id: menu
+                objectName: "settingsMenu"
+                x: menuButton.width - width
+                y: menuButton.height
+
+                MenuItem {
+                    objectName: "signOutItem"
+                    // Taken out of the menu, not just hidden, so it leaves no gap.
+                    height: root.viewModel.isSignedIn ? implicitHeight : 0
+                    visible: root.viewModel.isSignedIn
+                    text: qsTr("Sign Out")
+                    icon.source: "icons/arrow.right.square.fill.svg"
+                    palette.text: Theme.danger
+                    Accessible.onPressAction: triggered()
+                    onTriggered: root.viewModel.signOut()
+                }
+                MenuItem {
+                    objectName: "privacyPolicyItem"
+                    text: qsTr("Privacy Policy")
+                    icon.source: "icons/shield.fill.svg"
+                    Accessible.onPressAction: triggered()
+                    onTriggered: root.viewModel.openPrivacyPolicy()
+                }
+                MenuItem {
+                    objectName: "exitItem"
+                    text: qsTr("Exit")
+                    icon.source: "icons/power.svg"
+                    Accessible.onPressAction: triggered()
+                    onTriggered: root.viewModel.quit()
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,112 @@
+#!/usr/bin/python3
+"""Drives a running Stint through the desktop's accessibility bus (AT-SPI),
+the way assistive technology does: find a control by its role and name,
+wait for it to show, press it.
+
+    atspi.py wait  <role> <name> [seconds]   exit 0 once it is showing
+    atspi.py press <role> <name> [seconds]   wait for it, then press it
+    atspi.py dump                            print the app's tree
+
+Roles are AT-SPI role names ("push button", "label", "menu item", ...).
+Runs with Debian's python3 and python3-pyatspi.
+"""
+import sys
+import time
+
+import pyatspi
+
+APP_NAME = "Stint"
+
+
+def find_app():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == APP_NAME:
+            return app
+    return None
+
+
+def walk(node, depth=0):
+    if node is None or depth > 40:
+        return
+    yield node, depth
+    for index in range(node.childCount):
+        try:
+            child = node.getChildAtIndex(index)
+        except Exception:  # the tree changes under us while the UI updates
+            continue
+        yield from walk(child, depth + 1)
+
+
+def is_showing(node):
+    try:
+        states = node.getState()
+        return states.contains(pyatspi.STATE_SHOWING) and states.contains(pyatspi.STATE_VISIBLE)
+    except Exception:
+        return False
+
+
+def find(role, name):
+    app = find_app()
+    if app is None:
+        return None
+    for node, _ in walk(app):
+        try:
+            if node.getRoleName() == role and node.name == name and is_showing(node):
+                return node
+        except Exception:
+            continue
+    return None
+
+
+def wait_for(role, name, seconds):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        node = find(role, name)
+        if node is not None:
+            return node
+        time.sleep(0.2)
+    return None
+
+
+def press(node):
+    action = node.queryAction()
+    for index in range(action.nActions):
+        if action.getName(index) in ("press", "Press", "click", "activate", "Toggle", "toggle"):
+            return action.doAction(index)
+    return action.doAction(0)
+
+
+def dump():
+    app = find_app()
+    if app is None:
+        print("no accessible application named", APP_NAME)
+        return 1
+    for node, depth in walk(app):
+        try:
+            mark = "" if is_showing(node) else "  (hidden)"
+            print("  " * depth + f"{node.getRoleName()}: {node.name!r}{mark}")
+        except Exception:
+            continue
+    return 0
+
+
+def main(argv):
+    if len(argv) >= 2 and argv[1] == "dump":
+        return dump()
+    if len(argv) < 4 or argv[1] not in ("wait", "press"):
+        print(__doc__, file=sys.stderr)
+        return 2
+    seconds = float(argv[4]) if len(argv) > 4 else 20.0
+    node = wait_for(argv[2], argv[3], seconds)
+    if node is None:
+        print(f"no showing {argv[2]} named {argv[3]!r} within {seconds:g} s", file=sys.stderr)
+        dump()
+        return 1
+    if argv[1] == "press" and not press(node):
+        print(f"pressing {argv[3]!r} failed", file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

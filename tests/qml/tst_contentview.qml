@@ -1,0 +1,68 @@
+import QtQuick
+import QtTest
+import Stint
+import StintTest
+
+// TestCase itself is never visible: the views under test go under this item.
+Item {
+    id: root
+    width: 400
+    height: 900
+
+    TestCase {
+        id: testCase
+        name: "ContentView"
+        when: windowShown
+
+        function cleanup() {
+            Fixtures.endCapture()
+        }
+
+        Component {
+            id: contentComponent
+            ContentView {}
+        }
+
+        function makeView(viewModel) {
+            return createTemporaryObject(contentComponent, root, { viewModel: viewModel })
+        }
+
+        function test_opensOnTimerTab() {
+            const view = makeView(Fixtures.makeViewModel())
+            compare(view.selectedIndex, 0)
+            compare(view.width, 330)
+            verify(findChild(view, "ring") !== null)
+            verify(findChild(view, "tickTimer") !== null)
+            compare(findChild(view, "timerTab").text, "Timer")
+            compare(findChild(view, "eventsTab").text, "Events")
+            // Sized to its content, so the popover can be.
+            const content = findChild(view, "tabContent")
+            verify(view.implicitHeight >= content.item.implicitHeight)
+            verify(view.implicitHeight < 900)
+        }
+
+        function test_tabsShareTheViewModelAndOnlyTimerTicks() {
+            const viewModel = Fixtures.makeViewModel()
+            Fixtures.setEvents(viewModel, [{ summary: "Standup" }])
+            const view = makeView(viewModel)
+            viewModel.isTimerRunning = true
+            tryCompare(viewModel, "time", 1499, 1600)
+
+            mouseClick(findChild(view, "eventsTab"))
+            compare(view.selectedIndex, 1)
+            tryVerify(() => findChild(view, "tickTimer") === null)
+            verify(findChild(view, "ring") === null)
+            verify(findChild(view, "eventRows") !== null)
+            wait(1300)
+            compare(viewModel.time, 1499)
+
+            Fixtures.captureOutput()
+            mouseClick(findChild(view, "timerTab"))
+            compare(findChild(view, "ring").viewModel, viewModel)
+            compare(findChild(view, "timeText").text, "24:59")
+            // Coming back fetches the tasks again.
+            compare(Fixtures.outputLines(), ["Too early to fetch tasks, creds not restored yet"])
+            tryCompare(viewModel, "time", 1498, 1600)
+        }
+    }
+}

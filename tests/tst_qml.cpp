@@ -1,0 +1,167 @@
+#include "accounts/usermanager.h"
+#include "backend/event.h"
+#include "backend/task.h"
+#include "support/stdoutcapture.h"
+#include "timer/defaultviewmodel.h"
+
+#include <QDesktopServices>
+#include <QQmlEngine>
+#include <QQmlEngineExtensionPlugin>
+#include <QTemporaryFile>
+#include <QtQuickTest>
+
+Q_IMPORT_QML_PLUGIN(StintPlugin)
+
+// What the QML tests build their state from: fresh view-models and the task
+// and event records that QML cannot make itself; and what the views did
+// outside themselves: lines printed, URLs handed to the desktop.
+class Fixtures : public QObject
+{
+    Q_OBJECT
+    /// How often a view-model's sign-in button handler ran.
+    Q_PROPERTY(int signInPresses READ signInPresses NOTIFY signInPressesChanged)
+    /// The URLs opened so far, as text.
+    Q_PROPERTY(QStringList openedUrls READ openedUrls NOTIFY openedUrlsChanged)
+
+public:
+    Fixtures()
+    {
+        for (const char *scheme : {"http", "https", "tel", "zoomus"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
+    }
+    ~Fixtures() override
+    {
+        for (const char *scheme : {"http", "https", "tel", "zoomus"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+
+    int signInPresses() const { return m_signInPresses; }
+    QStringList openedUrls() const { return m_openedUrls; }
+
+    // Collects what the process prints from now on, until endCapture().
+    Q_INVOKABLE void captureOutput()
+    {
+        m_capture.reset(); // captures do not nest
+        m_capture = std::make_unique<StdoutCapture>();
+    }
+    Q_INVOKABLE void endCapture() { m_capture.reset(); }
+    // The lines the code under test printed since captureOutput().
+    Q_INVOKABLE QStringList outputLines() { return m_capture ? m_capture->lines() : QStringList(); }
+
+    Q_INVOKABLE void failFetch(DefaultViewModel *viewModel, const QVariant &message)
+    {
+        viewModel->setTasksErrorMessage(message.isValid() ? std::optional(message.toString())
+                                                          : std::nullopt);
+        viewModel->setTasksFetchHasError(true);
+    }
+
+    Q_INVOKABLE DefaultViewModel *makeViewModel()
+    {
+        auto *viewModel = new DefaultViewModel(
+            Alarm::makeDefault(),
+            [this](DefaultViewModel &) {
+                ++m_signInPresses;
+                Q_EMIT signInPressesChanged();
+            },
+            &m_users, this);
+        return viewModel;
+    }
+
+    // Each row: {title, status?, due?, link?}; `due` is the backend's text.
+    Q_INVOKABLE void setTasks(DefaultViewModel *viewModel, const QVariantList &rows)
+    {
+        QList<Task2> tasks;
+        for (const QVariant &value : rows) {
+            const QVariantMap row = value.toMap();
+            Task2 task;
+            task.id = QUuid::createUuid();
+            task.title = row.value("title").toString();
+            task.status = row.value("status", QStringLiteral("needsAction")).toString();
+            if (row.contains("due"))
+                task.due = row.value("due").toString();
+            task.webViewLink = QUrl(row.value("link", QStringLiteral("https://tasks.google.com/")).toString());
+            tasks.append(task);
+        }
+        viewModel->setTasks(tasks);
+    }
+
+    // Each row: {summary, start? (a date, or ISO 8601 text with an offset), meeting? (uri)}.
+    Q_INVOKABLE void setEvents(DefaultViewModel *viewModel, const QVariantList &rows)
+    {
+        QList<Event> events;
+        for (const QVariant &value : rows) {
+            const QVariantMap row = value.toMap();
+            Event event;
+            event.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+            event.summary = row.value("summary").toString();
+            if (row.contains("start"))
+                event.start.dateTime = row.value("start").toDateTime();
+            if (row.contains("meeting")) {
+                Event::ConferenceData conference;
+                conference.conferenceId = QStringLiteral("123");
+                conference.entryPoints = {{QStringLiteral("video"), row.value("meeting").toString(),
+                                           std::nullopt, std::nullopt}};
+                event.conferenceData = conference;
+            }
+            events.append(event);
+        }
+        viewModel->setEvents(events);
+    }
+
+public Q_SLOTS:
+    void openUrl(const QUrl &url)
+    {
+        m_openedUrls.append(url.toString());
+        Q_EMIT openedUrlsChanged();
+    }
+
+Q_SIGNALS:
+    void signInPressesChanged();
+    void openedUrlsChanged();
+
+private:
+    UserManager m_users{nullptr};
+    int m_signInPresses = 0;
+    QStringList m_openedUrls;
+    std::unique_ptr<StdoutCapture> m_capture;
+};
+
+class Setup : public QObject
+{
+    Q_OBJECT
+
+public Q_SLOTS:
+    void applicationAvailable()
+    {
+        // Requests the views send (tasks, events) go to a closed local port
+        // and fail at once; nothing leaves the machine.
+        if (!m_info.open())
+            qFatal("cannot write the test settings");
+        m_info.write("{\"BACKEND_URL\": \"http://127.0.0.1:9\"}");
+        m_info.close();
+        qputenv("STINT_INFO_FILE", QFile::encodeName(m_info.fileName()));
+    }
+
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        // The module's qmldir, and so its QML types, live at qrc:/Stint.
+        engine->addImportPath(QStringLiteral("qrc:/"));
+        // One object for every test file's engine, made once the application
+        // exists (it registers URL handlers) and kept by us, not the engines.
+        if (m_fixtures)
+            return;
+        m_fixtures = std::make_unique<Fixtures>();
+        qmlRegisterSingletonType<Fixtures>("StintTest", 1, 0, "Fixtures",
+                                           [fixtures = m_fixtures.get()](QQmlEngine *, QJSEngine *) {
+                                               QJSEngine::setObjectOwnership(fixtures, QJSEngine::CppOwnership);
+                                               return fixtures;
+                                           });
+    }
+
+private:
+    QTemporaryFile m_info;
+    std::unique_ptr<Fixtures> m_fixtures;
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(tst_qml, Setup)
+#include "tst_qml.moc"

@@ -1,0 +1,145 @@
+#include "accounts/usermanager.h"
+#include "support/stdoutcapture.h"
+#include "timer/defaultviewmodel.h"
+#include "ui/textdropdelegate.h"
+#include "ui/ticktimer.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+#include <QTranslator>
+
+// The C++ halves of the timer view: the text drop and the one-second tick.
+// (The ring's geometry is checked where it shows, in the QML tests.)
+class TestUiHelpers : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void dropEnteredAndExitedPrintTheirLines();
+    void dropWithoutTextIsRefused();
+    void dropAppliesFirstTextLaterOnMainThread();
+    void dropDuringRestStartsFullFocusPhase();
+    void dropIsDroppedWhenDelegateGoesFirst();
+
+    void tickTimerTicksOncePerSecond();
+
+    void germanTextsAreBuiltIn();
+
+private:
+    std::unique_ptr<DefaultViewModel> makeViewModel()
+    {
+        return std::make_unique<DefaultViewModel>(Alarm::makeDefault(), nullptr, &m_users);
+    }
+
+    UserManager m_users{nullptr};
+};
+
+void TestUiHelpers::dropEnteredAndExitedPrintTheirLines()
+{
+    TextDropDelegate delegate;
+    StdoutCapture capture;
+    delegate.dropEntered();
+    delegate.dropExited();
+    QCOMPARE(capture.lines(), QStringList({"dropEntered", "dropExited"}));
+}
+
+void TestUiHelpers::dropWithoutTextIsRefused()
+{
+    auto viewModel = makeViewModel();
+    TextDropDelegate delegate;
+    delegate.setViewModel(viewModel.get());
+    QSignalSpy titleChanged(viewModel.get(), &DefaultViewModel::taskTitleChanged);
+
+    StdoutCapture capture;
+    QVERIFY(!delegate.performDrop({}));
+    QCoreApplication::processEvents();
+    QCOMPARE(titleChanged.count(), 0);
+    QVERIFY(!viewModel->isTimerRunning());
+    QVERIFY(capture.lines().isEmpty());
+}
+
+void TestUiHelpers::dropAppliesFirstTextLaterOnMainThread()
+{
+    auto viewModel = makeViewModel();
+    TextDropDelegate delegate;
+    delegate.setViewModel(viewModel.get());
+
+    QThread *titleThread = nullptr;
+    connect(viewModel.get(), &DefaultViewModel::taskTitleChanged, this,
+            [&] { titleThread = QThread::currentThread(); }, Qt::DirectConnection);
+
+    StdoutCapture capture;
+    QVERIFY(delegate.performDrop({"Write the report", "Call the bank"}));
+    // Taken, but nothing applied yet.
+    QCOMPARE(viewModel->taskTitle(), QString());
+    QVERIFY(capture.lines().isEmpty());
+
+    QTRY_COMPARE(viewModel->taskTitle(), QStringLiteral("Write the report"));
+    QCOMPARE(titleThread, QThread::currentThread());
+    QCOMPARE(capture.lines(), QStringList({"Dropped text: Write the report"}));
+    QVERIFY(viewModel->isTimerRunning());
+}
+
+void TestUiHelpers::dropDuringRestStartsFullFocusPhase()
+{
+    auto viewModel = makeViewModel();
+    viewModel->stopAndSwitchPhase(); // rest
+    viewModel->setIsTimerRunning(true);
+    viewModel->tick();
+    TextDropDelegate delegate;
+    delegate.setViewModel(viewModel.get());
+
+    StdoutCapture capture;
+    QVERIFY(delegate.performDrop({"Inbox zero"}));
+    QTRY_COMPARE(viewModel->taskTitle(), QStringLiteral("Inbox zero"));
+    QCOMPARE(viewModel->currentState(), PomodoroState::focus);
+    QCOMPARE(viewModel->time(), 1500.0);
+    QCOMPARE(viewModel->progress(), 1.0);
+    QVERIFY(viewModel->isTimerRunning());
+}
+
+void TestUiHelpers::dropIsDroppedWhenDelegateGoesFirst()
+{
+    auto viewModel = makeViewModel();
+    auto delegate = std::make_unique<TextDropDelegate>();
+    delegate->setViewModel(viewModel.get());
+
+    StdoutCapture capture;
+    QVERIFY(delegate->performDrop({"Too late"}));
+    delegate.reset();
+    QCoreApplication::processEvents();
+    QCOMPARE(viewModel->taskTitle(), QString());
+    QVERIFY(capture.lines().isEmpty());
+}
+
+void TestUiHelpers::tickTimerTicksOncePerSecond()
+{
+    auto viewModel = makeViewModel();
+    viewModel->setIsTimerRunning(true);
+    {
+        TickTimer timer;
+        timer.setViewModel(viewModel.get());
+        QVERIFY(timer.isRunning());
+        QCOMPARE(timer.interval(), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(viewModel->time(), 1499.0, 1500);
+    }
+    // Gone with its owner: no more ticks.
+    QTest::qWait(1200);
+    QCOMPARE(viewModel->time(), 1499.0);
+}
+
+// The views look their texts up by file name and source text.
+void TestUiHelpers::germanTextsAreBuiltIn()
+{
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/i18n/stint_de.qm")));
+    QCOMPARE(german.translate("TimerView", "Is the task now done?"),
+             QStringLiteral("Ist die Aufgabe jetzt erledigt?"));
+    QCOMPARE(german.translate("ContentView", "Events"), QStringLiteral("Termine"));
+    QCOMPARE(german.translate("CircularProgressView", "Stay focused"),
+             QStringLiteral("Fokuszeit"));
+}
+
+QTEST_MAIN(TestUiHelpers)
+#include "tst_uihelpers.moc"

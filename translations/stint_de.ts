@@ -1,0 +1,196 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="106"/>
+        <source>Countdown Timer</source>
+        <translation>Countdown-Timer</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="110"/>
+        <source>Open Stint</source>
+        <translation>Stint öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="112"/>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="234"/>
+        <source>Welcome to the App!</source>
+        <translation>Willkommen in der App!</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="235"/>
+        <source>This is the first time you&apos;ve launched the app.</source>
+        <translation>Sie haben die App zum ersten Mal gestartet.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="236"/>
+        <source>Get Started</source>
+        <translation>Los geht’s</translation>
+    </message>
+</context>
+<context>
+    <name>CircularProgressView</name>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="99"/>
+        <source>Stay focused</source>
+        <translation>Fokuszeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="99"/>
+        <source>Rest</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="124"/>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="124"/>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <location filename="../src/ui/ContentView.qml" line="67"/>
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ContentView.qml" line="71"/>
+        <source>Events</source>
+        <translation>Termine</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleSignIn</name>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="565"/>
+        <source>This answer does not belong to the sign-in that Stint started. Go back to Stint and sign in again.</source>
+        <translation>Diese Antwort gehört nicht zu der Anmeldung, die Stint gestartet hat. Kehren Sie zu Stint zurück und melden Sie sich erneut an.</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="572"/>
+        <source>The sign-in was cancelled. You can close this tab.</source>
+        <translation>Die Anmeldung wurde abgebrochen. Sie können diesen Tab schließen.</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="578"/>
+        <source>The sign-in did not complete. Go back to Stint and sign in again.</source>
+        <translation>Die Anmeldung wurde nicht abgeschlossen. Kehren Sie zu Stint zurück und melden Sie sich erneut an.</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="584"/>
+        <source>You are signed in to Stint. You can close this tab.</source>
+        <translation>Sie sind bei Stint angemeldet. Sie können diesen Tab schließen.</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleSignInButton</name>
+    <message>
+        <location filename="../src/ui/GoogleSignInButton.qml" line="15"/>
+        <source>Sign in with Google</source>
+        <translation>Über Google anmelden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GoogleSignInButton.qml" line="18"/>
+        <source>Sign in with Google button.</source>
+        <translation>Schaltfläche „Über Google anmelden“.</translation>
+    </message>
+</context>
+<context>
+    <name>ListEventsView</name>
+    <message>
+        <location filename="../src/ui/ListEventsView.qml" line="86"/>
+        <source>Join Meeting</source>
+        <translation>Besprechung beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>ListItemView</name>
+    <message>
+        <location filename="../src/ui/ListItemView.qml" line="71"/>
+        <source>Open %1</source>
+        <translation>%1 öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListItemView.qml" line="81"/>
+        <source>Start %1</source>
+        <translation>%1 starten</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListView</name>
+    <message>
+        <location filename="../src/ui/TaskListView.qml" line="69"/>
+        <source>Enter task name</source>
+        <translation>Name der Aufgabe eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>TimerView</name>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="72"/>
+        <source>Add task</source>
+        <translation>Aufgabe hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="98"/>
+        <source>Is the task now done?</source>
+        <translation>Ist die Aufgabe jetzt erledigt?</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="112"/>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="117"/>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="128"/>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="158"/>
+        <source>Retry</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="207"/>
+        <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
+        <translation>Melden Sie sich bei Google an, um die App voll zu nutzen und Aufgaben &amp; Termine aus Google Kalender abzugleichen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="226"/>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="254"/>
+        <source>Sign Out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="261"/>
+        <source>Privacy Policy</source>
+        <translation>Datenschutzerklärung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="267"/>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+</TS>
