@@ -91,7 +91,9 @@ void AppDelegate::applicationDidFinishLaunching()
     // 11. Measured once now, then at every opening through the icon.
     resizePopover();
 
-    // Without a tray the window is the app: show it now.
+    // Without a tray the window is the app: show it now, as tall as its content.
+    if (m_popover->mode() == PopoverWindow::Mode::standalone)
+        m_popover->followContentHeight();
     if (m_popover->mode() == PopoverWindow::Mode::standalone && !m_popover->isShown())
         showPopover();
 }

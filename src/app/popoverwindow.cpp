@@ -30,21 +30,51 @@ PopoverWindow::PopoverWindow(Mode mode, QWindow *parent)
     }
 }
 
-QSize PopoverWindow::fittingSize() const
+namespace {
+
+// Runs the pending layout passes, children first, the way the window does
+// before it draws: implicit sizes are only settled after them.
+void polishTree(QQuickItem *item)
 {
-    const QQuickItem *root = rootObject();
-    const int height = root ? qCeil(root->implicitHeight()) : 0;
-    return {popoverWidth, qMax(height, 1)};
+    const QList<QQuickItem *> children = item->childItems();
+    for (QQuickItem *child : children)
+        polishTree(child);
+    item->ensurePolished();
+}
+
+} // namespace
+
+QSize PopoverWindow::fittingSize()
+{
+    QQuickItem *root = rootObject();
+    if (!root)
+        return {popoverWidth, 1};
+    // Text wraps at the popover's width, so the height is asked at that width.
+    if (width() != popoverWidth)
+        resize(popoverWidth, qMax(height(), 1));
+    for (int pass = 0; pass < 3; ++pass)
+        polishTree(root);
+    return {popoverWidth, qMax(qCeil(root->implicitHeight()), 1)};
 }
 
 void PopoverWindow::setContentSize(const QSize &size)
 {
     resize(size);
     if (m_mode == Mode::standalone) {
-        // The panel is laid out for its width; let the window grow taller only.
-        setMinimumSize(size);
+        // The panel is laid out for its width only.
+        setMinimumWidth(size.width());
         setMaximumWidth(size.width());
     }
+}
+
+void PopoverWindow::followContentHeight()
+{
+    QQuickItem *root = rootObject();
+    if (!root)
+        return;
+    connect(root, &QQuickItem::implicitHeightChanged, this, [this, root] {
+        resize(popoverWidth, qMax(qCeil(root->implicitHeight()), 1));
+    });
 }
 
 void PopoverWindow::showRelativeTo(const QRect &anchor)

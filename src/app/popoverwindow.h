@@ -24,9 +24,12 @@ public:
 
     bool isShown() const { return isVisible(); }
 
-    // The size the content asks for at the popover's width.
-    QSize fittingSize() const;
+    // The size the content asks for at the popover's width, after a layout pass.
+    QSize fittingSize();
     void setContentSize(const QSize &size);
+    // Keeps the window as tall as its content: for the standalone window,
+    // which, unlike the popover, may change size while shown.
+    void followContentHeight();
 
     // Shows the popover beside `anchor` (the tray icon's area, in screen
     // coordinates), inside the available area of the screen holding it.

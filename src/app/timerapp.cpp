@@ -6,6 +6,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QQuickWindow>
 #include <QUrl>
 
@@ -49,7 +52,16 @@ int timerApp(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Stint"));
     QApplication::setApplicationDisplayName(QStringLiteral("Stint"));
     QApplication::setDesktopFileName(QStringLiteral("app.stint.Stint"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Stint/ui/icons/timer.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Stint/ui/icons/stint.svg")));
+    // Our own texts, and Qt's (the dialog buttons), in the user's language.
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QLocale(), QStringLiteral("stint"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QApplication::installTranslator(translator);
+    auto *qtTranslator = new QTranslator(&app);
+    if (qtTranslator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTranslator);
+
     // The tray app lives on when its popover hides.
     QApplication::setQuitOnLastWindowClosed(false);
 
