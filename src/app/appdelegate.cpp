@@ -38,7 +38,11 @@ AppDelegate::AppDelegate(TokenStore *store, QObject *parent)
 {
 }
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate()
+{
+    // The views go before the view-model they show.
+    m_popover.reset();
+}
 
 void AppDelegate::applicationDidFinishLaunching()
 {
@@ -108,11 +112,11 @@ void AppDelegate::createStatusBarItem()
     m_statusBarItem->setToolTip(tr("Countdown Timer"));
 
     // Some trays only offer a menu; make sure "open" and "quit" are in it.
-    m_statusBarMenu = new QMenu();
+    m_statusBarMenu = std::make_unique<QMenu>();
     m_statusBarMenu->addAction(tr("Open Stint"), this, &AppDelegate::showPopover);
     m_statusBarMenu->addSeparator();
     m_statusBarMenu->addAction(tr("Exit"), qApp, &QCoreApplication::quit);
-    m_statusBarItem->setContextMenu(m_statusBarMenu);
+    m_statusBarItem->setContextMenu(m_statusBarMenu.get());
 
     connect(m_statusBarItem, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
@@ -127,8 +131,8 @@ void AppDelegate::createStatusBarItem()
 
 void AppDelegate::createPopover()
 {
-    m_popover = new PopoverWindow(m_statusBarItem ? PopoverWindow::Mode::popover
-                                                  : PopoverWindow::Mode::standalone);
+    m_popover = std::make_unique<PopoverWindow>(m_statusBarItem ? PopoverWindow::Mode::popover
+                                                                : PopoverWindow::Mode::standalone);
     // "Exit" and closing the standalone window end the app through the engine too.
     connect(m_popover->engine(), &QQmlEngine::quit, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }

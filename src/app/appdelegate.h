@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <memory>
+
 class DefaultViewModel;
 class GoogleSignIn;
 class PopoverWindow;
@@ -54,7 +56,7 @@ public:
     void showFirstLaunchAlert();
 
     DefaultViewModel *viewModel() const { return m_viewModel; }
-    PopoverWindow *popover() const { return m_popover; }
+    PopoverWindow *popover() const { return m_popover.get(); }
     QSystemTrayIcon *statusBarItem() const { return m_statusBarItem; }
     GoogleSignIn *googleSignIn() const { return m_googleSignIn; }
     UserManager *userManager() const { return m_userManager; }
@@ -68,8 +70,8 @@ private:
 
     QPointer<QWindow> m_window; // the window sign-in presents from; Linux apps start with none
     QSystemTrayIcon *m_statusBarItem = nullptr;
-    QMenu *m_statusBarMenu = nullptr;
-    PopoverWindow *m_popover = nullptr;
+    std::unique_ptr<QMenu> m_statusBarMenu;
+    std::unique_ptr<PopoverWindow> m_popover;
     CalendarAccess m_eventStore;
     QStringList m_scopes;
     GoogleSignIn *m_googleSignIn = nullptr;

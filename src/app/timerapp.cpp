@@ -2,7 +2,9 @@
 
 #include "accounts/tokenstore.h"
 #include "app/appdelegate.h"
+#include "app/popoverwindow.h"
 #include "app/singleinstance.h"
+#include "app/firstframe.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -43,8 +45,9 @@ int timerApp(int argc, char *argv[])
 {
     preferX11UnderWayland();
     // The ring and the lists are simple flat shapes: the software scene graph
-    // draws them with less memory and start-up time than OpenGL.
-    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
+    // draws them with less memory and start-up time than OpenGL. Either
+    // variable still picks another renderer.
+    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND") && !qEnvironmentVariableIsSet("QSG_RHI_BACKEND"))
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 
     QApplication app(argc, argv);
@@ -78,6 +81,7 @@ int timerApp(int argc, char *argv[])
     AppDelegate delegate(&tokenStore);
     QObject::connect(&instance, &SingleInstance::urlsReceived, &delegate, &AppDelegate::openURLs);
     delegate.applicationDidFinishLaunching();
+    reportFirstFrame(delegate.popover());
     if (!urls.isEmpty())
         delegate.openURLs(urls);
 

@@ -138,6 +138,9 @@ private Q_SLOTS:
         }
         m_appOutput += QString::fromUtf8(m_app.readAllStandardOutput());
         qInfo().noquote() << "stint printed:\n" + m_appOutput;
+        const QString errors = QString::fromUtf8(m_app.readAllStandardError());
+        if (!errors.isEmpty())
+            qInfo().noquote() << "and on stderr:\n" + errors;
     }
 };
 

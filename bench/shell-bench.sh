@@ -1,0 +1,20 @@
+#!/bin/sh
+# Measures the app shell against a bare Qt Quick window of the same size, in
+# the same run and with the same build: time from process start to the first
+# frame, resident memory after 10 s, and CPU time over 60 s while a focus
+# phase counts down with the popover hidden and shown; once with the
+# software scene graph and once with OpenGL. Takes about 10 minutes.
+#
+#   bench/shell-bench.sh [build-dir]        (default build-release)
+#
+# Runs in a session of its own: Xvfb, a private D-Bus with an unlocked
+# keyring, and a tray (trayer) for the hidden-popover case.
+set -eu
+cd "$(dirname "$0")/.."
+BUILD=${1:-build-release}
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTINT_BUILD_TESTS=OFF >/dev/null
+cmake --build "$BUILD" --target stint stint-devserver stint-bench-bare
+exec dbus-run-session -- sh -c '
+    echo -n stint-bench | gnome-keyring-daemon --unlock --components=secrets >/dev/null
+    exec xvfb-run -a -s "-screen 0 1280x800x24" /usr/bin/python3 bench/shell_bench.py "$1"
+' shell-bench "$BUILD"

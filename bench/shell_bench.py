@@ -1,0 +1,208 @@
+"""The measuring half of bench/shell-bench.sh; runs inside its X session."""
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+BUILD = sys.argv[1]
+STINT = os.path.join(BUILD, "src", "stint")
+BARE = os.path.join(BUILD, "bench", "stint-bench-bare")
+DEVSERVER = os.path.join(BUILD, "tools", "devserver", "stint-devserver")
+CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
+PLAY_BUTTON = (165, 234)  # in the popover, from its top-left corner
+STARTS = 7
+
+BACKENDS = {
+    "software": {"QT_QUICK_BACKEND": "software"},
+    "opengl": {"QSG_RHI_BACKEND": "opengl"},
+}
+
+work = tempfile.mkdtemp(prefix="stint-bench-")
+
+
+def sh(*args):
+    return subprocess.run(args, capture_output=True, text=True).stdout.strip()
+
+
+def base_env(backend):
+    env = dict(os.environ)
+    env.pop("QT_QUICK_BACKEND", None)
+    env.pop("QSG_RHI_BACKEND", None)
+    env.update(BACKENDS[backend])
+    config = os.path.join(work, "config", "Stint")
+    os.makedirs(config, exist_ok=True)
+    with open(os.path.join(config, "Stint.conf"), "w") as f:
+        f.write("[General]\nhasLaunchedBefore=true\n")
+    env["XDG_CONFIG_HOME"] = os.path.join(work, "config")
+    env["XDG_DATA_HOME"] = os.path.join(work, "data")
+    env["STINT_INFO_FILE"] = os.path.join(work, "info.json")
+    return env
+
+
+def start(program, backend, extra=None):
+    env = base_env(backend)
+    runtime = tempfile.mkdtemp(dir=work)
+    os.chmod(runtime, 0o700)
+    env["XDG_RUNTIME_DIR"] = runtime
+    env.update(extra or {})
+    env["STINT_BENCH_T0"] = str(time.time_ns())
+    return subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+
+
+def stop(process):
+    process.terminate()
+    try:
+        process.wait(5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
+def first_frame_ms(program, backend):
+    process = start(program, backend)
+    try:
+        for line in process.stderr:
+            if line.startswith("first-frame-ms "):
+                return float(line.split()[1])
+        raise RuntimeError(f"{program} ended before its first frame")
+    finally:
+        stop(process)
+
+
+def rss_kib(pid):
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0
+
+
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+
+
+def memory_after_10s(program, backend):
+    process = start(program, backend)
+    try:
+        time.sleep(10)
+        return rss_kib(process.pid)
+    finally:
+        stop(process)
+
+
+def visible_window(pid, timeout=10):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        for window in sh("xdotool", "search", "--onlyvisible", "--pid", str(pid)).split():
+            geometry = sh("xdotool", "getwindowgeometry", "--shell", window)
+            values = dict(line.split("=", 1) for line in geometry.splitlines() if "=" in line)
+            if int(values.get("WIDTH", 0)) >= 300:
+                return window, int(values["X"]), int(values["Y"])
+        time.sleep(0.2)
+    raise RuntimeError("the popover did not show")
+
+
+def click(x, y):
+    sh("xdotool", "mousemove", str(x), str(y), "click", "1")
+
+
+def is_counting(window):
+    """Two captures two seconds apart differ when the time text changes."""
+    first, second = os.path.join(work, "a.png"), os.path.join(work, "b.png")
+    sh("import", "-window", window, first)
+    time.sleep(2.2)
+    sh("import", "-window", window, second)
+    result = subprocess.run(["compare", "-metric", "AE", first, second, "null:"], capture_output=True, text=True)
+    return result.stderr.strip() not in ("0", "")
+
+
+def tray_icon():
+    window = sh("xdotool", "search", "--classname", "trayer").split()[0]
+    geometry = sh("xdotool", "getwindowgeometry", "--shell", window)
+    values = dict(line.split("=", 1) for line in geometry.splitlines() if "=" in line)
+    return int(values["X"]) + 12, int(values["Y"]) + 12
+
+
+def cpu_while_counting(backend, hidden):
+    """CPU % of one core over 60 s while a focus phase runs."""
+    tray = None
+    if hidden:
+        tray = subprocess.Popen(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
+                                 "--height", "24", "--SetDockType", "true"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(1.5)
+    process = start(STINT, backend)
+    try:
+        time.sleep(3)
+        if hidden:
+            click(*tray_icon())  # open the popover
+        window, x, y = visible_window(process.pid)
+        click(x + PLAY_BUTTON[0], y + PLAY_BUTTON[1])
+        time.sleep(0.5)
+        if not is_counting(window):
+            raise RuntimeError("the countdown did not start")
+        if hidden:
+            click(*tray_icon())  # and close it again
+            time.sleep(1)
+            if sh("xdotool", "search", "--onlyvisible", "--pid", str(process.pid)):
+                raise RuntimeError("the popover did not close")
+        before = cpu_seconds(process.pid)
+        time.sleep(60)
+        return 100.0 * (cpu_seconds(process.pid) - before) / 60.0
+    finally:
+        stop(process)
+        if tray:
+            stop(tray)
+
+
+def cpu_idle_bare(backend):
+    process = start(BARE, backend)
+    try:
+        time.sleep(3)
+        before = cpu_seconds(process.pid)
+        time.sleep(60)
+        return 100.0 * (cpu_seconds(process.pid) - before) / 60.0
+    finally:
+        stop(process)
+
+
+def main():
+    server = subprocess.Popen([DEVSERVER, "--port", "0", "--write-info", os.path.join(work, "info.json")],
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    server.stdout.readline()
+    rows = []
+    try:
+        for backend in BACKENDS:
+            bare_start = statistics.median(first_frame_ms(BARE, backend) for _ in range(STARTS))
+            app_start = statistics.median(first_frame_ms(STINT, backend) for _ in range(STARTS))
+            bare_rss = memory_after_10s(BARE, backend)
+            app_rss = memory_after_10s(STINT, backend)
+            bare_cpu = cpu_idle_bare(backend)
+            shown_cpu = cpu_while_counting(backend, hidden=False)
+            hidden_cpu = cpu_while_counting(backend, hidden=True)
+            rows.append((backend, bare_start, app_start, bare_rss, app_rss, bare_cpu, shown_cpu, hidden_cpu))
+            print(f"{backend}: done", file=sys.stderr)
+    finally:
+        stop(server)
+        shutil.rmtree(work, ignore_errors=True)
+
+    print()
+    print("| backend | first frame: bare / stint (ratio) | RSS after 10 s: bare / stint (ratio) "
+          "| CPU over 60 s: bare idle / stint shown / stint hidden |")
+    print("|---|---|---|---|")
+    for backend, bs, ast, br, ar, bc, sc, hc in rows:
+        print(f"| {backend} | {bs:.0f} ms / {ast:.0f} ms ({ast / bs:.2f}x) "
+              f"| {br / 1024:.1f} MiB / {ar / 1024:.1f} MiB ({ar / br:.2f}x) "
+              f"| {bc:.3f}% / {sc:.3f}% / {hc:.3f}% |")
+    print()
+    print("Goals: start-up and memory within 1.2x of the bare window; "
+          "under 0.1% of one core counting down with the popover hidden.")
+
+
+if __name__ == "__main__":
+    main()
