@@ -118,6 +118,23 @@ private:
         }
     };
 
+    // A grant signed out of on another machine: its refresh token no longer works.
+    QString revokedGrant()
+    {
+        const QString token = m_server.issueTokens().refreshToken;
+        MemoryTokenStore store;
+        GoogleSignIn other(SignInSettings::fromInfoDictionary(), &store);
+        store.write(token);
+        bool restored = false;
+        other.restorePreviousSignIn([&](std::optional<GoogleUser>, const QString &) { restored = true; });
+        if (!QTest::qWaitFor([&] { return restored; }, 5000))
+            qFatal("the grant could not be restored");
+        other.signOut();
+        if (!QTest::qWaitFor([&] { return !m_server.isRefreshTokenActive(token); }, 5000))
+            qFatal("the grant was not revoked");
+        return token;
+    }
+
     int taskRequests() const
     {
         int count = 0;
@@ -258,19 +275,8 @@ private Q_SLOTS:
 
     void refusedRestoreFallsBackToTheBrowser()
     {
-        // A grant revoked elsewhere: the stored token no longer works.
-        const QString revoked = m_server.issueTokens().refreshToken;
+        const QString revoked = revokedGrant();
         StdoutCapture capture;
-        {
-            MemoryTokenStore store;
-            GoogleSignIn other(SignInSettings::fromInfoDictionary(), &store);
-            store.write(revoked);
-            bool restored = false;
-            other.restorePreviousSignIn([&](std::optional<GoogleUser>, const QString &) { restored = true; });
-            QTRY_VERIFY(restored);
-            other.signOut();
-            QTRY_VERIFY(!m_server.isRefreshTokenActive(revoked));
-        }
 
         m_server.clearRequests();
         Launched app(revoked);
@@ -286,17 +292,7 @@ private Q_SLOTS:
 
     void refusedFallbackSignInIsReported()
     {
-        const QString revoked = m_server.issueTokens().refreshToken;
-        {
-            MemoryTokenStore store;
-            GoogleSignIn other(SignInSettings::fromInfoDictionary(), &store);
-            store.write(revoked);
-            bool restored = false;
-            other.restorePreviousSignIn([&](std::optional<GoogleUser>, const QString &) { restored = true; });
-            QTRY_VERIFY(restored);
-            other.signOut();
-            QTRY_VERIFY(!m_server.isRefreshTokenActive(revoked));
-        }
+        const QString revoked = revokedGrant();
         StdoutCapture capture;
         m_server.setConsentDenied(true);
         Launched app(revoked);
