@@ -39,6 +39,7 @@ def base_env(backend):
     env["XDG_CONFIG_HOME"] = os.path.join(work, "config")
     env["XDG_DATA_HOME"] = os.path.join(work, "data")
     env["STINT_INFO_FILE"] = os.path.join(work, "info.json")
+    env["DBUS_SESSION_BUS_ADDRESS"] = "disabled:"
     return env
 
 
@@ -98,11 +99,9 @@ def memory_after_10s(program, backend):
 def visible_window(pid, timeout=10):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
-        for window in sh("xdotool", "search", "--onlyvisible", "--pid", str(pid)).split():
-            geometry = sh("xdotool", "getwindowgeometry", "--shell", window)
-            values = dict(line.split("=", 1) for line in geometry.splitlines() if "=" in line)
-            if int(values.get("WIDTH", 0)) >= 300:
-                return window, int(values["X"]), int(values["Y"])
+        for window, x, y, width, _ in windows_of(pid):
+            if width >= 300:
+                return window, x, y
         time.sleep(0.2)
     raise RuntimeError("the popover did not show")
 
@@ -121,11 +120,22 @@ def is_counting(window):
     return result.stderr.strip() not in ("0", "")
 
 
-def tray_icon():
-    window = sh("xdotool", "search", "--classname", "trayer").split()[0]
-    geometry = sh("xdotool", "getwindowgeometry", "--shell", window)
-    values = dict(line.split("=", 1) for line in geometry.splitlines() if "=" in line)
-    return int(values["X"]) + 12, int(values["Y"]) + 12
+def windows_of(pid):
+    """The visible windows of `pid` as (id, x, y, width, height)."""
+    found = []
+    for window in sh("xdotool", "search", "--onlyvisible", "--pid", str(pid)).split():
+        geometry = sh("xdotool", "getwindowgeometry", "--shell", window)
+        values = dict(line.split("=", 1) for line in geometry.splitlines() if "=" in line)
+        found.append((window, int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])))
+    return found
+
+
+def tray_icon(pid):
+    """The centre of the app's icon in the tray (an XEmbed window of the app's own)."""
+    for _, x, y, width, height in windows_of(pid):
+        if width < 100:
+            return x + width // 2, y + height // 2
+    raise RuntimeError("no tray icon")
 
 
 def cpu_while_counting(backend, hidden):
@@ -140,16 +150,16 @@ def cpu_while_counting(backend, hidden):
     try:
         time.sleep(3)
         if hidden:
-            click(*tray_icon())  # open the popover
+            click(*tray_icon(process.pid))  # open the popover
         window, x, y = visible_window(process.pid)
         click(x + PLAY_BUTTON[0], y + PLAY_BUTTON[1])
         time.sleep(0.5)
         if not is_counting(window):
             raise RuntimeError("the countdown did not start")
         if hidden:
-            click(*tray_icon())  # and close it again
+            click(*tray_icon(process.pid))  # and close it again
             time.sleep(1)
-            if sh("xdotool", "search", "--onlyvisible", "--pid", str(process.pid)):
+            if any(width >= 300 for _, _, _, width, _ in windows_of(process.pid)):
                 raise RuntimeError("the popover did not close")
         before = cpu_seconds(process.pid)
         time.sleep(60)
