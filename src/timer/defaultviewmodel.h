@@ -28,6 +28,8 @@ class DefaultViewModel : public QObject
     QML_ELEMENT
     QML_UNCREATABLE("made once by the application")
 
+    /// The alarm set up at start-up (the gong at the end of a phase).
+    Q_PROPERTY(Alarm alarm READ alarm WRITE setAlarm NOTIFY alarmChanged)
     /// The tasks as the backend last returned them, in its order (Task2 values).
     Q_PROPERTY(QVariantList tasks READ tasksForQml NOTIFY tasksChanged)
     /// The tasks still to do, in list order: the rows of the task list.
