@@ -3,6 +3,7 @@
 #include "accounts/tokenstore.h"
 #include "backend/configuration.h"
 #include "backend/network.h"
+#include "diagnostics.h"
 
 #include <QCryptographicHash>
 #include <QDesktopServices>
@@ -14,7 +15,6 @@
 #include <QOAuth2AuthorizationCodeFlow>
 #include <QOAuthHttpServerReplyHandler>
 #include <QRandomGenerator>
-#include <QTextStream>
 #include <QUrlQuery>
 
 #include <algorithm>
@@ -38,10 +38,6 @@ constexpr int longestRetrySeconds = 600;
 // The page in the browser is answered before the listener goes away.
 constexpr int listenerLingerMs = 2000;
 
-void printLine(const QString &line)
-{
-    QTextStream(stdout) << line << Qt::endl;
-}
 
 // `words` 32-bit words from the operating system's CSPRNG, as base64url text.
 QByteArray randomUrlSafeText(int words)
@@ -307,6 +303,18 @@ void GoogleSignIn::keepRefreshToken(const QString &refreshToken)
     m_store->write(refreshToken);
 }
 
+// Takes a token answer's user as the signed-in one: keeps a rotated refresh
+// token, and plans the next refresh from the answer's lifetime.
+void GoogleSignIn::adopt(GoogleUser user, const QJsonObject &tokens)
+{
+    const QString rotated = tokens.value(QStringLiteral("refresh_token")).toString();
+    if (!rotated.isEmpty())
+        keepRefreshToken(rotated);
+    m_retryDelaySeconds = 0;
+    setCurrentUser(std::move(user));
+    scheduleRefresh(lifetimeOf(tokens));
+}
+
 // ---- Restore and refresh -------------------------------------------------
 
 void GoogleSignIn::restorePreviousSignIn(Completion completion)
@@ -345,12 +353,7 @@ void GoogleSignIn::restorePreviousSignIn(Completion completion)
             }
             ++that->m_session;
             that->m_refreshToken = refreshToken;
-            const QString rotated = answer.tokens->value(QStringLiteral("refresh_token")).toString();
-            if (!rotated.isEmpty())
-                that->keepRefreshToken(rotated);
-            that->m_retryDelaySeconds = 0;
-            that->setCurrentUser(user);
-            that->scheduleRefresh(lifetimeOf(*answer.tokens));
+            that->adopt(*user, *answer.tokens);
             completion(user, QString());
         });
     });
@@ -416,12 +419,7 @@ void GoogleSignIn::refreshNow()
         if (answer.tokens) {
             std::optional<GoogleUser> user = userFromTokens(*answer.tokens, m_currentUser, &failure);
             if (user) {
-                const QString rotated = answer.tokens->value(QStringLiteral("refresh_token")).toString();
-                if (!rotated.isEmpty())
-                    keepRefreshToken(rotated);
-                m_retryDelaySeconds = 0;
-                setCurrentUser(std::move(user));
-                scheduleRefresh(lifetimeOf(*answer.tokens));
+                adopt(std::move(*user), *answer.tokens);
                 return;
             }
         }
@@ -615,9 +613,7 @@ void GoogleSignIn::handleGranted()
         m_refreshToken.reset();
         m_store->remove();
     }
-    m_retryDelaySeconds = 0;
-    setCurrentUser(user);
-    scheduleRefresh(lifetimeOf(tokens));
+    adopt(*user, tokens);
     finishAttempt(user, QString());
 }
 

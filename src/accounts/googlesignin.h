@@ -102,6 +102,7 @@ private:
     void scheduleRefresh(qint64 expiresInSeconds);
     void setCurrentUser(std::optional<GoogleUser> user);
     void keepRefreshToken(const QString &refreshToken);
+    void adopt(GoogleUser user, const QJsonObject &tokens);
 
     SignInSettings m_settings;
     TokenStore *m_store = nullptr;

@@ -1,6 +1,7 @@
 #include "accounts/tokenstore.h"
 
-#include <QTextStream>
+#include "diagnostics.h"
+
 #include <QTimer>
 
 #include <qt6keychain/keychain.h>
@@ -113,7 +114,6 @@ void KeychainTokenStore::fallBackToMemory()
     if (m_keyringFailed)
         return;
     m_keyringFailed = true;
-    QTextStream(stdout) << "The desktop keyring is not available: the Google sign-in is kept in "
-                           "memory only until Stint quits"
-                        << Qt::endl;
+    printLine(QStringLiteral("The desktop keyring is not available: the Google sign-in is kept in "
+                             "memory only until Stint quits"));
 }

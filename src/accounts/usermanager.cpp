@@ -1,14 +1,14 @@
 #include "accounts/usermanager.h"
 
 #include "accounts/googlesignin.h"
+#include "diagnostics.h"
 
-#include <QTextStream>
 
 UserManager::UserManager(GoogleSignIn *signIn, QObject *parent)
     : QObject(parent)
     , m_signIn(signIn)
 {
-    QTextStream(stdout) << "new" << Qt::endl;
+    printLine(QStringLiteral("new"));
 }
 
 void UserManager::setGoogleUser(std::optional<GoogleUser> user)

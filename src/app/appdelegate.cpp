@@ -3,6 +3,7 @@
 #include "accounts/googlesignin.h"
 #include "accounts/usermanager.h"
 #include "app/popoverwindow.h"
+#include "diagnostics.h"
 #include "timer/alarm.h"
 #include "timer/defaultviewmodel.h"
 
@@ -14,14 +15,9 @@
 #include <QQmlEngine>
 #include <QSettings>
 #include <QSystemTrayIcon>
-#include <QTextStream>
 
 namespace {
 
-void printLine(const QString &line)
-{
-    QTextStream(stdout) << line << Qt::endl;
-}
 
 const char hasLaunchedBeforeKey[] = "hasLaunchedBefore";
 const QString contentViewUrl = QStringLiteral("qrc:/Stint/ui/ContentView.qml");
@@ -196,22 +192,21 @@ void AppDelegate::calendarAccessChanged()
 
 void AppDelegate::restorePreviousSignIn()
 {
-    m_googleSignIn->restorePreviousSignIn([this](std::optional<GoogleUser> user, const QString &) {
-        if (user) {
-            m_userManager->setGoogleUser(std::move(user));
-            m_viewModel->fetchTasks();
-            return;
-        }
+    // Either way the user comes back, the task list follows.
+    const auto signedIn = [this](GoogleUser user) {
+        m_userManager->setGoogleUser(std::move(user));
+        m_viewModel->fetchTasks();
+    };
+    m_googleSignIn->restorePreviousSignIn([this, signedIn](std::optional<GoogleUser> user, const QString &) {
+        if (user)
+            return signedIn(std::move(*user));
         if (!m_googleSignIn->hasPreviousSignIn())
             return;
         m_googleSignIn->signIn(m_window, QString(), m_scopes,
-                               [this](std::optional<GoogleUser> user, const QString &) {
-                                   if (!user) {
-                                       printLine(QStringLiteral("signIn failure"));
-                                       return;
-                                   }
-                                   m_userManager->setGoogleUser(std::move(user));
-                                   m_viewModel->fetchTasks();
+                               [signedIn](std::optional<GoogleUser> user, const QString &) {
+                                   if (!user)
+                                       return printLine(QStringLiteral("signIn failure"));
+                                   signedIn(std::move(*user));
                                });
     });
 }

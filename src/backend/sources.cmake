@@ -14,4 +14,5 @@ target_sources(stint_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/network.h
     ${CMAKE_CURRENT_LIST_DIR}/task.cpp
     ${CMAKE_CURRENT_LIST_DIR}/task.h
+    ${CMAKE_CURRENT_LIST_DIR}/weblink.h
 )

@@ -1,8 +1,8 @@
 #include "timer/alarmplayer.h"
 
+#include "diagnostics.h"
 #include <QFile>
 #include <QSoundEffect>
-#include <QTextStream>
 #include <QtEndian>
 
 #include <optional>
@@ -61,10 +61,6 @@ std::optional<QString> wavProblem(QFile &file)
     return QStringLiteral("The WAV file has no sound data.");
 }
 
-void printLine(const QString &line)
-{
-    QTextStream(stdout) << line << Qt::endl;
-}
 
 } // namespace
 

@@ -5,6 +5,8 @@
 #include "backend/configuration.h"
 #include "backend/googleapiaccessor.h"
 #include "backend/network.h"
+#include "backend/weblink.h"
+#include "diagnostics.h"
 #include "ui/meetingopener.h"
 
 #include <QCoreApplication>
@@ -14,17 +16,8 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
-#include <QTextStream>
 
 namespace {
-
-// Diagnostic lines go to stdout, one per event, flushed at once so they
-// interleave correctly with anything else the process prints.
-void printLine(const QString &line)
-{
-    QTextStream out(stdout);
-    out << line << Qt::endl;
-}
 
 // Runs `work` later on the main thread, after the current event is done:
 // replies never change state re-entrantly in the middle of a caller.
@@ -44,11 +37,6 @@ QVariantList toVariantList(const QList<T> &values)
     return list;
 }
 
-bool isWebUrl(const QUrl &url)
-{
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && (scheme == u"http" || scheme == u"https") && !url.host().isEmpty();
-}
 
 } // namespace
 

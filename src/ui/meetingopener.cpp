@@ -1,6 +1,7 @@
 #include "ui/meetingopener.h"
 
 #include "backend/event.h"
+#include "backend/weblink.h"
 
 #include <QDesktopServices>
 #include <QProcess>
@@ -12,10 +13,6 @@ namespace {
 
 const QString zoomScheme = QStringLiteral("zoomus");
 
-bool isWebUrl(const QUrl &url)
-{
-    return (url.scheme() == u"http" || url.scheme() == u"https") && !url.host().isEmpty();
-}
 
 bool isOpenable(const QUrl &url, bool hasZoomHandler)
 {

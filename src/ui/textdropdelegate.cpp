@@ -1,8 +1,7 @@
 #include "ui/textdropdelegate.h"
 
+#include "diagnostics.h"
 #include "timer/defaultviewmodel.h"
-
-#include <QTextStream>
 
 void TextDropDelegate::setViewModel(DefaultViewModel *viewModel)
 {
@@ -12,12 +11,12 @@ void TextDropDelegate::setViewModel(DefaultViewModel *viewModel)
 
 void TextDropDelegate::dropEntered()
 {
-    QTextStream(stdout) << "dropEntered" << Qt::endl;
+    printLine(QStringLiteral("dropEntered"));
 }
 
 void TextDropDelegate::dropExited()
 {
-    QTextStream(stdout) << "dropExited" << Qt::endl;
+    printLine(QStringLiteral("dropExited"));
 }
 
 bool TextDropDelegate::performDrop(const QStringList &texts)
