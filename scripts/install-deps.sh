@@ -20,6 +20,6 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
     qml6-module-qtquick-dialogs qml6-module-qtmultimedia \
     libgl-dev libglib2.0-bin xdg-utils \
     xvfb xauth dbus dbus-x11 gnome-keyring libsecret-1-0 libsecret-tools \
-    desktop-file-utils appstream xdotool x11-utils procps trayer \
+    desktop-file-utils appstream xdotool x11-utils procps trayer imagemagick \
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi \
     clang libclang-rt-14-dev
