@@ -1,22 +1,21 @@
 #include "devserver/devserver.h"
 
-#include <QAbstractHttpServer>
+#include "backend.h"
+#include "httpfront.h"
+#include "idtoken.h"
+
 #include <QCryptographicHash>
 #include <QFile>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
-#include <QHttpServerResponse>
 #include <QJsonDocument>
-#include <QMessageAuthenticationCode>
 #include <QMetaEnum>
-#include <QPointer>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QTcpSocket>
 #include <QTimeZone>
 #include <QTimer>
 #include <QUrlQuery>
+
+#include <cstdio>
 
 #include <memory>
 
@@ -31,6 +30,12 @@ const QString revocationPath = QStringLiteral("/revoke");
 const QString tasksPath = QStringLiteral("/api/v1/tasks");
 const QString eventsPath = QStringLiteral("/api/v1/events");
 const QString controlPath = QStringLiteral("/dev/misbehave");
+// The stand-ins for Google's APIs, where the backend is pointed.
+const QString googleKeysPath = QStringLiteral("/google/oauth2/v3/certs");
+const QString googleTokenInfoPath = QStringLiteral("/google/tokeninfo");
+const QString googleTasksPath = QStringLiteral("/google/tasks/v1/lists/@default/tasks");
+const QString googleCalendarPath = QStringLiteral("/google/calendar/v3/calendars/primary");
+const QString googleEventsPath = googleCalendarPath + QStringLiteral("/events");
 
 // The one user this provider knows.
 const QString devUserSubject = QStringLiteral("104857392016475820391");
@@ -55,37 +60,6 @@ QByteArray base64Url(const QByteArray &data)
 QByteArray compactJson(const QJsonObject &object)
 {
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
-}
-
-QByteArray compactJson(const QJsonArray &array)
-{
-    return QJsonDocument(array).toJson(QJsonDocument::Compact);
-}
-
-QByteArray methodName(QHttpServerRequest::Method method)
-{
-    switch (method) {
-    case QHttpServerRequest::Method::Get:
-        return "GET";
-    case QHttpServerRequest::Method::Put:
-        return "PUT";
-    case QHttpServerRequest::Method::Delete:
-        return "DELETE";
-    case QHttpServerRequest::Method::Post:
-        return "POST";
-    case QHttpServerRequest::Method::Head:
-        return "HEAD";
-    case QHttpServerRequest::Method::Options:
-        return "OPTIONS";
-    case QHttpServerRequest::Method::Patch:
-        return "PATCH";
-    case QHttpServerRequest::Method::Connect:
-        return "CONNECT";
-    case QHttpServerRequest::Method::Trace:
-        return "TRACE";
-    default:
-        return "UNKNOWN";
-    }
 }
 
 // An HTML form body: '+' stands for a space, everything else is percent-encoded.
@@ -171,44 +145,13 @@ bool isValidVerifier(const QString &verifier)
 
 } // namespace
 
-QByteArray RecordedRequest::header(const QByteArray &name) const
-{
-    for (const auto &[key, value] : headers) {
-        if (key.compare(name, Qt::CaseInsensitive) == 0)
-            return value;
-    }
-    return {};
-}
-
-// QHttpServer's router would do, but one entry point that sees every request
-// keeps the recording and the misbehaviour in one place.
-class DevServer::HttpServer final : public QAbstractHttpServer
-{
-public:
-    explicit HttpServer(DevServer *owner)
-        : QAbstractHttpServer(owner)
-        , m_owner(owner)
-    {
-    }
-
-protected:
-    bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override
-    {
-        m_owner->dispatch(request, makeResponder(request, socket));
-        return true;
-    }
-
-    void missingHandler(const QHttpServerRequest &, QTcpSocket *) override {}
-
-private:
-    DevServer *m_owner;
-};
-
 DevServer::DevServer(QObject *parent)
     : QObject(parent)
-    , m_http(new HttpServer(this))
-    , m_signingKey(randomText(32))
+    , m_signingKey(std::make_unique<SigningKey>(QString::fromLatin1(randomText(9))))
+    , m_front(new HttpFront([this](const HttpRequest &request, HttpReply reply) { dispatch(request, std::move(reply)); }, this))
 {
+    m_front->setAccessLog(false);
+    m_front->setLog([](const QString &line) { std::fprintf(stderr, "stint-devserver: %s\n", qPrintable(line)); });
     resetToDemoData();
 }
 
@@ -216,8 +159,20 @@ DevServer::~DevServer() = default;
 
 bool DevServer::listen(quint16 port)
 {
-    m_port = m_http->listen(QHostAddress::LocalHost, port);
-    return m_port != 0;
+    if (!m_front->listen(QHostAddress::LocalHost, port))
+        return false;
+    m_port = m_front->port();
+    const QUrl base = baseUrl();
+    BackendSettings settings;
+    settings.clientIds = {clientId};
+    settings.keySetUrl = base.resolved(QUrl(googleKeysPath));
+    settings.tokenInfoUrl = base.resolved(QUrl(googleTokenInfoPath));
+    settings.tasksUrl = base.resolved(QUrl(googleTasksPath));
+    settings.eventsUrl = base.resolved(QUrl(googleEventsPath));
+    settings.requestsPerMinute = 0;
+    m_backend = new Backend(settings, this);
+    m_backend->setLog([](const QString &line) { std::fprintf(stderr, "stint-devserver: %s\n", qPrintable(line)); });
+    return true;
 }
 
 quint16 DevServer::port() const
@@ -402,12 +357,12 @@ DevServer::Answer DevServer::misbehave(Answer answer) const
     }
 }
 
-DevServer::Answer DevServer::controlMisbehaviour(const QHttpServerRequest &request)
+DevServer::Answer DevServer::controlMisbehaviour(const HttpRequest &request)
 {
-    if (!request.remoteAddress().isLoopback())
+    if (!request.peer.isLoopback())
         return {403, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("forbidden")}}), {}};
-    if (request.method() == QHttpServerRequest::Method::Post) {
-        const QJsonObject settings = QJsonDocument::fromJson(request.body()).object();
+    if (request.method == "POST") {
+        const QJsonObject settings = QJsonDocument::fromJson(request.body).object();
         const std::optional<Misbehaviour> mode = misbehaviourFromName(settings.value(QStringLiteral("mode")).toString());
         if (!mode) {
             const QJsonObject error{
@@ -438,108 +393,163 @@ void DevServer::setRequestLogLimit(int limit)
         m_requests.removeFirst();
 }
 
-void DevServer::send(QHttpServerResponder &&responder, const RecordedRequest &request, const Answer &answer)
+void DevServer::dispatch(const HttpRequest &request, HttpReply reply)
 {
-    const auto status = static_cast<QHttpServerResponder::StatusCode>(answer.status);
-    QHttpServerResponse response = answer.contentType.isEmpty()
-        ? QHttpServerResponse(status)
-        : QHttpServerResponse(answer.contentType, answer.body, status);
-    for (const auto &[name, value] : answer.headers)
-        response.addHeader(name, value);
-    response.write(std::move(responder));
-    Q_EMIT requestHandled(request.method, request.path, answer.status);
-}
-
-void DevServer::dispatch(const QHttpServerRequest &request, QHttpServerResponder &&responder)
-{
-    const QString path = request.url().path();
-    RecordedRequest summary{methodName(request.method()), path, {}, {}};
-    const auto notFound = [] {
-        return Answer{404, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("not_found")}}), {}};
+    // Every answer is announced for the request log.
+    reply = [this, reply = std::move(reply), method = request.method, path = request.path](HttpAnswer answer) {
+        reply(answer);
+        Q_EMIT requestHandled(method, path, answer.status);
+    };
+    const auto send = [&reply](const Answer &answer) {
+        HttpAnswer sent{answer.status, answer.contentType, answer.body, answer.headers, {}};
+        reply(sent);
     };
     const auto methodNotAllowed = [] {
         return Answer{405, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("method_not_allowed")}}), {}};
     };
-    const bool isGet = request.method() == QHttpServerRequest::Method::Get;
-    const bool isPost = request.method() == QHttpServerRequest::Method::Post;
+    const QString &path = request.path;
+    const bool isGet = request.method == "GET";
+    const bool isPost = request.method == "POST";
 
     if (path == tasksPath || path == eventsPath) {
-        serveBackend(request, std::move(responder));
+        serveBackend(request, std::move(reply));
     } else if (path == authorizationPath) {
-        send(std::move(responder), summary, isGet ? authorize(request) : methodNotAllowed());
+        send(isGet ? authorize(request) : methodNotAllowed());
     } else if (path == tokenPath) {
-        send(std::move(responder), summary, isPost ? token(request.body()) : methodNotAllowed());
+        send(isPost ? token(request.body) : methodNotAllowed());
     } else if (path == revocationPath) {
-        send(std::move(responder), summary, isPost ? revoke(request) : methodNotAllowed());
+        send(isPost ? revoke(request) : methodNotAllowed());
     } else if (path == controlPath) {
-        send(std::move(responder), summary, isGet || isPost ? controlMisbehaviour(request) : methodNotAllowed());
-    } else {
-        send(std::move(responder), summary, notFound());
+        send(isGet || isPost ? controlMisbehaviour(request) : methodNotAllowed());
+    } else if (const std::optional<Answer> google = serveGoogle(request)) {
+        send(*google);
+    } else if (m_backend) {
+        m_backend->handle(request, std::move(reply)); // /healthz, and the backend's own 404
     }
 }
 
-void DevServer::serveBackend(const QHttpServerRequest &request, QHttpServerResponder &&responder)
+// The access token of the grant an ID token came from, while both live.
+QString DevServer::accessTokenOf(const QString &idToken) const
 {
-    const RecordedRequest recorded{methodName(request.method()), request.url().path(), request.headers(), request.body()};
-    record(recorded);
+    const auto issued = m_idTokens.constFind(idToken);
+    if (issued == m_idTokens.constEnd())
+        return {};
+    QString latest;
+    QDateTime latestExpiry;
+    for (auto it = m_accessTokens.constBegin(); it != m_accessTokens.constEnd(); ++it) {
+        if (it->refreshToken == issued->refreshToken && it->expiry > QDateTime::currentDateTimeUtc()
+            && (latest.isEmpty() || it->expiry > latestExpiry)) {
+            latest = it.key();
+            latestExpiry = it->expiry;
+        }
+    }
+    return latest;
+}
+
+void DevServer::serveBackend(HttpRequest request, HttpReply reply)
+{
+    record(request);
+    // Trying the API by hand with just an ID token: the dev user's access
+    // token of the same grant goes with it, so a revoked grant still fails.
+    if (request.header("AccessToken").isNull()) {
+        const QByteArray authorization = request.header("Authorization");
+        const QString accessToken = authorization.startsWith("Bearer ")
+            ? accessTokenOf(QString::fromLatin1(authorization.mid(7))) : QString();
+        if (!accessToken.isEmpty())
+            request.headers.append({QByteArrayLiteral("AccessToken"), accessToken.toLatin1()});
+    }
+    const auto mangled = [this, reply](HttpAnswer answer) {
+        const Answer changed = misbehave({answer.status, answer.contentType, answer.body, {}});
+        reply({changed.status, changed.contentType, changed.body, changed.headers, answer.user});
+    };
 
     switch (m_misbehaviour) {
     case Misbehaviour::none:
-        send(std::move(responder), recorded, backendAnswer(recorded, m_requireAuthorization));
+        m_backend->handle(request, std::move(reply));
         return;
-    case Misbehaviour::slow: {
-        // The responder outlives this call; the socket may not, if the
-        // client gives up first.
-        auto pending = std::make_shared<QHttpServerResponder>(std::move(responder));
-        const QPointer<QTcpSocket> socket = pending->socket();
-        QTimer::singleShot(m_delayMs, this, [this, pending, socket, recorded] {
-            if (!socket || socket->state() != QAbstractSocket::ConnectedState)
-                return;
-            send(std::move(*pending), recorded, backendAnswer(recorded, m_requireAuthorization));
-        });
+    case Misbehaviour::slow:
+        // A client that gives up first leaves a reply that goes nowhere.
+        QTimer::singleShot(m_delayMs, this, [this, request, reply] { m_backend->handle(request, reply); });
         return;
-    }
     case Misbehaviour::dropConnection:
-        responder.socket()->abort();
-        Q_EMIT requestHandled(recorded.method, recorded.path, 0);
+        reply({0, {}, {}, {}, {}});
         return;
     case Misbehaviour::unauthorized:
     case Misbehaviour::serverError:
-        send(std::move(responder), recorded, misbehave({}));
+        mangled({});
         return;
     default:
         // Mangles the right answer, so a created task is still created.
-        send(std::move(responder), recorded, misbehave(backendAnswer(recorded, false)));
+        m_backend->handle(request, mangled);
         return;
     }
 }
 
-DevServer::Answer DevServer::backendAnswer(const RecordedRequest &request, bool checkCredentials)
-{
-    if (checkCredentials && !isAuthorized(request))
-        return {401, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("unauthorized")}}), {}};
-    if (request.path == tasksPath && request.method == "GET")
-        return {200, "application/json", compactJson(m_tasks), {}};
-    if (request.path == tasksPath && request.method == "POST")
-        return createTask(request.body);
-    if (request.path == eventsPath && request.method == "GET")
-        return {200, "application/json", compactJson(m_events), {}};
-    return {405, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("method_not_allowed")}}), {}};
-}
+// ---- The stand-in Google APIs -------------------------------------------------
 
-bool DevServer::isAuthorized(const RecordedRequest &request) const
+std::optional<DevServer::Answer> DevServer::serveGoogle(const HttpRequest &request)
 {
+    const QString &path = request.path;
+    if (!path.startsWith(QLatin1StringView("/google/")))
+        return std::nullopt;
+    const auto json = [](int status, const QJsonObject &object) {
+        return Answer{status, "application/json", compactJson(object), {}};
+    };
+    forgetExpired();
+    if (path == googleKeysPath) {
+        Answer keys = json(200, {{QStringLiteral("keys"), QJsonArray{m_signingKey->jwk()}}});
+        keys.headers.append({QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("public, max-age=3600")});
+        return keys;
+    }
+    if (path == googleTokenInfoPath) {
+        const QString token = QUrlQuery(request.query).queryItemValue(QStringLiteral("access_token"), QUrl::FullyDecoded);
+        const auto issued = m_accessTokens.constFind(token);
+        if (issued == m_accessTokens.constEnd())
+            return json(400, {{QStringLiteral("error"), QStringLiteral("invalid_token")},
+                              {QStringLiteral("error_description"), QStringLiteral("Invalid Value")}});
+        const qint64 expiry = issued->expiry.toSecsSinceEpoch();
+        return json(200, {{QStringLiteral("azp"), clientId},
+                          {QStringLiteral("aud"), clientId},
+                          {QStringLiteral("sub"), devUserSubject},
+                          {QStringLiteral("scope"), m_grants.value(issued->refreshToken).scope},
+                          {QStringLiteral("exp"), QString::number(expiry)},
+                          {QStringLiteral("expires_in"), QString::number(expiry - QDateTime::currentSecsSinceEpoch())},
+                          {QStringLiteral("email"), devUserEmail},
+                          {QStringLiteral("email_verified"), QStringLiteral("true")},
+                          {QStringLiteral("access_type"), QStringLiteral("offline")}});
+    }
+
+    // Tasks and Calendar want a live access token, as Google's do.
     const QByteArray authorization = request.header("Authorization");
-    if (!authorization.startsWith("Bearer "))
-        return false;
-    return isIdTokenAccepted(QString::fromLatin1(authorization.mid(7)));
+    if (!authorization.startsWith("Bearer ") || !m_accessTokens.contains(QString::fromLatin1(authorization.mid(7)))) {
+        const QJsonObject error{{QStringLiteral("code"), 401},
+                                {QStringLiteral("message"), QStringLiteral("Request had invalid authentication credentials.")},
+                                {QStringLiteral("status"), QStringLiteral("UNAUTHENTICATED")}};
+        return json(401, {{QStringLiteral("error"), error}});
+    }
+    const QString zone = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+    if (path == googleTasksPath && request.method == "GET")
+        return json(200, {{QStringLiteral("kind"), QStringLiteral("tasks#tasks")}, {QStringLiteral("items"), m_tasks}});
+    if (path == googleTasksPath && request.method == "POST")
+        return createTask(request.body);
+    if (path == googleCalendarPath && request.method == "GET")
+        return json(200, {{QStringLiteral("kind"), QStringLiteral("calendar#calendar")},
+                          {QStringLiteral("id"), devUserEmail},
+                          {QStringLiteral("summary"), devUserEmail},
+                          {QStringLiteral("timeZone"), zone}});
+    if (path == googleEventsPath && request.method == "GET")
+        return json(200, {{QStringLiteral("kind"), QStringLiteral("calendar#events")},
+                          {QStringLiteral("summary"), devUserEmail},
+                          {QStringLiteral("timeZone"), zone},
+                          {QStringLiteral("items"), m_events}});
+    return json(404, {{QStringLiteral("error"), QJsonObject{{QStringLiteral("code"), 404}, {QStringLiteral("message"), QStringLiteral("Not Found")}}}});
 }
 
 // ---- The stand-in provider ----------------------------------------------------
 
-DevServer::Answer DevServer::authorize(const QHttpServerRequest &request)
+DevServer::Answer DevServer::authorize(const HttpRequest &request)
 {
-    const QUrlQuery query = request.query();
+    const QUrlQuery query(request.query);
     const auto parameter = [&query](const char *name) {
         return query.queryItemValue(QString::fromLatin1(name), QUrl::FullyDecoded);
     };
@@ -629,11 +639,11 @@ DevServer::Answer DevServer::token(const QByteArray &body)
     return error(400, QStringLiteral("unsupported_grant_type"));
 }
 
-DevServer::Answer DevServer::revoke(const QHttpServerRequest &request)
+DevServer::Answer DevServer::revoke(const HttpRequest &request)
 {
-    QString token = parseForm(request.body()).value(QStringLiteral("token"));
+    QString token = parseForm(request.body).value(QStringLiteral("token"));
     if (token.isEmpty())
-        token = request.query().queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded);
+        token = QUrlQuery(request.query).queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded);
 
     // Revoking any token of a grant revokes the whole grant.
     QString grant;
@@ -691,13 +701,8 @@ QJsonObject DevServer::issueFrom(const QString &refreshToken, bool includeRefres
 
 QString DevServer::makeIdToken(const QDateTime &issued, const QDateTime &expiry) const
 {
-    const QJsonObject header{
-        {QStringLiteral("alg"), QStringLiteral("HS256")},
-        {QStringLiteral("kid"), QStringLiteral("stint-dev")},
-        {QStringLiteral("typ"), QStringLiteral("JWT")},
-    };
-    const QJsonObject payload{
-        {QStringLiteral("iss"), baseUrl().toString()},
+    const QJsonObject claims{
+        {QStringLiteral("iss"), QStringLiteral("https://accounts.google.com")},
         {QStringLiteral("azp"), clientId},
         {QStringLiteral("aud"), clientId},
         {QStringLiteral("sub"), devUserSubject},
@@ -709,9 +714,7 @@ QString DevServer::makeIdToken(const QDateTime &issued, const QDateTime &expiry)
         // Two tokens issued in the same second still differ.
         {QStringLiteral("jti"), QString::fromLatin1(randomText(12))},
     };
-    const QByteArray signedPart = base64Url(compactJson(header)) + '.' + base64Url(compactJson(payload));
-    const QByteArray signature = QMessageAuthenticationCode::hash(signedPart, m_signingKey, QCryptographicHash::Sha256);
-    return QString::fromLatin1(signedPart + '.' + base64Url(signature));
+    return QString::fromLatin1(m_signingKey->signToken(claims));
 }
 
 void DevServer::setTokenLifetime(int seconds)

@@ -11,33 +11,30 @@
 #include <QString>
 #include <QUrl>
 
+#include "http.h"
+
+#include <memory>
 #include <optional>
 
-class QHttpServerRequest;
-class QHttpServerResponder;
+class Backend;
+class HttpFront;
+class SigningKey;
 
 // One request to the backend endpoints, as it arrived.
-struct RecordedRequest
-{
-    QByteArray method;
-    QString path;
-    QList<QPair<QByteArray, QByteArray>> headers; // in the order they were sent
-    QByteArray body;
+using RecordedRequest = HttpRequest;
 
-    // The first header of that name (names compare case-insensitively), or
-    // a null array.
-    QByteArray header(const QByteArray &name) const;
-};
-
-// A stand-in for the Stint backend and for Google's OAuth endpoints, on
-// 127.0.0.1 only, for development and tests.
+// The Stint backend with stand-ins for Google behind it, on 127.0.0.1 only,
+// for development and tests.
 //
-// Backend: GET and POST /api/v1/tasks, GET /api/v1/events, answered from a
-// data file or from the built-in demo data, and only for a bearer ID token
-// that this server issued, has not revoked and that has not expired.
+// Backend: the real one (stint_server), so every request goes through the
+// same token checks and reply shaping as in production, with its Google
+// addresses pointed at this server's stand-ins under /google/: Tasks and
+// Calendar serving a data file or the built-in demo data, the signing key
+// set and tokeninfo.
 // Provider: /o/oauth2/v2/auth (redirects straight back with a code, as if
 // the user had consented), /token (authorization-code grant with PKCE, and
-// refresh-token grant) and /revoke.
+// refresh-token grant) and /revoke. Its ID tokens are RS256-signed with a
+// key made at start.
 //
 // The backend can be told to misbehave, to try the app against a broken
 // server: from C++, from the command line, or at run time with
@@ -107,8 +104,6 @@ public:
     static QString nameOf(Misbehaviour mode);
     static QStringList misbehaviourNames();
 
-    // Whether the backend endpoints insist on an issued ID token; on by default.
-    void setRequireAuthorization(bool required) { m_requireAuthorization = required; }
     // Makes the consent page answer as if the user had said no.
     void setConsentDenied(bool denied) { m_consentDenied = denied; }
 
@@ -131,9 +126,6 @@ Q_SIGNALS:
     void requestHandled(const QByteArray &method, const QString &path, int status);
 
 private:
-    class HttpServer;
-    friend class HttpServer;
-
     struct Answer
     {
         int status = 200;
@@ -158,19 +150,17 @@ private:
         QDateTime expiry;
     };
 
-    void dispatch(const QHttpServerRequest &request, QHttpServerResponder &&responder);
-    void send(QHttpServerResponder &&responder, const RecordedRequest &request, const Answer &answer);
-
-    void serveBackend(const QHttpServerRequest &request, QHttpServerResponder &&responder);
-    Answer backendAnswer(const RecordedRequest &request, bool checkCredentials);
+    void dispatch(const HttpRequest &request, HttpReply reply);
+    void serveBackend(HttpRequest request, HttpReply reply);
     Answer misbehave(Answer answer) const;
+    std::optional<Answer> serveGoogle(const HttpRequest &request);
     Answer createTask(const QByteArray &body);
-    bool isAuthorized(const RecordedRequest &request) const;
+    QString accessTokenOf(const QString &idToken) const;
 
-    Answer authorize(const QHttpServerRequest &request);
+    Answer authorize(const HttpRequest &request);
     Answer token(const QByteArray &body);
-    Answer revoke(const QHttpServerRequest &request);
-    Answer controlMisbehaviour(const QHttpServerRequest &request);
+    Answer revoke(const HttpRequest &request);
+    Answer controlMisbehaviour(const HttpRequest &request);
 
     QJsonObject issueFrom(const QString &refreshToken, bool includeRefreshToken);
     QString makeIdToken(const QDateTime &issued, const QDateTime &expiry) const;
@@ -180,7 +170,9 @@ private:
     void resetToDemoData();
     void saveData();
 
-    class HttpServer *m_http = nullptr;
+    std::unique_ptr<SigningKey> m_signingKey;
+    HttpFront *m_front = nullptr;
+    Backend *m_backend = nullptr;
     quint16 m_port = 0;
 
     QString m_dataFile;
@@ -191,10 +183,8 @@ private:
     int m_tokenLifetime = 3600;
     Misbehaviour m_misbehaviour = Misbehaviour::none;
     int m_delayMs = 2000;
-    bool m_requireAuthorization = true;
     bool m_consentDenied = false;
 
-    QByteArray m_signingKey;
     QHash<QString, Grant> m_grants; // by refresh token
     QHash<QString, IssuedToken> m_accessTokens;
     QHash<QString, IssuedToken> m_idTokens;

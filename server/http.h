@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QJsonValue>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <functional>
+
+// One request as the server received it.
+struct HttpRequest
+{
+    QByteArray method;
+    QString path;
+    QList<QPair<QByteArray, QByteArray>> headers; // in the order they were sent
+    QByteArray body;
+    QString query;
+    QHostAddress peer;
+
+    // The first header of that name (names compare case-insensitively), or
+    // a null array.
+    QByteArray header(const QByteArray &name) const;
+};
+
+struct HttpAnswer
+{
+    // 0 closes the connection without an answer.
+    int status = 200;
+    QByteArray contentType = "application/json";
+    QByteArray body;
+    QList<QPair<QByteArray, QByteArray>> headers;
+    // A short hash of the user the request was for, for the access log.
+    QByteArray user;
+
+    static HttpAnswer json(int status, const QJsonValue &value);
+    // {"error": code, "message": message}; neither may carry anything the
+    // request sent.
+    static HttpAnswer error(int status, QLatin1StringView code, const QString &message);
+};
+
+using HttpReply = std::function<void(HttpAnswer)>;
+using HttpHandler = std::function<void(const HttpRequest &, HttpReply)>;
+using LogSink = std::function<void(const QString &)>;
+
+// Writes a line to standard output at once.
+void printLogLine(const QString &line);

@@ -1,0 +1,246 @@
+#include "idtoken.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <openssl/bn.h>
+#include <openssl/core_names.h>
+#include <openssl/evp.h>
+#include <openssl/param_build.h>
+#include <openssl/rsa.h>
+
+namespace {
+
+constexpr qint64 allowedClockSkew = 60;
+constexpr int minimumKeyBits = 2048;
+
+template <typename T, void (*Free)(T *)>
+using Owned = std::unique_ptr<T, decltype([](T *p) { Free(p); })>;
+
+std::optional<QByteArray> base64UrlDecode(QByteArrayView text)
+{
+    auto decoded = QByteArray::fromBase64Encoding(
+        text.toByteArray(), QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded)
+        return std::nullopt;
+    return decoded.decoded;
+}
+
+std::optional<QJsonObject> jsonObject(const std::optional<QByteArray> &bytes)
+{
+    if (!bytes)
+        return std::nullopt;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(*bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    return document.object();
+}
+
+std::shared_ptr<EVP_PKEY> rsaPublicKey(const QByteArray &modulus, const QByteArray &exponent)
+{
+    Owned<BIGNUM, BN_free> n(BN_bin2bn(reinterpret_cast<const unsigned char *>(modulus.constData()),
+                                       int(modulus.size()), nullptr));
+    Owned<BIGNUM, BN_free> e(BN_bin2bn(reinterpret_cast<const unsigned char *>(exponent.constData()),
+                                       int(exponent.size()), nullptr));
+    Owned<OSSL_PARAM_BLD, OSSL_PARAM_BLD_free> build(OSSL_PARAM_BLD_new());
+    if (!n || !e || !build || !OSSL_PARAM_BLD_push_BN(build.get(), OSSL_PKEY_PARAM_RSA_N, n.get())
+        || !OSSL_PARAM_BLD_push_BN(build.get(), OSSL_PKEY_PARAM_RSA_E, e.get()))
+        return nullptr;
+    Owned<OSSL_PARAM, OSSL_PARAM_free> params(OSSL_PARAM_BLD_to_param(build.get()));
+    Owned<EVP_PKEY_CTX, EVP_PKEY_CTX_free> context(EVP_PKEY_CTX_new_from_name(nullptr, "RSA", nullptr));
+    EVP_PKEY *key = nullptr;
+    if (!params || !context || EVP_PKEY_fromdata_init(context.get()) != 1
+        || EVP_PKEY_fromdata(context.get(), &key, EVP_PKEY_PUBLIC_KEY, params.get()) != 1)
+        return nullptr;
+    std::shared_ptr<EVP_PKEY> owned(key, EVP_PKEY_free);
+    if (EVP_PKEY_get_bits(key) < minimumKeyBits)
+        return nullptr;
+    return owned;
+}
+
+QByteArray bigNumberParam(EVP_PKEY *key, const char *name)
+{
+    BIGNUM *raw = nullptr;
+    if (EVP_PKEY_get_bn_param(key, name, &raw) != 1)
+        return {};
+    Owned<BIGNUM, BN_free> number(raw);
+    QByteArray bytes(BN_num_bytes(number.get()), Qt::Uninitialized);
+    BN_bn2bin(number.get(), reinterpret_cast<unsigned char *>(bytes.data()));
+    return bytes;
+}
+
+bool hasAudience(const QJsonValue &audience, const QStringList &clientIds)
+{
+    if (audience.isString())
+        return clientIds.contains(audience.toString());
+    if (!audience.isArray())
+        return false;
+    const QJsonArray list = audience.toArray();
+    return std::any_of(list.begin(), list.end(),
+                       [&](const QJsonValue &one) { return one.isString() && clientIds.contains(one.toString()); });
+}
+
+} // namespace
+
+QByteArray base64UrlEncode(const QByteArray &data)
+{
+    return data.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+}
+
+std::optional<KeySet> KeySet::parse(const QByteArray &json)
+{
+    const std::optional<QJsonObject> document = jsonObject(json);
+    if (!document || !document->value(QLatin1StringView("keys")).isArray())
+        return std::nullopt;
+    KeySet set;
+    for (const QJsonValue &entry : document->value(QLatin1StringView("keys")).toArray()) {
+        const QJsonObject jwk = entry.toObject();
+        const QString kid = jwk.value(QLatin1StringView("kid")).toString();
+        const QJsonValue use = jwk.value(QLatin1StringView("use"));
+        const QJsonValue alg = jwk.value(QLatin1StringView("alg"));
+        if (kid.isEmpty() || jwk.value(QLatin1StringView("kty")).toString() != QLatin1StringView("RSA")
+            || (!use.isUndefined() && use.toString() != QLatin1StringView("sig"))
+            || (!alg.isUndefined() && alg.toString() != QLatin1StringView("RS256")))
+            continue;
+        const auto n = base64UrlDecode(jwk.value(QLatin1StringView("n")).toString().toLatin1());
+        const auto e = base64UrlDecode(jwk.value(QLatin1StringView("e")).toString().toLatin1());
+        if (!n || !e || n->isEmpty() || e->isEmpty())
+            continue;
+        if (std::shared_ptr<EVP_PKEY> key = rsaPublicKey(*n, *e))
+            set.m_keys.insert(kid, std::move(key));
+    }
+    if (set.m_keys.isEmpty())
+        return std::nullopt;
+    return set;
+}
+
+EVP_PKEY *KeySet::key(const QString &kid) const
+{
+    const auto found = m_keys.constFind(kid);
+    return found == m_keys.constEnd() ? nullptr : found.value().get();
+}
+
+std::optional<SignedToken> SignedToken::parse(QByteArrayView compact)
+{
+    const qsizetype first = compact.indexOf('.');
+    const qsizetype second = first < 0 ? -1 : compact.indexOf('.', first + 1);
+    if (second < 0 || compact.indexOf('.', second + 1) >= 0)
+        return std::nullopt;
+    const auto header = jsonObject(base64UrlDecode(compact.first(first)));
+    const auto claims = jsonObject(base64UrlDecode(compact.sliced(first + 1, second - first - 1)));
+    const auto signature = base64UrlDecode(compact.sliced(second + 1));
+    if (!header || !claims || !signature || signature->isEmpty())
+        return std::nullopt;
+    return SignedToken{*header, *claims, compact.first(second).toByteArray(), *signature};
+}
+
+QLatin1StringView describe(TokenCheck check)
+{
+    switch (check) {
+    case TokenCheck::valid:
+        return QLatin1StringView("valid");
+    case TokenCheck::malformed:
+        return QLatin1StringView("malformed ID token");
+    case TokenCheck::wrongAlgorithm:
+        return QLatin1StringView("ID token not signed with RS256");
+    case TokenCheck::unknownKey:
+        return QLatin1StringView("ID token signed with an unknown key");
+    case TokenCheck::badSignature:
+        return QLatin1StringView("bad ID token signature");
+    case TokenCheck::wrongIssuer:
+        return QLatin1StringView("ID token not issued by Google");
+    case TokenCheck::wrongAudience:
+        return QLatin1StringView("ID token issued to another client");
+    case TokenCheck::expired:
+        return QLatin1StringView("ID token expired");
+    }
+    return QLatin1StringView("invalid ID token");
+}
+
+TokenCheck verifyIdToken(const SignedToken &token, const KeySet &keys, const QStringList &clientIds,
+                         qint64 now, QString *subject)
+{
+    // The algorithm first: a token must never choose how it is checked.
+    if (token.header.value(QLatin1StringView("alg")).toString() != QLatin1StringView("RS256"))
+        return TokenCheck::wrongAlgorithm;
+    EVP_PKEY *key = keys.key(token.kid());
+    if (!key)
+        return TokenCheck::unknownKey;
+    Owned<EVP_MD_CTX, EVP_MD_CTX_free> context(EVP_MD_CTX_new());
+    if (!context || EVP_DigestVerifyInit(context.get(), nullptr, EVP_sha256(), nullptr, key) != 1
+        || EVP_DigestVerify(context.get(), reinterpret_cast<const unsigned char *>(token.signature.constData()),
+                            size_t(token.signature.size()),
+                            reinterpret_cast<const unsigned char *>(token.signingInput.constData()),
+                            size_t(token.signingInput.size()))
+            != 1)
+        return TokenCheck::badSignature;
+
+    const QString issuer = token.claims.value(QLatin1StringView("iss")).toString();
+    if (issuer != QLatin1StringView("accounts.google.com") && issuer != QLatin1StringView("https://accounts.google.com"))
+        return TokenCheck::wrongIssuer;
+    if (!hasAudience(token.claims.value(QLatin1StringView("aud")), clientIds))
+        return TokenCheck::wrongAudience;
+    const QJsonValue expiry = token.claims.value(QLatin1StringView("exp"));
+    if (!expiry.isDouble())
+        return TokenCheck::malformed;
+    if (expiry.toDouble() + double(allowedClockSkew) <= double(now))
+        return TokenCheck::expired;
+    const QString sub = token.claims.value(QLatin1StringView("sub")).toString();
+    if (sub.isEmpty())
+        return TokenCheck::malformed;
+    if (subject)
+        *subject = sub;
+    return TokenCheck::valid;
+}
+
+SigningKey::SigningKey(const QString &kid, int bits)
+    : m_kid(kid)
+    , m_key(EVP_RSA_gen(static_cast<unsigned>(bits)), EVP_PKEY_free)
+{
+    if (!m_key)
+        qFatal("OpenSSL could not make an RSA key");
+}
+
+QJsonObject SigningKey::jwk() const
+{
+    return {
+        {QStringLiteral("kty"), QStringLiteral("RSA")},
+        {QStringLiteral("alg"), QStringLiteral("RS256")},
+        {QStringLiteral("use"), QStringLiteral("sig")},
+        {QStringLiteral("kid"), m_kid},
+        {QStringLiteral("n"), QString::fromLatin1(base64UrlEncode(bigNumberParam(m_key.get(), OSSL_PKEY_PARAM_RSA_N)))},
+        {QStringLiteral("e"), QString::fromLatin1(base64UrlEncode(bigNumberParam(m_key.get(), OSSL_PKEY_PARAM_RSA_E)))},
+    };
+}
+
+QByteArray SigningKey::sign(const QByteArray &data) const
+{
+    Owned<EVP_MD_CTX, EVP_MD_CTX_free> context(EVP_MD_CTX_new());
+    size_t length = 0;
+    if (!context || EVP_DigestSignInit(context.get(), nullptr, EVP_sha256(), nullptr, m_key.get()) != 1
+        || EVP_DigestSign(context.get(), nullptr, &length, reinterpret_cast<const unsigned char *>(data.constData()),
+                          size_t(data.size()))
+            != 1)
+        return {};
+    QByteArray signature(qsizetype(length), Qt::Uninitialized);
+    if (EVP_DigestSign(context.get(), reinterpret_cast<unsigned char *>(signature.data()), &length,
+                       reinterpret_cast<const unsigned char *>(data.constData()), size_t(data.size()))
+        != 1)
+        return {};
+    signature.truncate(qsizetype(length));
+    return signature;
+}
+
+QByteArray SigningKey::signToken(const QJsonObject &claims, QJsonObject header) const
+{
+    if (!header.contains(QLatin1StringView("alg")))
+        header.insert(QStringLiteral("alg"), QStringLiteral("RS256"));
+    if (!header.contains(QLatin1StringView("kid")))
+        header.insert(QStringLiteral("kid"), m_kid);
+    if (!header.contains(QLatin1StringView("typ")))
+        header.insert(QStringLiteral("typ"), QStringLiteral("JWT"));
+    const QByteArray input = base64UrlEncode(QJsonDocument(header).toJson(QJsonDocument::Compact)) + '.'
+        + base64UrlEncode(QJsonDocument(claims).toJson(QJsonDocument::Compact));
+    return input + '.' + base64UrlEncode(sign(input));
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+typedef struct evp_pkey_st EVP_PKEY;
+
+// Google's published signing keys: the RSA keys of a JSON Web Key Set, by
+// key id. Copies share the keys.
+class KeySet
+{
+public:
+    // Keys that are not RSA, have no id, are shorter than 2048 bits or are
+    // meant for something other than signatures are skipped; a set without a
+    // single usable key is refused.
+    static std::optional<KeySet> parse(const QByteArray &json);
+
+    bool contains(const QString &kid) const { return m_keys.contains(kid); }
+    EVP_PKEY *key(const QString &kid) const;
+    qsizetype size() const { return m_keys.size(); }
+
+private:
+    QHash<QString, std::shared_ptr<EVP_PKEY>> m_keys;
+};
+
+// A compact JWS split into its parts; nothing is checked but the form.
+struct SignedToken
+{
+    QJsonObject header;
+    QJsonObject claims;
+    QByteArray signingInput; // header.payload, as it came
+    QByteArray signature;
+
+    static std::optional<SignedToken> parse(QByteArrayView compact);
+    QString kid() const { return header.value(QLatin1StringView("kid")).toString(); }
+};
+
+enum class TokenCheck {
+    valid,
+    malformed,
+    wrongAlgorithm,
+    unknownKey,
+    badSignature,
+    wrongIssuer,
+    wrongAudience,
+    expired,
+};
+
+// Reason words for logs and error bodies; never anything from the token.
+QLatin1StringView describe(TokenCheck check);
+
+// Checks a Google ID token: RS256 only, signed by a key of `keys`, issued by
+// Google, for one of `clientIds`, and not expired more than a minute ago at
+// `now` (seconds since the epoch). On success `subject` gets the user's id.
+TokenCheck verifyIdToken(const SignedToken &token, const KeySet &keys, const QStringList &clientIds,
+                         qint64 now, QString *subject = nullptr);
+
+// An RSA key pair made with OpenSSL, for whoever plays the part of Google's
+// sign-in (the dev server, tests): signs RS256 tokens and publishes its key.
+class SigningKey
+{
+public:
+    explicit SigningKey(const QString &kid, int bits = 2048);
+    QString kid() const { return m_kid; }
+    // The public key as one JSON Web Key.
+    QJsonObject jwk() const;
+    // A compact RS256 token with these header members (alg, kid and typ are
+    // filled in when absent) and claims.
+    QByteArray signToken(const QJsonObject &claims, QJsonObject header = {}) const;
+    QByteArray sign(const QByteArray &data) const;
+
+private:
+    QString m_kid;
+    std::shared_ptr<EVP_PKEY> m_key;
+};
+
+QByteArray base64UrlEncode(const QByteArray &data);
