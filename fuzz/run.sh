@@ -1,5 +1,5 @@
 #!/bin/sh
-# Runs each decoder fuzzer for the given number of seconds, starting from the
+# Runs each fuzzer (the two decoders, the backend's token parsing) for the given number of seconds, starting from the
 # committed corpus. The run works on a scratch copy, so the committed corpus
 # only grows when someone chooses to add to it. Fails when a fuzzer does.
 #
@@ -17,7 +17,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 status=0
-for target in tasks events; do
+for target in tasks events idtoken; do
     fuzzer="$build/fuzz/stint-fuzz-$target"
     if [ ! -x "$fuzzer" ]; then
         echo "$fuzzer is missing: build it first" >&2
@@ -41,7 +41,7 @@ for target in tasks events; do
     fi
 done
 if [ $status -eq 0 ]; then
-    echo "fuzzing: 2 passed, 0 failed"
+    echo "fuzzing: 3 passed, 0 failed"
 else
     echo "fuzzing: a fuzzer failed"
 fi

@@ -18,7 +18,6 @@ const QString tasksPath = QStringLiteral("/api/v1/tasks");
 const QString eventsPath = QStringLiteral("/api/v1/events");
 const QString healthPath = QStringLiteral("/healthz");
 
-constexpr qint64 keyRefetchIntervalMs = 60 * 1000;
 constexpr qint64 defaultKeyLifetime = 300;
 constexpr qint64 timeZoneLifetime = 3600;
 constexpr qsizetype maxCachedUsers = 50000;
@@ -145,7 +144,7 @@ void Backend::checkIdToken(const SignedToken &token, bool mayRefresh, const Http
     Caller caller;
     const TokenCheck check = verifyIdToken(token, *m_keys, m_settings.clientIds, nowSeconds(), &caller.subject);
     if (check == TokenCheck::unknownKey && mayRefresh
-        && (!m_sinceKeyFetch.isValid() || m_sinceKeyFetch.elapsed() >= keyRefetchIntervalMs)) {
+        && (!m_sinceKeyFetch.isValid() || m_sinceKeyFetch.elapsed() >= m_settings.keyRefetchIntervalMs)) {
         // Google has rotated its keys since we last looked.
         withKeySet(true, [this, token, request, reply, next] { checkIdToken(token, false, request, reply, next); });
         return;
@@ -188,7 +187,7 @@ void Backend::withKeySet(bool refresh, std::function<void()> then)
             log(QStringLiteral("google key set: unusable answer (HTTP %1%2)")
                     .arg(status)
                     .arg(reply->error() == QNetworkReply::NoError ? QString() : QStringLiteral(", ") + reply->errorString()));
-            m_keysExpiry = nowSeconds() + keyRefetchIntervalMs / 1000;
+            m_keysExpiry = nowSeconds() + 60;
         }
         m_fetchingKeys = false;
         const QList<std::function<void()>> waiting = std::exchange(m_waitingForKeys, {});
@@ -232,7 +231,7 @@ void Backend::checkAccessToken(Caller caller, const HttpReply &reply, Continue n
     connect(network, &QNetworkReply::finished, this, [this, network, caller, key, reply, next] {
         network->deleteLater();
         const int status = network->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        const QByteArray body = network->readAll();
+        const QByteArray body = network->isOpen() ? network->readAll() : QByteArray();
         if (status == 400 || status == 401) // Google's word for a token it does not know
             return reply(unauthorized(QStringLiteral("The access token is not valid")));
         Upstream upstream{status, body, network->error() == QNetworkReply::OperationCanceledError
@@ -272,7 +271,8 @@ void Backend::call(const QUrl &url, const QByteArray &accessToken, UpstreamDone 
     }
     connect(reply, &QNetworkReply::finished, this, [reply, done = std::move(done)] {
         reply->deleteLater();
-        done({reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll(),
+        done({reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+              reply->isOpen() ? reply->readAll() : QByteArray(),
               reply->error() == QNetworkReply::OperationCanceledError || reply->error() == QNetworkReply::TimeoutError});
     });
 }

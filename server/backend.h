@@ -28,6 +28,9 @@ struct BackendSettings
     int googleTimeoutMs = 10000;
     // Per user; 0 turns the limit off.
     int requestsPerMinute = 120;
+    // A token naming a key we do not know fetches the key set again, but
+    // not more often than this.
+    int keyRefetchIntervalMs = 60 * 1000;
     // Pages of a list read at most; what they hold is served.
     int maxPages = 20;
 };

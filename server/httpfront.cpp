@@ -79,8 +79,12 @@ public:
 
     void received()
     {
-        if (m_refused)
+        if (m_refused) {
+            // Read and dropped, so the client can finish sending and see the answer.
+            m_socket->readAll();
+            m_timer.start(m_front->m_requestTimeoutMs);
             return;
+        }
         if (m_pending == 0 && m_busy == 0)
             m_timer.start(m_front->m_requestTimeoutMs);
         m_pending += m_socket->bytesAvailable();
@@ -89,8 +93,8 @@ public:
             const QByteArray body = R"({"error":"too_large","message":"The request is over 64 KiB"})";
             m_socket->write("HTTP/1.1 413 Payload Too Large\r\nContent-Type: application/json\r\nConnection: close\r\n"
                             "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
-            m_front->log(QStringLiteral("cut off a request over 64 KiB"));
-            m_socket->disconnectFromHost();
+            m_front->log(QStringLiteral("refused a request over 64 KiB"));
+            m_socket->readAll();
         }
     }
     void started()
