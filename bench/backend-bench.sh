@@ -80,25 +80,14 @@ for c in 1 16 64; do
     echo "| $c | $b | $1 | $2 | $3 |"
 done
 
-wrk -t2 -c16 -d600s -H "Authorization: Bearer $id_token" -H "AccessToken: $access_token" \
-    -s /dev/stdin "$api/api/v1/tasks" >"$work/long.txt" <<LUA
-local n = 0
-request = function()
-  n = n + 1
-  if n > $total / 4 then wrk.thread:stop() end
-  return wrk.format()
-end
-LUA
-before=$(rss)
-wrk -t2 -c16 -d600s -H "Authorization: Bearer $id_token" -H "AccessToken: $access_token" \
-    -s /dev/stdin "$api/api/v1/tasks" >"$work/long2.txt" <<LUA
-local n = 0
-request = function()
-  n = n + 1
-  if n > $total / 4 then wrk.thread:stop() end
-  return wrk.format()
-end
-LUA
+# Memory: keep 16 clients going until the backend has answered $total requests.
+done_requests=0
+halfway=""
+while [ "$done_requests" -lt "$total" ]; do
+    wrk -t2 -c16 -d10s -H "Authorization: Bearer $id_token" -H "AccessToken: $access_token" "$api/api/v1/tasks" >"$work/long.txt"
+    done_requests=$((done_requests + $(awk '/requests in/ {print $1}' "$work/long.txt")))
+    [ -n "$halfway" ] || [ "$done_requests" -lt $((total / 2)) ] || halfway="$(rss) MiB after $done_requests"
+done
 sleep 1
 echo
-echo "resident memory: idle ${idle} MiB, after $((total / 2)) requests ${before} MiB, after $total requests $(rss) MiB"
+echo "resident memory: idle ${idle} MiB; ${halfway}; $(rss) MiB after $done_requests requests"
