@@ -369,9 +369,13 @@ void Backend::listEvents(const Caller &caller, const HttpReply &reply)
     if (known != m_timeZones.constEnd() && known->expiry > nowSeconds())
         return listEventsIn(caller, known->id, reply);
 
-    QUrl calendar = m_settings.eventsUrl;
-    calendar.setPath(calendar.path().chopped(calendar.path().endsWith(QLatin1StringView("/events")) ? 7 : 0));
-    call(calendar, caller.accessToken, [this, caller, reply](const Upstream &upstream) {
+    // The calendar's time zone comes with any events page; a one-item page
+    // asks for it with the events scope alone (the calendar resource itself
+    // needs a wider one).
+    QUrl zoneUrl = m_settings.eventsUrl;
+    zoneUrl.setQuery(QUrlQuery{{QStringLiteral("maxResults"), QStringLiteral("1")},
+                               {QStringLiteral("fields"), QStringLiteral("timeZone")}});
+    call(zoneUrl, caller.accessToken, [this, caller, reply](const Upstream &upstream) {
         if (auto failed = failure(upstream, QLatin1StringView("google calendar")))
             return reply(*failed);
         const QString zone = QJsonDocument::fromJson(upstream.body).object().value(QLatin1StringView("timeZone")).toString();

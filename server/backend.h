@@ -23,7 +23,6 @@ struct BackendSettings
     QUrl keySetUrl{QStringLiteral("https://www.googleapis.com/oauth2/v3/certs")};
     QUrl tokenInfoUrl{QStringLiteral("https://oauth2.googleapis.com/tokeninfo")};
     QUrl tasksUrl{QStringLiteral("https://tasks.googleapis.com/tasks/v1/lists/@default/tasks")};
-    // The calendar itself (for its time zone) is this address without "/events".
     QUrl eventsUrl{QStringLiteral("https://www.googleapis.com/calendar/v3/calendars/primary/events")};
     int googleTimeoutMs = 10000;
     // Per user; 0 turns the limit off.

@@ -532,11 +532,6 @@ std::optional<DevServer::Answer> DevServer::serveGoogle(const HttpRequest &reque
         return json(200, {{QStringLiteral("kind"), QStringLiteral("tasks#tasks")}, {QStringLiteral("items"), m_tasks}});
     if (path == googleTasksPath && request.method == "POST")
         return createTask(request.body);
-    if (path == googleCalendarPath && request.method == "GET")
-        return json(200, {{QStringLiteral("kind"), QStringLiteral("calendar#calendar")},
-                          {QStringLiteral("id"), devUserEmail},
-                          {QStringLiteral("summary"), devUserEmail},
-                          {QStringLiteral("timeZone"), zone}});
     if (path == googleEventsPath && request.method == "GET")
         return json(200, {{QStringLiteral("kind"), QStringLiteral("calendar#events")},
                           {QStringLiteral("summary"), devUserEmail},
