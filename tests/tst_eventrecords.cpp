@@ -114,18 +114,6 @@ private Q_SLOTS:
         QCOMPARE(result.error().description, description);
     }
 
-    void encodesWhatItDecodes()
-    {
-        const QList<Event> events = decodeEventList(fixture("good.json")).value();
-        for (const Event &event : events) {
-            const QJsonObject object = event.toJson();
-            const Result<Event> again = Event::fromJson(object);
-            QVERIFY(again.isSuccess());
-            QCOMPARE(again.value().toJson(), object);
-            QCOMPARE(again.value().start.dateTime, event.start.dateTime);
-        }
-    }
-
     void meetingLink_data()
     {
         QTest::addColumn<Event>("event");

@@ -391,6 +391,8 @@ DevServer::Answer DevServer::misbehave(Answer answer) const
         return {401, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("unauthorized")}}), {}};
     case Misbehaviour::serverError:
         return {500, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("internal_error")}}), {}};
+    case Misbehaviour::badRequest:
+        return {400, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("bad_request")}}), {}};
     case Misbehaviour::notJson:
         return {200, "text/html", QByteArrayLiteral("<!DOCTYPE html><html><head><title>502 Bad Gateway</title></head>"
                                                     "<body><h1>Bad Gateway</h1></body></html>"), {}};
@@ -505,6 +507,7 @@ void DevServer::serveBackend(const QHttpServerRequest &request, QHttpServerRespo
         return;
     case Misbehaviour::unauthorized:
     case Misbehaviour::serverError:
+    case Misbehaviour::badRequest:
         send(std::move(responder), recorded, misbehave({}));
         return;
     default:
