@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QTest>
-#include <QUrlQuery>
 
 namespace {
 
@@ -150,18 +149,6 @@ private Q_SLOTS:
         QFETCH(Event, event);
         QFETCH(QString, link);
         QCOMPARE(event.meetingLink(), link);
-    }
-
-    void zoomLinkKeepsPasscodeInItsParameter()
-    {
-        const QString passcode = "x&confno=1#frag?é";
-        const Event event = conferenceEvent({entryPoint("https://zoom.us/j/5", passcode)}, "55 5");
-        const QUrl url(event.meetingLink(), QUrl::StrictMode);
-        QVERIFY(url.isValid());
-        QVERIFY(!url.hasFragment());
-        const QUrlQuery query(url);
-        QCOMPARE(query.allQueryItemValues("confno", QUrl::FullyDecoded), QStringList{"55 5"});
-        QCOMPARE(query.queryItemValue("pwd", QUrl::FullyDecoded), passcode);
     }
 };
 
