@@ -121,6 +121,7 @@ private Q_SLOTS:
     {
         m_server.setTokenLifetime(3600);
         m_server.setConsentDenied(false);
+        Network::setTransferTimeout(60000);
     }
 
     void settingsFallBackToGoogle()
