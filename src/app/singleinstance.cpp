@@ -7,8 +7,8 @@
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <optional>
 #include <cstring>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
