@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the event-list decoder, and short inputs also to
-// the date parsers. Besides not crashing, a decoded event must encode to an
-// object that decodes to the same thing, and an accepted date-time must name
-// a valid instant that reads back the same from its own text.
+// the date parsers. Besides not crashing, only an event with conference data
+// may have a meeting link, and an accepted date-time must name a valid
+// instant that reads back the same from its own text.
 
 #include "backend/dates.h"
 #include "backend/event.h"
@@ -46,13 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     for (const Event &event : result.value()) {
-        const QString link = event.meetingLink();
-        check(event.conferenceData.has_value() || link.isEmpty());
-        const QJsonObject object = event.toJson();
-        const Result<Event> again = Event::fromJson(object);
-        check(again.isSuccess());
-        check(again.value().toJson() == object);
-        check(again.value().meetingLink() == link);
+        check(event.conferenceData.has_value() || event.meetingLink().isEmpty());
     }
     return 0;
 }

@@ -242,8 +242,6 @@ private Q_SLOTS:
         AppDelegate delegate(&store);
         delegate.applicationDidFinishLaunching();
         const QStringList before = capture.lines();
-        delegate.handleGetURLEvent(QString());
-        delegate.handleGetURLEvent(QStringLiteral("::not a url::"));
         delegate.openURLs({QUrl(QStringLiteral("stint://oauth2redirect?code=1&state=unknown"))});
         QCOMPARE(capture.lines(), before);
         QVERIFY(!delegate.googleSignIn()->currentUser());

@@ -3,15 +3,20 @@
 // is the first, a child copy of it in sender mode is the second.
 
 #include "app/singleinstance.h"
+#include "support/stdoutcapture.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLocalServer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QTest>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const char senderModeVariable[] = "STINT_SINGLEINSTANCE_SENDER";
@@ -77,6 +82,57 @@ private Q_SLOTS:
         // And a second listener on the same socket is refused while the first lives.
         SingleInstance second;
         QVERIFY(!second.listen());
+    }
+
+    // Without a usable runtime directory the socket goes into a folder of
+    // its own in the temporary directory, which nobody else may own or enter.
+    void fallbackFolderMustBePrivate_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<bool>("used");
+        QTest::newRow("missing: made private") << "none" << true;
+        QTest::newRow("private already") << "0700" << true;
+        QTest::newRow("open to others") << "0755" << false;
+        QTest::newRow("a link to a private folder") << "link" << false;
+    }
+
+    void fallbackFolderMustBePrivate()
+    {
+        QFETCH(QString, setup);
+        QFETCH(bool, used);
+        QTemporaryDir tmp;
+        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+        // Qt's own fallback runtime folder, made unusable.
+        QVERIFY(QDir(tmp.path()).mkdir(QStringLiteral("runtime-") + QString::fromLocal8Bit(getpwuid(getuid())->pw_name),
+                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        QVERIFY(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).isEmpty());
+
+        const QString folder = tmp.filePath(QStringLiteral("stint-%1").arg(getuid()));
+        const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        if (setup == u"0700" || setup == u"0755")
+            QVERIFY(QDir().mkdir(folder, setup == u"0700" ? permissions : permissions | QFile::ReadOther | QFile::ExeOther));
+        if (setup == u"link") {
+            QVERIFY(QDir().mkdir(tmp.filePath(QStringLiteral("elsewhere")), permissions));
+            QVERIFY(QFile::link(tmp.filePath(QStringLiteral("elsewhere")), folder));
+        }
+
+        StdoutCapture capture;
+        SingleInstance instance;
+        QCOMPARE(instance.listen(), used);
+        qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        qunsetenv("TMPDIR");
+        const QStringList lines = capture.lines();
+        if (used) {
+            QCOMPARE(lines, QStringList());
+            struct stat info {};
+            QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
+            QCOMPARE(info.st_mode & 0777, 0700u);
+        } else {
+            QCOMPARE(lines.size(), 1);
+            QVERIFY2(lines.first().startsWith(QStringLiteral("Stint does not use ") + folder), qPrintable(lines.first()));
+        }
     }
 
     void staleSocketIsReplaced()

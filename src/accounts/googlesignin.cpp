@@ -10,6 +10,7 @@
 #include <QHostAddress>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
+#include <QNetworkInformation>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QOAuth2AuthorizationCodeFlow>
@@ -37,6 +38,9 @@ constexpr int firstRetrySeconds = 30;
 constexpr int longestRetrySeconds = 600;
 // The page in the browser is answered before the listener goes away.
 constexpr int listenerLingerMs = 2000;
+// A sign-in nobody finishes in the browser is given up after this long, so
+// its listener does not stay open for the rest of the session.
+constexpr std::chrono::milliseconds defaultSignInTimeout = std::chrono::minutes(10);
 
 
 // `words` 32-bit words from the operating system's CSPRNG, as base64url text.
@@ -159,13 +163,22 @@ std::optional<GoogleUser> userFromTokens(const QJsonObject &tokens,
 
 } // namespace
 
-// The loopback listener of one sign-in. Qt 6.4's reply handler drops a
-// failed token request without a word, which would leave the sign-in
-// pending for ever; this one reports it.
-class SignInReplyHandler final : public QOAuthHttpServerReplyHandler
+// The flow's reply handler: gives it the loopback redirect address and
+// hears the token endpoint. The browser talks to a listener of its own,
+// whose requests GoogleSignIn checks first; only the answer to this sign-in
+// is passed on here, so a stray or forged request never reaches the flow.
+// Qt 6.4's handler drops a failed token request without a word, which would
+// leave the sign-in pending for ever; this one reports it.
+class SignInReplyHandler final : public QOAuthOobReplyHandler
 {
 public:
-    using QOAuthHttpServerReplyHandler::QOAuthHttpServerReplyHandler;
+    SignInReplyHandler(QString redirectUri, QObject *parent)
+        : QOAuthOobReplyHandler(parent)
+        , m_redirectUri(std::move(redirectUri))
+    {
+    }
+
+    QString callback() const override { return m_redirectUri; }
 
     std::function<void(const QString &reason)> onTokenRequestFailed;
     bool tokenRequestInFlight = false;
@@ -190,10 +203,12 @@ protected:
                 report(failure);
             return;
         }
-        QOAuthHttpServerReplyHandler::networkReplyFinished(reply);
+        QOAuthOobReplyHandler::networkReplyFinished(reply);
     }
 
 private:
+    QString m_redirectUri;
+
     static QString describeFailure(QNetworkReply *reply)
     {
         // peek() leaves the body for the base class to read.
@@ -213,6 +228,7 @@ struct GoogleSignIn::Attempt
 {
     QPointer<QOAuth2AuthorizationCodeFlow> flow;
     QPointer<SignInReplyHandler> handler;
+    QPointer<QOAuthHttpServerReplyHandler> listener;
     QString state;
     QByteArray codeVerifier;
     QString hint;
@@ -223,7 +239,8 @@ struct GoogleSignIn::Attempt
 
 namespace {
 
-void releaseFlow(QOAuth2AuthorizationCodeFlow *flow, SignInReplyHandler *handler, QObject *owner)
+void releaseFlow(QOAuth2AuthorizationCodeFlow *flow, SignInReplyHandler *handler,
+                 QOAuthHttpServerReplyHandler *listener, QObject *owner)
 {
     if (flow) {
         QObject::disconnect(flow, nullptr, owner, nullptr);
@@ -232,17 +249,20 @@ void releaseFlow(QOAuth2AuthorizationCodeFlow *flow, SignInReplyHandler *handler
         flow->deleteLater();
     }
     if (handler) {
-        QObject::disconnect(handler, nullptr, owner, nullptr);
         handler->onTokenRequestFailed = nullptr;
-        handler->close();
         if (handler->tokenRequestInFlight) {
             handler->abandoned = true;
             // Outlives the owner if need be; goes at the latest with the
             // manager whose reply it waits for.
             handler->setParent(Network::sharedManager());
         } else {
-            QTimer::singleShot(listenerLingerMs, handler, &QObject::deleteLater);
+            handler->deleteLater();
         }
+    }
+    if (listener) {
+        QObject::disconnect(listener, nullptr, owner, nullptr);
+        listener->close();
+        QTimer::singleShot(listenerLingerMs, listener, &QObject::deleteLater);
     }
 }
 
@@ -270,18 +290,34 @@ GoogleSignIn::GoogleSignIn(SignInSettings settings, TokenStore *store, QObject *
 {
     m_refreshTimer.setSingleShot(true);
     connect(&m_refreshTimer, &QTimer::timeout, this, &GoogleSignIn::refreshNow);
+    m_signInTimer.setSingleShot(true);
+    m_signInTimer.setInterval(defaultSignInTimeout);
+    connect(&m_signInTimer, &QTimer::timeout, this, [this] {
+        printLine(QStringLiteral("The sign-in timed out: no answer came from the browser"));
+        finishAttempt(std::nullopt, QStringLiteral("the sign-in timed out"));
+    });
 }
 
 GoogleSignIn::~GoogleSignIn()
 {
     // A pending sign-in's completion is dropped: nobody is left to hear it.
     if (m_attempt)
-        releaseFlow(m_attempt->flow, m_attempt->handler, this);
+        releaseFlow(m_attempt->flow, m_attempt->handler, m_attempt->listener, this);
 }
 
 void GoogleSignIn::setBrowserOpener(std::function<void(const QUrl &)> opener)
 {
     m_openBrowser = std::move(opener);
+}
+
+void GoogleSignIn::setSignInTimeout(std::chrono::milliseconds timeout)
+{
+    m_signInTimer.setInterval(timeout);
+}
+
+int GoogleSignIn::msUntilRefresh() const
+{
+    return m_refreshTimer.isActive() ? m_refreshTimer.remainingTime() : -1;
 }
 
 bool GoogleSignIn::hasPreviousSignIn() const
@@ -323,40 +359,79 @@ void GoogleSignIn::restorePreviousSignIn(Completion completion)
     m_store->read([self, completion = std::move(completion)](std::optional<QString> stored) {
         if (!self)
             return;
-        GoogleSignIn *that = self;
         if (!stored || stored->isEmpty()) {
-            that->m_hasPreviousSignIn = false;
+            self->m_hasPreviousSignIn = false;
             completion(std::nullopt, QStringLiteral("no previous sign-in"));
             return;
         }
-        that->m_hasPreviousSignIn = true;
-        const quint64 session = that->m_session;
-        const QString refreshToken = *stored;
-        that->requestRefresh(refreshToken, [that, session, refreshToken, completion](const RefreshAnswer &answer) {
-            if (that->m_session != session) {
-                completion(std::nullopt, QStringLiteral("the sign-in changed while it was being restored"));
-                return;
-            }
-            if (!answer.tokens) {
-                // A refused grant never comes back; keeping it would only
-                // fail the same way at the next start.
-                if (answer.rejected)
-                    that->m_store->remove();
-                completion(std::nullopt, answer.description);
-                return;
-            }
-            QString error;
-            std::optional<GoogleUser> user = userFromTokens(*answer.tokens, std::nullopt, &error);
-            if (!user) {
-                completion(std::nullopt, error);
-                return;
-            }
-            ++that->m_session;
-            that->m_refreshToken = refreshToken;
-            that->adopt(*user, *answer.tokens);
-            completion(user, QString());
-        });
+        self->m_hasPreviousSignIn = true;
+        self->m_pendingRestore = PendingRestore{completion, *stored};
+        self->retryPendingRestore();
     });
+}
+
+void GoogleSignIn::retryPendingRestore()
+{
+    if (!m_pendingRestore || m_pendingRestore->inFlight)
+        return;
+    m_pendingRestore->inFlight = true;
+    const quint64 session = m_session;
+    requestRefresh(m_pendingRestore->refreshToken, [this, session](const RefreshAnswer &answer) {
+        // A sign-in or sign-out since has settled who is signed in.
+        if (session != m_session || !m_pendingRestore)
+            return;
+        if (!answer.tokens && !answer.rejected) {
+            // Google could not be reached: the grant may well be good. Keep
+            // it and try again later rather than send the user to a browser
+            // that cannot load the consent page either.
+            m_pendingRestore->inFlight = false;
+            if (!m_pendingRestore->told) {
+                m_pendingRestore->told = true;
+                printLine(QStringLiteral("The Google sign-in could not be restored (") + answer.description
+                          + QStringLiteral("); trying again when the network is back"));
+                watchReachability();
+            }
+            return;
+        }
+        const PendingRestore restore = std::move(*m_pendingRestore);
+        m_pendingRestore.reset();
+        if (!answer.tokens) {
+            // A refused grant never comes back; keeping it would only fail
+            // the same way at the next start.
+            m_store->remove();
+            restore.completion(std::nullopt, answer.description);
+            return;
+        }
+        QString error;
+        std::optional<GoogleUser> user = userFromTokens(*answer.tokens, std::nullopt, &error);
+        if (!user) {
+            restore.completion(std::nullopt, error);
+            return;
+        }
+        ++m_session;
+        m_refreshToken = restore.refreshToken;
+        adopt(*user, *answer.tokens);
+        restore.completion(user, QString());
+    });
+}
+
+void GoogleSignIn::watchReachability()
+{
+    if (m_watchingReachability)
+        return;
+    m_watchingReachability = true;
+    // Where no backend loads (no NetworkManager), opening the popover is
+    // what tries again.
+    if (!QNetworkInformation::instance() && !QNetworkInformation::loadDefaultBackend())
+        return;
+    QNetworkInformation *information = QNetworkInformation::instance();
+    if (!information || !information->supports(QNetworkInformation::Feature::Reachability))
+        return;
+    connect(information, &QNetworkInformation::reachabilityChanged, this,
+            [this](QNetworkInformation::Reachability reachability) {
+                if (reachability == QNetworkInformation::Reachability::Online)
+                    retryPendingRestore();
+            });
 }
 
 void GoogleSignIn::requestRefresh(const QString &refreshToken,
@@ -464,12 +539,14 @@ void GoogleSignIn::signIn(QWindow *presentingWindow, const QString &hint,
 
     // Listening on the loopback address only: the default handler would
     // listen on every interface.
-    auto *handler = new SignInReplyHandler(QHostAddress::LocalHost, 0, this);
-    m_attempt->handler = handler;
-    if (!handler->isListening()) {
+    auto *listener = new QOAuthHttpServerReplyHandler(QHostAddress::LocalHost, 0, this);
+    m_attempt->listener = listener;
+    if (!listener->isListening()) {
         finishAttempt(std::nullopt, QStringLiteral("could not listen on 127.0.0.1 for the browser"));
         return;
     }
+    auto *handler = new SignInReplyHandler(listener->callback(), this);
+    m_attempt->handler = handler;
 
     auto *flow = new QOAuth2AuthorizationCodeFlow(Network::sharedManager(), this);
     m_attempt->flow = flow;
@@ -513,24 +590,16 @@ void GoogleSignIn::signIn(QWindow *presentingWindow, const QString &hint,
                 put(QStringLiteral("client_secret"),
                     QString::fromLatin1(QUrl::toPercentEncoding(m_settings.clientSecret)));
                 put(QStringLiteral("code_verifier"), QString::fromLatin1(m_attempt->codeVerifier));
-                if (m_attempt->handler) {
+                if (m_attempt->handler)
                     m_attempt->handler->tokenRequestInFlight = true;
-                    // From here on only this object hears the browser: a
-                    // second redirect (a reload) must not start a second
-                    // exchange of the same code.
-                    QObject::disconnect(m_attempt->handler, &QAbstractOAuthReplyHandler::callbackReceived,
-                                        flow, nullptr);
-                }
                 break;
             default:
                 break;
             }
         });
 
-    // Connected before grant() connects the flow, so the answer is checked
-    // here before the flow acts on it.
-    connect(handler, &QAbstractOAuthReplyHandler::callbackReceived, this,
-            [this, handler](const QVariantMap &data) { handleAuthorizationCallback(handler, data); });
+    connect(listener, &QAbstractOAuthReplyHandler::callbackReceived, this,
+            [this, listener](const QVariantMap &data) { handleAuthorizationCallback(listener, data); });
     handler->onTokenRequestFailed = [this](const QString &reason) {
         finishAttempt(std::nullopt, reason);
     };
@@ -546,40 +615,44 @@ void GoogleSignIn::signIn(QWindow *presentingWindow, const QString &hint,
         }
     });
 
+    m_signInTimer.start();
     flow->grant();
 }
 
-void GoogleSignIn::handleAuthorizationCallback(QObject *handler, const QVariantMap &data)
+void GoogleSignIn::handleAuthorizationCallback(QObject *listener, const QVariantMap &data)
 {
-    if (!m_attempt || m_attempt->handler != handler || m_attempt->callbackAccepted)
+    if (!m_attempt || m_attempt->listener != listener)
         return;
-    // Anything without a state (a favicon, a stray visit) is no answer to
-    // the sign-in at all.
-    if (!data.contains(QStringLiteral("state")))
-        return;
-    SignInReplyHandler *listener = m_attempt->handler;
+    QOAuthHttpServerReplyHandler *page = m_attempt->listener;
 
+    // Anything that is not the answer to this sign-in (a stale tab, a stray
+    // visit, another program or page on this machine) gets an error page
+    // and changes nothing: the sign-in goes on waiting for its answer.
     if (data.value(QStringLiteral("state")).toString() != m_attempt->state) {
-        listener->setCallbackText(tr("This answer does not belong to the sign-in that Stint started. "
-                                     "Go back to Stint and sign in again."));
-        finishAttempt(std::nullopt, QStringLiteral("the answer to the sign-in did not match it (state mismatch)"));
+        page->setCallbackText(tr("This answer does not belong to the sign-in that Stint started. "
+                                 "Go back to Stint and sign in again."));
         return;
     }
+    // A reload of the page: the code is being exchanged already.
+    if (m_attempt->callbackAccepted)
+        return;
     const QString error = data.value(QStringLiteral("error")).toString();
     if (!error.isEmpty()) {
-        listener->setCallbackText(tr("The sign-in was cancelled. You can close this tab."));
+        page->setCallbackText(tr("The sign-in was cancelled. You can close this tab."));
         finishAttempt(std::nullopt, QStringLiteral("Google sign-in was not granted: ") + error);
         return;
     }
     const QString code = data.value(QStringLiteral("code")).toString();
     if (code.isEmpty()) {
-        listener->setCallbackText(tr("The sign-in did not complete. Go back to Stint and sign in again."));
+        page->setCallbackText(tr("The sign-in did not complete. Go back to Stint and sign in again."));
         finishAttempt(std::nullopt, QStringLiteral("the answer to the sign-in carried no authorization code"));
         return;
     }
     m_attempt->code = QUrl::fromPercentEncoding(code.toUtf8());
     m_attempt->callbackAccepted = true;
-    listener->setCallbackText(tr("You are signed in to Stint. You can close this tab."));
+    m_signInTimer.stop();
+    page->setCallbackText(tr("You are signed in to Stint. You can close this tab."));
+    Q_EMIT m_attempt->handler->callbackReceived(data);
 }
 
 void GoogleSignIn::handleGranted()
@@ -605,6 +678,7 @@ void GoogleSignIn::handleGranted()
     }
 
     ++m_session;
+    m_pendingRestore.reset();
     const QString refreshToken = flow->refreshToken();
     if (!refreshToken.isEmpty()) {
         keepRefreshToken(refreshToken);
@@ -622,7 +696,8 @@ void GoogleSignIn::finishAttempt(std::optional<GoogleUser> user, const QString &
     if (!m_attempt)
         return;
     const std::unique_ptr<Attempt> attempt = std::move(m_attempt);
-    releaseFlow(attempt->flow, attempt->handler, this);
+    m_signInTimer.stop();
+    releaseFlow(attempt->flow, attempt->handler, attempt->listener, this);
     if (!attempt->completion)
         return;
     // Never inside the call that got here: that may be signIn() itself.
@@ -633,7 +708,7 @@ void GoogleSignIn::finishAttempt(std::optional<GoogleUser> user, const QString &
 
 bool GoogleSignIn::handleURL(const QUrl &url)
 {
-    if (!m_attempt || !m_attempt->handler || m_attempt->callbackAccepted)
+    if (!m_attempt || !m_attempt->handler || !m_attempt->listener || m_attempt->callbackAccepted)
         return false;
     const QUrlQuery query(url);
     if (!query.hasQueryItem(QStringLiteral("state"))
@@ -647,7 +722,7 @@ bool GoogleSignIn::handleURL(const QUrl &url)
     const auto items = query.queryItems();
     for (const auto &[key, value] : items)
         data.insert(key, value);
-    Q_EMIT m_attempt->handler->callbackReceived(data);
+    handleAuthorizationCallback(m_attempt->listener, data);
     return true;
 }
 
@@ -655,6 +730,7 @@ void GoogleSignIn::signOut()
 {
     m_refreshTimer.stop();
     ++m_session;
+    m_pendingRestore.reset();
     m_retryDelaySeconds = 0;
     QString revocable;
     if (m_refreshToken)

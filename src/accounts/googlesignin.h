@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -54,15 +55,26 @@ public:
     GoogleSignIn(SignInSettings settings, TokenStore *store, QObject *parent = nullptr);
     ~GoogleSignIn() override;
 
-    // Signs the earlier user in again with the stored refresh token.
+    // Signs the earlier user in again with the stored refresh token. When
+    // Google refuses the grant, the stored token is forgotten and the
+    // completion reports the failure. When Google cannot be reached (no
+    // network, a timeout, a server error) the token is kept, one line says
+    // so, and the restore stays pending: it is tried again when the network
+    // comes back and at every retryPendingRestore(), and completes only
+    // then. A sign-in or sign-out meanwhile ends it without a call.
     void restorePreviousSignIn(Completion completion);
+    // Tries a restore that is waiting for the network once more, now.
+    void retryPendingRestore();
     // Whether a refresh token was found by the last restore (or stored since).
     bool hasPreviousSignIn() const;
 
     // Opens the consent page in the browser and completes when the browser
     // comes back to the loopback redirect (or to handleURL). `presentingWindow`
     // and `hint` may be null/empty. A second call while one is pending
-    // replaces the first, whose completion then reports failure.
+    // replaces the first, whose completion then reports failure. Requests to
+    // the redirect that do not carry this sign-in's `state` get an error
+    // page and are otherwise ignored. Without an answer the sign-in ends
+    // after the sign-in timeout (10 minutes), and its listener closes.
     void signIn(QWindow *presentingWindow, const QString &hint,
                 const QStringList &additionalScopes, Completion completion);
 
@@ -79,6 +91,12 @@ public:
     // How the consent page is opened; the system browser by default. Tests
     // play the browser through this.
     void setBrowserOpener(std::function<void(const QUrl &)> opener);
+    // How long an interactive sign-in waits for the browser; tests shorten it.
+    void setSignInTimeout(std::chrono::milliseconds timeout);
+
+    // Milliseconds until the tokens are next refreshed, or -1 when no
+    // refresh is planned.
+    int msUntilRefresh() const;
 
 Q_SIGNALS:
     void currentUserChanged();
@@ -94,8 +112,18 @@ private:
         QString description;
     };
 
+    // A restore waiting for Google to become reachable.
+    struct PendingRestore
+    {
+        Completion completion;
+        QString refreshToken;
+        bool inFlight = false;
+        bool told = false; // the one line about it has been printed
+    };
+
     void finishAttempt(std::optional<GoogleUser> user, const QString &error);
-    void handleAuthorizationCallback(QObject *handler, const QVariantMap &data);
+    void handleAuthorizationCallback(QObject *listener, const QVariantMap &data);
+    void watchReachability();
     void handleGranted();
     void requestRefresh(const QString &refreshToken, std::function<void(const RefreshAnswer &)> done);
     void refreshNow();
@@ -111,6 +139,9 @@ private:
     bool m_hasPreviousSignIn = false;
     std::function<void(const QUrl &)> m_openBrowser;
     QTimer m_refreshTimer;
+    QTimer m_signInTimer;
+    std::optional<PendingRestore> m_pendingRestore;
+    bool m_watchingReachability = false;
     int m_retryDelaySeconds = 0;
     // Bumped by every sign-in and sign-out, so an answer to an older
     // session's refresh cannot bring that session back.

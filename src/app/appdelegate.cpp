@@ -153,6 +153,9 @@ void AppDelegate::togglePopover()
 
 void AppDelegate::showPopover()
 {
+    // A user looking at the popover wants to be signed in: if the restore
+    // is waiting for the network, try it again now.
+    m_googleSignIn->retryPendingRestore();
     QRect anchor;
     if (m_statusBarItem) {
         anchor = m_statusBarItem->geometry();
@@ -174,15 +177,6 @@ void AppDelegate::openURLs(const QList<QUrl> &urls)
         return;
     }
     m_googleSignIn->handleURL(urls.first());
-}
-
-void AppDelegate::handleGetURLEvent(const QString &text)
-{
-    if (text.isEmpty())
-        return;
-    const QUrl url(text, QUrl::StrictMode);
-    if (url.isValid())
-        m_googleSignIn->handleURL(url);
 }
 
 void AppDelegate::calendarAccessChanged()

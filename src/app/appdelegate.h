@@ -45,8 +45,6 @@ public:
     // URLs opened with the app (the command line, or a later start): the
     // first goes to the sign-in layer; an empty list just brings the popover.
     void openURLs(const QList<QUrl> &urls);
-    // A URL delivered as text; empty or unusable text changes nothing.
-    void handleGetURLEvent(const QString &text);
 
     void calendarAccessChanged();
 

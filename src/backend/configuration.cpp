@@ -28,6 +28,16 @@ QJsonObject infoDictionary()
     return document.object();
 }
 
+QString value(const QString &key)
+{
+    const QJsonValue stored = infoDictionary().value(key);
+    if (stored.isUndefined())
+        throw Error::missingKey;
+    if (!stored.isString())
+        throw Error::invalidValue;
+    return stored.toString();
+}
+
 QString text(const QString &key, const QString &fallback)
 {
     const QJsonValue stored = infoDictionary().value(key);
@@ -37,7 +47,7 @@ QString text(const QString &key, const QString &fallback)
 QString backendURL()
 {
     try {
-        return value<QString>(QStringLiteral("BACKEND_URL"));
+        return value(QStringLiteral("BACKEND_URL"));
     } catch (Error error) {
         qFatal("Configuration: BACKEND_URL: %s", errorName(error));
     }

@@ -95,59 +95,6 @@ Event decodeEvent(const ObjectReader &reader)
     };
 }
 
-QJsonObject toJson(const Event::ConferenceSolutionKey &key)
-{
-    return {{QStringLiteral("type"), key.type}};
-}
-
-QJsonObject toJson(const Event::EventDateTime &moment)
-{
-    QJsonObject object;
-    if (moment.dateTime) {
-        const QDateTime utc = moment.dateTime->toUTC();
-        object.insert(
-            "dateTime"_L1, utc.toString(utc.time().msec() ? Qt::ISODateWithMs : Qt::ISODate));
-    }
-    object.insert("timeZone"_L1, moment.timeZone);
-    return object;
-}
-
-QJsonObject toJson(const Event::ConferenceData &conference)
-{
-    QJsonObject object;
-    if (const auto &request = conference.createRequest) {
-        object.insert("createRequest"_L1,
-            QJsonObject{
-                {QStringLiteral("requestId"), request->requestId},
-                {QStringLiteral("conferenceSolutionKey"), toJson(request->conferenceSolutionKey)},
-                {QStringLiteral("status"),
-                    QJsonObject{{QStringLiteral("statusCode"), request->status.statusCode}}},
-            });
-    }
-    QJsonArray entryPoints;
-    for (const Event::EntryPoint &entryPoint : conference.entryPoints) {
-        QJsonObject entry{
-            {QStringLiteral("entryPointType"), entryPoint.entryPointType},
-            {QStringLiteral("uri"), entryPoint.uri},
-        };
-        if (entryPoint.label)
-            entry.insert("label"_L1, *entryPoint.label);
-        if (entryPoint.passcode)
-            entry.insert("passcode"_L1, *entryPoint.passcode);
-        entryPoints.append(entry);
-    }
-    object.insert("entryPoints"_L1, entryPoints);
-    const Event::ConferenceSolution &solution = conference.conferenceSolution;
-    object.insert("conferenceSolution"_L1,
-        QJsonObject{
-            {QStringLiteral("key"), toJson(solution.key)},
-            {QStringLiteral("name"), solution.name},
-            {QStringLiteral("iconUri"), solution.iconUri},
-        });
-    object.insert("conferenceId"_L1, conference.conferenceId);
-    return object;
-}
-
 // A value placed in the Zoom link's query. Unreserved characters stay as
 // they are, so ordinary meeting numbers and passcodes come out unchanged;
 // anything else is escaped, so that a passcode holding "&", "#" or "=" stays
@@ -178,27 +125,6 @@ QString Event::meetingLink() const
     if (first.passcode)
         link += "&pwd="_L1 + queryValue(*first.passcode);
     return link;
-}
-
-Result<Event> Event::fromJson(const QJsonObject &object)
-{
-    return JsonDecoding::decodeObject<Event>(object, decodeEvent);
-}
-
-QJsonObject Event::toJson() const
-{
-    QJsonObject object{
-        {QStringLiteral("id"), id},
-        {QStringLiteral("kind"), kind},
-        {QStringLiteral("etag"), etag},
-        {QStringLiteral("status"), status},
-        {QStringLiteral("summary"), summary},
-        {QStringLiteral("start"), ::toJson(start)},
-        {QStringLiteral("end"), ::toJson(end)},
-    };
-    if (conferenceData)
-        object.insert("conferenceData"_L1, ::toJson(*conferenceData));
-    return object;
 }
 
 Result<QList<Event>> decodeEventList(const QByteArray &json)

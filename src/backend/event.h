@@ -89,8 +89,6 @@ public:
     // first entry point's uri; empty without conference data or entry points.
     QString meetingLink() const;
 
-    static Result<Event> fromJson(const QJsonObject &object);
-    QJsonObject toJson() const;
 
 private:
     bool hasStartDateTime() const { return start.dateTime.has_value(); }

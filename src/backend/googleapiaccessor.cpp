@@ -40,7 +40,7 @@ void GoogleAPIAccessor::getTasks(const QString &token, const QString &accessToke
 {
     QNetworkRequest request = Network::backendRequest(QStringLiteral("/api/v1/tasks"));
     request.setRawHeader("Authorization", bearer(token));
-    request.setRawHeader("AccessToken", accessToken.toUtf8());
+    request.setRawHeader("AccessToken", Network::headerValue(accessToken));
 
     QNetworkReply *reply = Network::sharedManager()->get(request);
     connect(reply, &QNetworkReply::finished, this, [reply, completion = std::move(completion)] {
@@ -60,7 +60,7 @@ void GoogleAPIAccessor::postTask(const QString &title, const QString &token,
     QNetworkRequest request = Network::backendRequest(QStringLiteral("/api/v1/tasks"));
     request.setRawHeader("Authorization", bearer(token));
     request.setRawHeader("Content-Type", "application/json");
-    request.setRawHeader("AccessToken", accessToken.toUtf8());
+    request.setRawHeader("AccessToken", Network::headerValue(accessToken));
 
     const QByteArray body = QJsonDocument(CreateTask{title}.toJson()).toJson(QJsonDocument::Compact);
     QNetworkReply *reply = Network::sharedManager()->post(request, body);

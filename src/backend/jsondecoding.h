@@ -22,9 +22,8 @@
 //
 // Inside this file a failure travels as a JsonDecoding::Failure exception, so
 // record decoders stay a plain list of member reads and the success path pays
-// nothing for error bookkeeping. The entry points (decodeObject,
-// decodeElements, decodeArray) catch it and hand back an Error: nothing is
-// thrown past them.
+// nothing for error bookkeeping. The entry points (decodeElements and
+// decodeArray) catch it and hand back an Error: nothing is thrown past them.
 namespace JsonDecoding {
 
 inline constexpr QLatin1StringView errorDomain{"JSON"};
@@ -139,17 +138,6 @@ Error toError(const Failure &failure, const QString &prefix = {});
 
 // Parses `json`, which must hold an array; on failure fills `error`.
 std::optional<QJsonArray> parseArray(const QByteArray &json, QLatin1StringView what, Error &error);
-
-// One record from an object already in hand.
-template <typename T, typename Decode>
-Result<T> decodeObject(const QJsonObject &object, Decode decode)
-{
-    try {
-        return Result<T>::success(decode(ObjectReader(object)));
-    } catch (const Failure &failure) {
-        return Result<T>::failure(toError(failure));
-    }
-}
 
 // The records of an array already parsed. `noun` names one record in error
 // descriptions ("Task 3: member "position" is missing").

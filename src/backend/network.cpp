@@ -1,6 +1,7 @@
 #include "backend/network.h"
 
 #include "backend/configuration.h"
+#include "diagnostics.h"
 
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
@@ -39,7 +40,7 @@ QNetworkRequest backendRequest(const QString &path)
     const QString base = Configuration::backendURL();
     const QUrl baseUrl(base, QUrl::StrictMode);
     if (!baseUrl.isValid() || baseUrl.isRelative() || baseUrl.host().isEmpty())
-        qFatal("Network: the backend address \"%s\" is not a URL", qPrintable(base));
+        qFatal("Network: the backend address \"%s\" is not a URL", qPrintable(displayAddress(base)));
 
     // An absolute path replaces the base's path and drops its query and fragment.
     const QUrl url = baseUrl.resolved(QUrl(path));
@@ -49,6 +50,29 @@ QNetworkRequest backendRequest(const QString &path)
     QNetworkRequest request(url);
     request.setTransferTimeout(s_transferTimeout);
     return request;
+}
+
+QByteArray headerValue(const QString &text)
+{
+    const QByteArray value = text.toUtf8();
+    return value.isNull() ? QByteArray("") : value;
+}
+
+QString displayAddress(const QString &address)
+{
+    // The user information ends at the last '@' of the authority, which
+    // runs from after "scheme://" (or the start) to the first '/', '?' or '#'.
+    const qsizetype separator = address.indexOf(QLatin1String("://"));
+    const qsizetype authorityStart = separator < 0 ? 0 : separator + 3;
+    qsizetype authorityEnd = authorityStart;
+    while (authorityEnd < address.size() && address[authorityEnd] != u'/'
+           && address[authorityEnd] != u'?' && address[authorityEnd] != u'#')
+        ++authorityEnd;
+    const qsizetype at = QStringView(address).mid(authorityStart, authorityEnd - authorityStart).lastIndexOf(u'@');
+    QString shown = address;
+    if (at >= 0)
+        shown.remove(authorityStart, at + 1);
+    return escapeControlCharacters(shown);
 }
 
 } // namespace Network

@@ -22,4 +22,14 @@ void setTransferTimeout(int milliseconds);
 // missing, not text or not a URL stops the program.
 QNetworkRequest backendRequest(const QString &path);
 
+// A header value that goes on the wire even when it is empty: Qt drops a
+// header whose value is a null array, and a signed-out user's empty access
+// token is still sent.
+QByteArray headerValue(const QString &text);
+
+// `address` as it may be shown in a message: without the user name and
+// password it may carry, and with control characters escaped. Works on text
+// that does not parse as a URL, too.
+QString displayAddress(const QString &address);
+
 } // namespace Network

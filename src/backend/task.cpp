@@ -12,12 +12,11 @@ using JsonDecoding::ObjectReader;
 
 namespace {
 
-// Reads tasks' web links. A task's web page must be an absolute URL: it is
-// handed to the desktop's URL opener and written back as absolute text, and
-// a relative reference ("tasks/123", "//host/x") means nothing to either.
-// Strict mode refuses what a lenient parse would quietly repair or take as a
-// relative path (spaces, stray percent signs, "not a url"), and the empty
-// text.
+// Reads tasks' web links: any text that parses as a URL, relative
+// references included ("tasks/123"); only the empty text and what a strict
+// parse refuses (spaces, stray percent signs, "not a url") fail the task.
+// Whether a link may be opened is decided when it is opened: only web
+// addresses go to the browser.
 //
 // Parsing the scheme and host is about half of what QUrl spends on a link,
 // and the links of one reply nearly all share them. So the first link with
@@ -58,7 +57,7 @@ public:
         return url;
     }
 
-    static bool isAbsolute(const QUrl &url) { return url.isValid() && !url.isRelative(); }
+    static bool isUrl(const QUrl &url) { return url.isValid() && !url.isEmpty(); }
 
 private:
     // Where "scheme://authority" ends, or -1 when the text has no authority.
@@ -82,7 +81,7 @@ private:
     QUrl readWhole(const QString &text, qsizetype authorityEnd)
     {
         QUrl url(text, QUrl::StrictMode);
-        if (authorityEnd > 0 && isAbsolute(url)) {
+        if (authorityEnd > 0 && isUrl(url) && !url.isRelative()) {
             m_start = text.left(authorityEnd);
             m_base = QUrl(m_start, QUrl::StrictMode);
             if (!m_base.isValid())
@@ -100,8 +99,8 @@ QUrl readWebViewLink(const ObjectReader &reader, LinkReader &links)
     constexpr auto key = "webViewLink"_L1;
     const QString text = reader.string(key);
     QUrl url = links.read(text);
-    if (!LinkReader::isAbsolute(url))
-        ObjectReader::failValue(key, "an absolute URL", text);
+    if (!LinkReader::isUrl(url))
+        ObjectReader::failValue(key, "a URL", text);
     return url;
 }
 
@@ -155,32 +154,6 @@ std::optional<QDateTime> Task2::dueDate() const
     if (!due)
         return std::nullopt;
     return parseDueDate(*due);
-}
-
-Result<Task2> Task2::fromJson(const QJsonObject &object)
-{
-    return JsonDecoding::decodeObject<Task2>(object, [](const ObjectReader &reader) {
-        LinkReader links;
-        return decodeTask(reader, QUuid::createUuid(), links);
-    });
-}
-
-QJsonObject Task2::toJson() const
-{
-    QJsonObject object;
-    object.insert("title"_L1, title);
-    object.insert("status"_L1, status);
-    if (due)
-        object.insert("due"_L1, *due);
-    object.insert("position"_L1, position);
-    object.insert("webViewLink"_L1, webViewLink.toString(QUrl::FullyEncoded));
-    return object;
-}
-
-Result<CreateTask> CreateTask::fromJson(const QJsonObject &object)
-{
-    return JsonDecoding::decodeObject<CreateTask>(
-        object, [](const ObjectReader &reader) { return CreateTask{reader.string("title"_L1)}; });
 }
 
 QJsonObject CreateTask::toJson() const

@@ -43,8 +43,6 @@ public:
     // "yyyy-MM-dd'T'HH:mm:ss.SSS'Z'" and "yyyy-MM-dd" that fits the whole text.
     std::optional<QDateTime> dueDate() const;
 
-    static Result<Task2> fromJson(const QJsonObject &object);
-    QJsonObject toJson() const;
 
 private:
     QString idText() const { return id.toString(QUuid::WithoutBraces); }
@@ -57,7 +55,6 @@ struct CreateTask
 {
     QString title;
 
-    static Result<CreateTask> fromJson(const QJsonObject &object);
     QJsonObject toJson() const;
 };
 

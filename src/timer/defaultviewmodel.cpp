@@ -323,7 +323,7 @@ void DefaultViewModel::fetchEvents()
 
     QNetworkRequest request = Network::backendRequest(QStringLiteral("/api/v1/events"));
     request.setRawHeader("Authorization", "Bearer " + token.toUtf8());
-    request.setRawHeader("AccessToken", accessToken.toUtf8());
+    request.setRawHeader("AccessToken", Network::headerValue(accessToken));
 
     QNetworkReply *reply = Network::sharedManager()->get(request);
     connect(reply, &QNetworkReply::finished, this, [this, reply] {

@@ -346,6 +346,8 @@ DevServer::Answer DevServer::misbehave(Answer answer) const
         return {401, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("unauthorized")}}), {}};
     case Misbehaviour::serverError:
         return {500, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("internal_error")}}), {}};
+    case Misbehaviour::badRequest:
+        return {400, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("bad_request")}}), {}};
     case Misbehaviour::notJson:
         return {200, "text/html", QByteArrayLiteral("<!DOCTYPE html><html><head><title>502 Bad Gateway</title></head>"
                                                     "<body><h1>Bad Gateway</h1></body></html>"), {}};
@@ -476,6 +478,7 @@ void DevServer::serveBackend(HttpRequest request, HttpReply reply)
         return;
     case Misbehaviour::unauthorized:
     case Misbehaviour::serverError:
+    case Misbehaviour::badRequest:
         mangled({});
         return;
     default:

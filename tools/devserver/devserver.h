@@ -51,6 +51,7 @@ public:
         noContent,      // 204
         unauthorized,   // 401 with a JSON object body
         serverError,    // 500 with a JSON object body
+        badRequest,     // 400 with a JSON object body
         notJson,        // 200 with an HTML page
         truncatedJson,  // 200 with the first half of the right JSON
         dropConnection, // the connection is closed without an answer
