@@ -450,7 +450,7 @@ private Q_SLOTS:
         if (status == 200) {
             QCOMPARE(calls.first().method, QByteArray("POST"));
             QCOMPARE(calls.first().body, QJsonDocument::fromJson(body).toJson(QJsonDocument::Compact));
-            QVERIFY(Task2::fromJson(QJsonDocument::fromJson(reply.body).object()).isSuccess());
+            QVERIFY(decodeTaskList("[" + reply.body + "]").isSuccess());
         }
     }
 
