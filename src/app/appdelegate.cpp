@@ -6,6 +6,7 @@
 #include "diagnostics.h"
 #include "timer/alarm.h"
 #include "timer/defaultviewmodel.h"
+#include "ui/ticktimer.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -65,6 +66,7 @@ void AppDelegate::applicationDidFinishLaunching()
                                        [this](DefaultViewModel &model) { signIn(model); },
                                        m_userManager, this);
     m_viewModel->setSignInButtonHandler([this](DefaultViewModel &model) { signIn(model); });
+    new TickTimer(m_viewModel); // the countdown's clock, for as long as the view-model lives
 
     // 8. The root view, on the "Timer" tab.
     m_popover->setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(m_viewModel)},

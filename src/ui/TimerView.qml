@@ -7,8 +7,6 @@ import Stint
 // error, and the task list or the sign-in button; the settings menu in the
 // top-right corner. Text dropped on the ring becomes the current task.
 //
-// The countdown ticks while this view exists: it owns the one-second tick.
-//
 // Each control also answers assistive technology's "press" (Accessible.
 // onPressAction): Qt 6.4's default press action does not reach click handlers.
 Item {
@@ -20,11 +18,6 @@ Item {
     implicitHeight: content.implicitHeight
 
     Component.onCompleted: viewModel.fetchTasks()
-
-    TickTimer {
-        objectName: "tickTimer"
-        viewModel: root.viewModel
-    }
 
     ColumnLayout {
         id: content
