@@ -3,6 +3,7 @@
 #include "accounts/googlesignin.h"
 #include "accounts/usermanager.h"
 #include "app/popoverwindow.h"
+#include "app/traycountdown.h"
 #include "diagnostics.h"
 #include "timer/alarm.h"
 #include "timer/defaultviewmodel.h"
@@ -67,6 +68,7 @@ void AppDelegate::applicationDidFinishLaunching()
                                        m_userManager, this);
     m_viewModel->setSignInButtonHandler([this](DefaultViewModel &model) { signIn(model); });
     new TickTimer(m_viewModel); // the countdown's clock, for as long as the view-model lives
+    new TrayCountdown(m_viewModel, m_statusBarItem, QIcon(trayIconPath));
 
     // 8. The root view, on the "Timer" tab.
     m_popover->setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(m_viewModel)},

@@ -57,7 +57,7 @@ Item {
                     Layout.preferredWidth: 230
                     Layout.preferredHeight: 230
                     viewModel: root.viewModel
-                    progress: root.viewModel.progress
+                    progress: ViewGate.open ? root.viewModel.progress : progress
                 }
 
                 Button {
@@ -77,7 +77,9 @@ Item {
             objectName: "question"
             Layout.alignment: Qt.AlignHCenter
             Layout.maximumWidth: root.width
-            visible: root.viewModel.shouldAskIfTaskIsDone
+            // Like every binding that changes with the ticks: held while the
+            // popover is hidden (see ViewGate).
+            visible: ViewGate.open ? root.viewModel.shouldAskIfTaskIsDone : visible
             spacing: Theme.spacing
 
             RowLayout {
@@ -122,7 +124,7 @@ Item {
         IconButton {
             objectName: "stopButton"
             Layout.alignment: Qt.AlignHCenter
-            visible: root.viewModel.isPhaseStarted
+            visible: ViewGate.open ? root.viewModel.isPhaseStarted : visible
             size: 32
             text: qsTr("Stop")
             icon.source: "icons/stop.circle.fill.svg"
