@@ -141,6 +141,19 @@ void TestUiHelpers::tickSourceCountsWholeSecondsOfItsClock()
     ticks.catchUp();
     QCOMPARE(viewModel->time(), 1496.0);
 
+    // Nobody watching: it wakes only when the minutes left change (1496 s
+    // left: in 56 s) and gives those seconds at once; watched again, it
+    // catches up straight away.
+    ticks.setSecondsWatched(false);
+    QVERIFY(ticks.remainingTime() > 55'000 && ticks.remainingTime() <= 56'000);
+    now += std::chrono::seconds(56);
+    ticks.catchUp();
+    QCOMPARE(viewModel->time(), 1440.0);
+    now += std::chrono::seconds(10);
+    ticks.setSecondsWatched(true);
+    QCOMPARE(viewModel->time(), 1430.0);
+    QVERIFY(ticks.remainingTime() <= 1'000);
+
     // Asleep for an hour: the phase ends once, with one gong and the question.
     now += std::chrono::hours(1);
     ticks.catchUp();

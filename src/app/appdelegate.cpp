@@ -8,6 +8,7 @@
 #include "timer/alarm.h"
 #include "timer/defaultviewmodel.h"
 #include "ui/ticktimer.h"
+#include "ui/viewgate.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -67,7 +68,8 @@ void AppDelegate::applicationDidFinishLaunching()
                                        [this](DefaultViewModel &model) { signIn(model); },
                                        m_userManager, this);
     m_viewModel->setSignInButtonHandler([this](DefaultViewModel &model) { signIn(model); });
-    new TickTimer(m_viewModel); // the countdown's clock, for as long as the view-model lives
+    // The countdown's clock, for as long as the view-model lives.
+    (new TickTimer(m_viewModel))->followViews(ViewGate::of(m_popover->engine()));
     new TrayCountdown(m_viewModel, m_statusBarItem, QIcon(trayIconPath));
 
     // 8. The root view, on the "Timer" tab.

@@ -1,6 +1,7 @@
 #include "ui/ticktimer.h"
 
 #include "timer/defaultviewmodel.h"
+#include "ui/viewgate.h"
 
 #include <time.h>
 
@@ -55,8 +56,34 @@ void TickTimer::catchUp()
         scheduleNext();
 }
 
+void TickTimer::setSecondsWatched(bool watched)
+{
+    m_secondsWatched = watched;
+    if (!m_timer.isActive())
+        return;
+    catchUp();
+    if (m_timer.isActive())
+        scheduleNext();
+}
+
+void TickTimer::followViews(ViewGate *gate)
+{
+    setSecondsWatched(gate->isOpen());
+    connect(gate, &ViewGate::aboutToOpen, this, [this] { setSecondsWatched(true); });
+    connect(gate, &ViewGate::openChanged, this, [this, gate] {
+        if (!gate->isOpen())
+            setSecondsWatched(false);
+    });
+}
+
 void TickTimer::scheduleNext()
 {
-    const milliseconds untilNextSecond = seconds(1) - (m_clock() - m_counted) % seconds(1);
-    m_timer.start(untilNextSecond);
+    seconds ahead(1);
+    if (!m_secondsWatched) {
+        // The next time the minutes left change, or the phase ends.
+        const auto left = qint64(m_viewModel->time());
+        ahead = seconds(left % 60 == 0 ? 60 : left % 60);
+    }
+    const milliseconds due = m_counted + ahead - m_clock();
+    m_timer.start(qMax(due, milliseconds(0)));
 }

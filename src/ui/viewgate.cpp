@@ -17,6 +17,8 @@ void ViewGate::setOpen(bool open)
 {
     if (m_open == open)
         return;
+    if (open)
+        Q_EMIT aboutToOpen();
     m_open = open;
     Q_EMIT openChanged();
 }

@@ -29,6 +29,9 @@ public:
     void setOpen(bool open);
 
 Q_SIGNALS:
+    // Before the gate opens: the last chance to bring the view-model up to
+    // date, so the views are evaluated once, with current values.
+    void aboutToOpen();
     void openChanged();
 
 private:
