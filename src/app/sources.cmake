@@ -6,6 +6,8 @@ target_sources(stint_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/popoverwindow.h
     ${CMAKE_CURRENT_LIST_DIR}/singleinstance.cpp
     ${CMAKE_CURRENT_LIST_DIR}/singleinstance.h
+    ${CMAKE_CURRENT_LIST_DIR}/startatlogin.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/startatlogin.h
     ${CMAKE_CURRENT_LIST_DIR}/timerapp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/timerapp.h
     ${CMAKE_CURRENT_LIST_DIR}/traycountdown.cpp

@@ -249,6 +249,8 @@ Item {
                 objectName: "settingsMenu"
                 x: menuButton.width - width
                 y: menuButton.height
+                // The autostart entry may have been removed by hand.
+                onAboutToShow: startAtLoginItem.checked = StartAtLogin.isEnabled()
 
                 MenuItem {
                     objectName: "signOutItem"
@@ -260,6 +262,17 @@ Item {
                     palette.text: Theme.danger
                     Accessible.onPressAction: triggered()
                     onTriggered: root.viewModel.signOut()
+                }
+                MenuItem {
+                    id: startAtLoginItem
+                    objectName: "startAtLoginItem"
+                    text: qsTr("Start at Login")
+                    checkable: true
+                    Accessible.onPressAction: { toggle(); toggled() }
+                    onToggled: {
+                        StartAtLogin.setEnabled(checked)
+                        checked = StartAtLogin.isEnabled()
+                    }
                 }
                 MenuItem {
                     objectName: "privacyPolicyItem"
