@@ -2,6 +2,7 @@
 
 #include "accounts/googlesignin.h"
 #include "accounts/usermanager.h"
+#include "app/phasenotifier.h"
 #include "app/popoverwindow.h"
 #include "app/traycountdown.h"
 #include "diagnostics.h"
@@ -71,6 +72,7 @@ void AppDelegate::applicationDidFinishLaunching()
     // The countdown's clock, for as long as the view-model lives.
     (new TickTimer(m_viewModel))->followViews(ViewGate::of(m_popover->engine()));
     new TrayCountdown(m_viewModel, m_statusBarItem, QIcon(trayIconPath));
+    new PhaseNotifier(m_viewModel, [this] { resizePopover(); showPopover(); });
 
     // 8. The root view, on the "Timer" tab.
     m_popover->setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(m_viewModel)},
