@@ -23,3 +23,6 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
     desktop-file-utils appstream xdotool x11-utils procps trayer imagemagick \
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi \
     clang libclang-rt-14-dev
+
+# The Debian package: dpkg-shlibdeps, file type checks, lintian.
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends dpkg-dev file lintian
