@@ -63,7 +63,7 @@ private:
     int m_connections = 0;
 
     // A fresh connection to the private bus.
-    QDBusConnection connect()
+    QDBusConnection openConnection()
     {
         return QDBusConnection::connectToBus(m_address, QStringLiteral("c%1").arg(++m_connections));
     }
@@ -75,6 +75,18 @@ private:
         DefaultViewModel model{Alarm::makeDefault(), nullptr, &users};
         int opened = 0;
     };
+
+    // Puts `server` on the bus under the well-known name, on a connection of its own.
+    void serve(NotificationServer &server)
+    {
+        QDBusConnection bus = openConnection();
+        QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &server,
+                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
+        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+        QObject::connect(&server, &QObject::destroyed, [bus]() mutable {
+            bus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
+        });
+    }
 
     static void endPhase(DefaultViewModel &model)
     {
@@ -99,71 +111,58 @@ private Q_SLOTS:
         m_daemon.waitForFinished();
     }
 
-    void askingNotificationAnswersAndWithdraws_data()
+    void phaseEndIsShownAndAnswered_data()
     {
-        QTest::addColumn<QString>("answer"); // "yes", "no", or "popover"
-        QTest::newRow("Yes in the notification") << "yes";
-        QTest::newRow("No in the notification") << "no";
-        QTest::newRow("answered in the popover") << "popover";
+        QTest::addColumn<bool>("rest");
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<QString>("answer"); // "yes", "no", "popover", or "" when not asked
+        QTest::newRow("Yes in the notification") << false << "Write report" << "yes";
+        QTest::newRow("No in the notification") << false << "Write report" << "no";
+        QTest::newRow("answered in the popover") << true << "Write report" << "popover";
+        QTest::newRow("rest without a task") << true << "" << "";
     }
 
-    void askingNotificationAnswersAndWithdraws()
+    void phaseEndIsShownAndAnswered()
     {
+        QFETCH(bool, rest);
+        QFETCH(QString, task);
         QFETCH(QString, answer);
         NotificationServer server;
-        QDBusConnection serverBus = connect();
-        QVERIFY(serverBus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &server,
-                                         QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
-        QVERIFY(serverBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
-
+        serve(server);
         Setup s;
-        PhaseNotifier notifier(&s.model, [&s] { ++s.opened; }, connect());
-        s.model.setTaskTitle(QStringLiteral("Write report"));
+        PhaseNotifier notifier(&s.model, [&s] { ++s.opened; }, openConnection());
+        s.model.setTaskTitle(task);
+        if (rest)
+            s.model.stopAndSwitchPhase();
         endPhase(s.model);
-        QTRY_COMPARE(server.shown.size(), 1);
-        QCOMPARE(server.shown[0].summary, QStringLiteral("Focus phase over"));
-        QCOMPARE(server.shown[0].body, QStringLiteral("Write report"));
-        QCOMPARE(server.shown[0].actions,
-                 QStringList({"default", "Open Stint", "yes", "Yes", "no", "No"}));
-        QTRY_COMPARE(notifier.shownId(), server.shown[0].id);
 
-        // A click on the body opens the popover and leaves the question.
-        Q_EMIT server.ActionInvoked(server.shown[0].id, QStringLiteral("default"));
+        QTRY_COMPARE(server.shown.size(), 1);
+        const auto shown = server.shown[0];
+        QCOMPARE(shown.summary, rest ? QStringLiteral("Rest over") : QStringLiteral("Focus phase over"));
+        QCOMPARE(shown.body, task);
+        QStringList actions{"default", "Open Stint"};
+        if (!answer.isEmpty())
+            actions << QStringList{"yes", "Yes", "no", "No"};
+        QCOMPARE(shown.actions, actions);
+        QTRY_COMPARE(notifier.shownId(), shown.id);
+
+        // A click on the body opens the popover and leaves the question;
+        // another app's notification is none of ours.
+        Q_EMIT server.ActionInvoked(shown.id, QStringLiteral("default"));
         QTRY_COMPARE(s.opened, 1);
-        QVERIFY(s.model.shouldAskIfTaskIsDone());
-        // Another app's notification is none of ours.
-        Q_EMIT server.ActionInvoked(server.shown[0].id + 100, QStringLiteral("yes"));
+        Q_EMIT server.ActionInvoked(shown.id + 100, QStringLiteral("yes"));
+        QCOMPARE(s.model.shouldAskIfTaskIsDone(), !answer.isEmpty());
 
         if (answer == u"popover") {
             s.model.answerTaskQuestion();
-            QTRY_COMPARE(server.closed, QList<uint>{server.shown[0].id});
-        } else {
-            Q_EMIT server.ActionInvoked(server.shown[0].id, answer);
+            QTRY_COMPARE(server.closed, QList<uint>{shown.id});
+        } else if (!answer.isEmpty()) {
+            Q_EMIT server.ActionInvoked(shown.id, answer);
             QTRY_VERIFY(!s.model.shouldAskIfTaskIsDone());
             QVERIFY(!s.model.shouldAskAboutStatus());
         }
-        QCOMPARE(s.model.taskTitle(), QStringLiteral("Write report"));
+        QCOMPARE(s.model.taskTitle(), task);
         QCOMPARE(s.opened, 1);
-        serverBus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
-    }
-
-    void restWithoutTaskOffersNoAnswers()
-    {
-        NotificationServer server;
-        QDBusConnection serverBus = connect();
-        QVERIFY(serverBus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &server,
-                                         QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
-        QVERIFY(serverBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
-
-        Setup s;
-        PhaseNotifier notifier(&s.model, {}, connect());
-        s.model.stopAndSwitchPhase();
-        endPhase(s.model);
-        QTRY_COMPARE(server.shown.size(), 1);
-        QCOMPARE(server.shown[0].summary, QStringLiteral("Rest over"));
-        QCOMPARE(server.shown[0].body, QString());
-        QCOMPARE(server.shown[0].actions, QStringList({"default", "Open Stint"}));
-        serverBus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
     }
 
     void withoutServerItSaysSoOnce_data()
@@ -180,7 +179,7 @@ private Q_SLOTS:
         QStringList lines;
         {
             StdoutCapture capture;
-            QDBusConnection bus = busAtAll ? connect() : QDBusConnection(QStringLiteral("none"));
+            QDBusConnection bus = busAtAll ? openConnection() : QDBusConnection(QStringLiteral("none"));
             PhaseNotifier notifier(&s.model, {}, bus);
             s.model.setTaskTitle(QStringLiteral("Write report"));
             endPhase(s.model);
