@@ -18,9 +18,9 @@ PopoverWindow::PopoverWindow(Mode mode, QWindow *parent)
 {
     setResizeMode(QQuickView::SizeRootObjectToView);
     // The views follow the countdown only while they can be seen.
-    ViewGate::of(engine())->setOpen(false);
-    connect(this, &QWindow::visibleChanged, this,
-            [this](bool visible) { ViewGate::of(engine())->setOpen(visible); });
+    ViewGate *gate = ViewGate::of(engine());
+    gate->setOpen(false);
+    connect(this, &QWindow::visibleChanged, gate, [gate](bool visible) { gate->setOpen(visible); });
     setColor(Qt::white);
     if (m_mode == Mode::popover) {
         setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
