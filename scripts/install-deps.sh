@@ -25,3 +25,6 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
     clang libclang-rt-14-dev
 # stint-backend: OpenSSL for the token signatures; wrk and curl for its benchmark; systemd-analyze to check its unit
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libssl-dev wrk curl systemd
+
+# The Debian package: dpkg-shlibdeps, file type checks, lintian.
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends dpkg-dev file lintian

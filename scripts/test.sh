@@ -33,4 +33,7 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build build-fuzz -j "$JOBS" --target stint-fuzz-tasks stint-fuzz-events stint-fuzz-idtoken
 fuzz/run.sh build-fuzz "$FUZZ_SECONDS"
 
+echo "== Debian package: build, lintian, install, start, remove"
+scripts/test-deb.sh build-deb
+
 echo "== All tests passed"

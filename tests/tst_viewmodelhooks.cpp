@@ -1,6 +1,6 @@
 // The view-model's hooks: links open only on the web, the privacy page comes
-// from the build settings, the sign-in button runs its handler every time,
-// and a fresh sign-in counts as signed in before the sign-in layer says so.
+// from the build settings, and a fresh sign-in counts as signed in before
+// the sign-in layer says so.
 
 #include "accounts/usermanager.h"
 #include "support/stdoutcapture.h"
@@ -70,26 +70,6 @@ private Q_SLOTS:
         model.openPrivacyPolicy();
         QCOMPARE(m_opened, QList<QUrl>{QUrl(QStringLiteral("https://policies.example.com/privacy-policy/"))});
         QCOMPARE(capture.lines(), QStringList{QStringLiteral("new")}); // nothing printed by the opening
-    }
-
-    void signInButtonRunsItsHandlerEachTime()
-    {
-        StdoutCapture capture;
-        UserManager users(nullptr);
-        int runs = 0;
-        DefaultViewModel *seen = nullptr;
-        DefaultViewModel model(Alarm::makeDefault(), [&](DefaultViewModel &m) { ++runs; seen = &m; }, &users);
-        model.signInButtonPressed();
-        model.signInButtonPressed();
-        QCOMPARE(runs, 2);
-        QCOMPARE(seen, &model);
-
-        // The shell replaces the handler after construction.
-        int replaced = 0;
-        model.setSignInButtonHandler([&](DefaultViewModel &) { ++replaced; });
-        model.signInButtonPressed();
-        QCOMPARE(runs, 2);
-        QCOMPARE(replaced, 1);
     }
 
     void freshSignInCountsAsSignedIn()

@@ -2,10 +2,14 @@
 
 #include "accounts/googlesignin.h"
 #include "accounts/usermanager.h"
+#include "app/phasenotifier.h"
 #include "app/popoverwindow.h"
+#include "app/traycountdown.h"
 #include "diagnostics.h"
 #include "timer/alarm.h"
 #include "timer/defaultviewmodel.h"
+#include "ui/ticktimer.h"
+#include "ui/viewgate.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -65,6 +69,10 @@ void AppDelegate::applicationDidFinishLaunching()
                                        [this](DefaultViewModel &model) { signIn(model); },
                                        m_userManager, this);
     m_viewModel->setSignInButtonHandler([this](DefaultViewModel &model) { signIn(model); });
+    // The countdown's clock, for as long as the view-model lives.
+    (new TickTimer(m_viewModel))->followViews(ViewGate::of(m_popover->engine()));
+    new TrayCountdown(m_viewModel, m_statusBarItem, QIcon(trayIconPath));
+    new PhaseNotifier(m_viewModel, [this] { resizePopover(); showPopover(); });
 
     // 8. The root view, on the "Timer" tab.
     m_popover->setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(m_viewModel)},

@@ -1,5 +1,7 @@
 #include "app/popoverwindow.h"
 
+#include "ui/viewgate.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QQuickItem>
@@ -15,6 +17,10 @@ PopoverWindow::PopoverWindow(Mode mode, QWindow *parent)
     , m_mode(mode)
 {
     setResizeMode(QQuickView::SizeRootObjectToView);
+    // The views follow the countdown only while they can be seen.
+    ViewGate *gate = ViewGate::of(engine());
+    gate->setOpen(false);
+    connect(this, &QWindow::visibleChanged, gate, [gate](bool visible) { gate->setOpen(visible); });
     setColor(Qt::white);
     if (m_mode == Mode::popover) {
         setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
@@ -52,8 +58,11 @@ QSize PopoverWindow::fittingSize()
     // Text wraps at the popover's width, so the height is asked at that width.
     if (width() != popoverWidth)
         resize(popoverWidth, qMax(height(), 1));
+    // Measured as it will be shown: with the views up to date.
+    ViewGate::of(engine())->setOpen(true);
     for (int pass = 0; pass < 3; ++pass)
         polishTree(root);
+    ViewGate::of(engine())->setOpen(isVisible());
     return {popoverWidth, qMax(qCeil(root->implicitHeight()), 1)};
 }
 

@@ -2,10 +2,16 @@ target_sources(stint_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/appdelegate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/appdelegate.h
     ${CMAKE_CURRENT_LIST_DIR}/firstframe.h
+    ${CMAKE_CURRENT_LIST_DIR}/phasenotifier.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/phasenotifier.h
     ${CMAKE_CURRENT_LIST_DIR}/popoverwindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/popoverwindow.h
     ${CMAKE_CURRENT_LIST_DIR}/singleinstance.cpp
     ${CMAKE_CURRENT_LIST_DIR}/singleinstance.h
+    ${CMAKE_CURRENT_LIST_DIR}/startatlogin.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/startatlogin.h
     ${CMAKE_CURRENT_LIST_DIR}/timerapp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/timerapp.h
+    ${CMAKE_CURRENT_LIST_DIR}/traycountdown.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/traycountdown.h
 )

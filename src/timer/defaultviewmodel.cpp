@@ -190,7 +190,8 @@ void DefaultViewModel::tick()
         return;
 
     setTime(m_time - 1.0);
-    if (m_time <= 0) {
+    const bool ended = m_time <= 0;
+    if (ended) {
         // The phase ran out: ready again in the same phase, until the user
         // switches with the stop button.
         setIsTimerRunning(false);
@@ -200,6 +201,8 @@ void DefaultViewModel::tick()
     }
     updateShouldAskIfTaskIsDone();
     updateProgress();
+    if (ended)
+        Q_EMIT phaseEnded();
 }
 
 void DefaultViewModel::stopAndSwitchPhase()

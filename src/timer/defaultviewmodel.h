@@ -173,6 +173,9 @@ Q_SIGNALS:
     void newTaskCreatingInProgressChanged();
     void currentUserRenewedChanged();
     void isSignedInChanged();
+    // A phase ran out: sent after the tick that ended it is complete, so the
+    // question, if any, is already up.
+    void phaseEnded();
 
 private:
     QVariantList tasksForQml() const;

@@ -11,8 +11,9 @@ Item {
     id: root
 
     required property DefaultViewModel viewModel
-    // The fraction of the phase left, 1 at its start.
-    property real progress: viewModel.progress
+    // The fraction of the phase left, 1 at its start. Held while the popover
+    // is hidden (see ViewGate), as is the time below.
+    property real progress: ViewGate.open ? viewModel.progress : progress
     // PomodoroState.focus; QML cannot reach an enum key that starts lower-case.
     readonly property bool isFocus: viewModel.currentState === 0
 
@@ -109,7 +110,7 @@ Item {
         Label {
             objectName: "timeText"
             Layout.alignment: Qt.AlignHCenter
-            text: Formatters.formatTime(root.viewModel.time)
+            text: ViewGate.open ? Formatters.formatTime(root.viewModel.time) : text
             font.pixelSize: 50
             font.bold: true
             color: Theme.accent

@@ -4,8 +4,7 @@ import QtQuick.Layouts
 import Stint
 
 // The popover's root: "Timer" and "Events" tabs over the one view-model.
-// Only the shown tab's content exists, so the timer ticks exactly while the
-// "Timer" tab is selected. The popover is sized to implicitHeight.
+// Only the shown tab's content exists. The popover is sized to implicitHeight.
 Pane {
     id: root
 

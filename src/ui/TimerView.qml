@@ -7,8 +7,6 @@ import Stint
 // error, and the task list or the sign-in button; the settings menu in the
 // top-right corner. Text dropped on the ring becomes the current task.
 //
-// The countdown ticks while this view exists: it owns the one-second tick.
-//
 // Each control also answers assistive technology's "press" (Accessible.
 // onPressAction): Qt 6.4's default press action does not reach click handlers.
 Item {
@@ -20,11 +18,6 @@ Item {
     implicitHeight: content.implicitHeight
 
     Component.onCompleted: viewModel.fetchTasks()
-
-    TickTimer {
-        objectName: "tickTimer"
-        viewModel: root.viewModel
-    }
 
     ColumnLayout {
         id: content
@@ -64,7 +57,7 @@ Item {
                     Layout.preferredWidth: 230
                     Layout.preferredHeight: 230
                     viewModel: root.viewModel
-                    progress: root.viewModel.progress
+                    progress: ViewGate.open ? root.viewModel.progress : progress
                 }
 
                 Button {
@@ -84,7 +77,9 @@ Item {
             objectName: "question"
             Layout.alignment: Qt.AlignHCenter
             Layout.maximumWidth: root.width
-            visible: root.viewModel.shouldAskIfTaskIsDone
+            // Like every binding that changes with the ticks: held while the
+            // popover is hidden (see ViewGate).
+            visible: ViewGate.open ? root.viewModel.shouldAskIfTaskIsDone : visible
             spacing: Theme.spacing
 
             RowLayout {
@@ -129,7 +124,7 @@ Item {
         IconButton {
             objectName: "stopButton"
             Layout.alignment: Qt.AlignHCenter
-            visible: root.viewModel.isPhaseStarted
+            visible: ViewGate.open ? root.viewModel.isPhaseStarted : visible
             size: 32
             text: qsTr("Stop")
             icon.source: "icons/stop.circle.fill.svg"
@@ -254,6 +249,8 @@ Item {
                 objectName: "settingsMenu"
                 x: menuButton.width - width
                 y: menuButton.height
+                // The autostart entry may have been removed by hand.
+                onAboutToShow: startAtLoginItem.checked = StartAtLogin.isEnabled()
 
                 MenuItem {
                     objectName: "signOutItem"
@@ -265,6 +262,17 @@ Item {
                     palette.text: Theme.danger
                     Accessible.onPressAction: triggered()
                     onTriggered: root.viewModel.signOut()
+                }
+                MenuItem {
+                    id: startAtLoginItem
+                    objectName: "startAtLoginItem"
+                    text: qsTr("Start at Login")
+                    checkable: true
+                    Accessible.onPressAction: { toggle(); toggled() }
+                    onToggled: {
+                        StartAtLogin.setEnabled(checked)
+                        checked = StartAtLogin.isEnabled()
+                    }
                 }
                 MenuItem {
                     objectName: "privacyPolicyItem"

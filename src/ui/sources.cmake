@@ -34,6 +34,8 @@ target_sources(stint_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/theme.h
     ${CMAKE_CURRENT_LIST_DIR}/ticktimer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ticktimer.h
+    ${CMAKE_CURRENT_LIST_DIR}/viewgate.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/viewgate.h
 )
 
 # German texts. lupdate reads the library's sources; the QML files are listed

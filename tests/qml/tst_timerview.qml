@@ -174,16 +174,5 @@ Item {
             makeView(viewModel)
             compare(Fixtures.outputLines(), ["Too early to fetch tasks, creds not restored yet"])
         }
-
-        function test_ticksWhileItExists() {
-            const viewModel = Fixtures.makeViewModel()
-            const view = makeView(viewModel)
-            const timer = findChild(view, "tickTimer")
-            verify(timer.running)
-            compare(timer.interval, 1000)
-            viewModel.isTimerRunning = true
-            tryCompare(viewModel, "time", 1499, 1600)
-            compare(findChild(view, "timeText").text, "24:59")
-        }
     }
 }

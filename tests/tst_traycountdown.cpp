@@ -1,0 +1,120 @@
+// The countdown in the tray: what the icon draws and the tooltip says for
+// each state of the timer, and that it is drawn only when that changes.
+
+#include "accounts/usermanager.h"
+#include "app/traycountdown.h"
+#include "support/stdoutcapture.h"
+#include "timer/defaultviewmodel.h"
+
+#include <QSystemTrayIcon>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+// The share of the ring drawn in full colour, read off the picture along the
+// middle of the stroke.
+double fractionDrawn(const QImage &image)
+{
+    const double size = TrayCountdown::iconSize;
+    const double radius = (size - size / 6.0) / 2;
+    int full = 0;
+    const int samples = 720;
+    for (int i = 0; i < samples; ++i) {
+        const double angle = 2 * M_PI * (i + 0.5) / samples;
+        const QPoint at(int(size / 2 + radius * std::cos(angle)), int(size / 2 - radius * std::sin(angle)));
+        if (qAlpha(image.pixel(at)) > 200)
+            ++full;
+    }
+    return double(full) / samples;
+}
+
+} // namespace
+
+class TestTrayCountdown : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QGuiApplication::setApplicationDisplayName(QStringLiteral("Stint")); }
+
+    void showsThePhaseAndTheMinutesLeft_data()
+    {
+        QTest::addColumn<bool>("rest");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<bool>("pause");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<double>("fraction");
+        QTest::newRow("ready") << false << 0 << false << "Stint" << -1.0;
+        QTest::newRow("focus just started") << false << 1 << false << "Focus · 25 min left" << 1.0;
+        QTest::newRow("focus, 21 min 59 s left") << false << 181 << false << "Focus · 22 min left" << 0.88;
+        QTest::newRow("focus, last second") << false << 1499 << false << "Focus · 1 min left" << 0.04;
+        QTest::newRow("rest, 2 min 59 s left") << true << 121 << false << "Rest · 3 min left" << 0.6;
+        QTest::newRow("paused at 12 min") << false << 780 << true << "Paused · 12 min left" << 0.48;
+        QTest::newRow("focus ran out") << false << 1500 << false << "Stint" << -1.0;
+    }
+
+    void showsThePhaseAndTheMinutesLeft()
+    {
+        QFETCH(bool, rest);
+        QFETCH(int, ticks);
+        QFETCH(bool, pause);
+        QFETCH(QString, toolTip);
+        QFETCH(double, fraction);
+
+        StdoutCapture capture;
+        UserManager users{nullptr};
+        DefaultViewModel model{Alarm::makeDefault(), nullptr, &users};
+        QSystemTrayIcon tray;
+        const QIcon appIcon(QStringLiteral(":/Stint/ui/icons/timer.svg"));
+        TrayCountdown countdown(&model, &tray, appIcon);
+        if (rest)
+            model.stopAndSwitchPhase();
+        model.setIsTimerRunning(ticks > 0);
+        for (int i = 0; i < ticks; ++i)
+            model.tick();
+        if (pause)
+            model.setIsTimerRunning(false);
+
+        QCOMPARE(tray.toolTip(), toolTip);
+        if (fraction < 0) {
+            QCOMPARE(tray.icon().cacheKey(), appIcon.cacheKey());
+            return;
+        }
+        const QImage drawn = TrayCountdown::render(countdown.face());
+        QVERIFY(qAbs(fractionDrawn(drawn) - fraction) < 0.02);
+        // Focus, rest and pause are drawn in different colours.
+        const QColor arcColor = drawn.pixelColor(TrayCountdown::iconSize / 2, TrayCountdown::iconSize / 24);
+        const int hue = arcColor.hue();
+        if (pause)
+            QVERIFY(arcColor.saturation() < 80);
+        else if (rest)
+            QVERIFY(hue > 90 && hue < 160);
+        else
+            QVERIFY(hue > 200 && hue < 240);
+    }
+
+    void drawsOncePerMinuteAndAtEachChange()
+    {
+        StdoutCapture capture;
+        UserManager users{nullptr};
+        DefaultViewModel model{Alarm::makeDefault(), nullptr, &users};
+        TrayCountdown countdown(&model, nullptr, QIcon());
+        const int atStart = countdown.redraws();
+
+        model.setIsTimerRunning(true); // starts: drawn
+        QCOMPARE(countdown.redraws(), atStart + 1);
+        for (int i = 0; i < 120; ++i)
+            model.tick(); // 25 -> 24 -> 23 minutes
+        QCOMPARE(countdown.redraws(), atStart + 3);
+        model.setIsTimerRunning(false); // paused: drawn
+        model.setIsTimerRunning(false); // announced again, same face: not drawn
+        QCOMPARE(countdown.redraws(), atStart + 4);
+        model.stopAndSwitchPhase(); // ready: drawn
+        QCOMPARE(countdown.redraws(), atStart + 5);
+    }
+};
+
+QTEST_MAIN(TestTrayCountdown)
+#include "tst_traycountdown.moc"
