@@ -23,3 +23,5 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
     desktop-file-utils appstream xdotool x11-utils procps trayer imagemagick \
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi \
     clang libclang-rt-14-dev
+# A window manager for the end-to-end tests' desktop (focus, click elsewhere).
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends openbox
