@@ -19,6 +19,9 @@ BACKENDS = {
     "software": {"QT_QUICK_BACKEND": "software"},
     "opengl": {"QSG_RHI_BACKEND": "opengl"},
 }
+# STINT_BENCH_BACKENDS=software measures one of them only.
+if os.environ.get("STINT_BENCH_BACKENDS"):
+    BACKENDS = {name: BACKENDS[name] for name in os.environ["STINT_BENCH_BACKENDS"].split(",")}
 
 work = tempfile.mkdtemp(prefix="stint-bench-")
 

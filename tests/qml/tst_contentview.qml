@@ -109,6 +109,21 @@ Item {
             verify(seen >= 10, "only " + seen + " controls seen")
         }
 
+        // The desktop switches to a dark scheme while the popover is open.
+        function test_followsTheDesktopPaletteLive() {
+            const view = makeView(Fixtures.makeViewModel())
+            const lightBackground = view.background.color
+            verify(!Theme.dark)
+            Fixtures.setDarkPalette(true)
+            verify(Theme.dark)
+            compare(Theme.accent, Qt.color("#3daee9"))
+            verify(view.background.color.hslLightness < 0.5)
+            verify(Qt.colorEqual(findChild(view, "timeText").color, Theme.accent))
+            Fixtures.setDarkPalette(false)
+            verify(!Theme.dark)
+            compare(view.background.color, lightBackground)
+        }
+
         function test_tabsShareTheViewModelAndOnlyTimerTicks() {
             const viewModel = Fixtures.makeViewModel()
             Fixtures.setEvents(viewModel, [{ summary: "Standup" }])
