@@ -123,6 +123,12 @@ void PopoverWindow::showRelativeTo(const QRect &anchor)
     show();
     raise();
     requestActivate();
+    // Shown without measuring (after a sign-in): the content may have
+    // changed while hidden.
+    if (!m_fitPending) {
+        m_fitPending = true;
+        QMetaObject::invokeMethod(this, &PopoverWindow::fitToContent, Qt::QueuedConnection);
+    }
 }
 
 void PopoverWindow::performClose()
