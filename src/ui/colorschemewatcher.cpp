@@ -31,7 +31,7 @@ ColorSchemeWatcher::ColorSchemeWatcher(QObject *parent)
     if (!bus.isConnected())
         return;
     bus.connect(service, path, interface, QStringLiteral("SettingChanged"), this,
-                SLOT(settingChanged(QString, QString, QDBusVariant)));
+                SLOT(settingChanged(QDBusMessage)));
     QDBusMessage read = QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Read"));
     read << group << key;
     // Asked without waiting: a missing portal must not hold up the start.
@@ -44,11 +44,11 @@ ColorSchemeWatcher::ColorSchemeWatcher(QObject *parent)
     });
 }
 
-void ColorSchemeWatcher::settingChanged(const QString &changedGroup, const QString &changedKey,
-                                        const QDBusVariant &value)
+void ColorSchemeWatcher::settingChanged(const QDBusMessage &message)
 {
-    if (changedGroup == group && changedKey == key)
-        setScheme(unwrap(value.variant()).toInt());
+    const QList<QVariant> arguments = message.arguments();
+    if (arguments.size() == 3 && arguments.at(0).toString() == group && arguments.at(1).toString() == key)
+        setScheme(unwrap(arguments.at(2)).toInt());
 }
 
 void ColorSchemeWatcher::setScheme(int scheme)

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class QDBusVariant;
+class QDBusMessage;
 
 // The desktop's light/dark preference from the settings portal
 // (org.freedesktop.appearance color-scheme), read once without waiting and
@@ -22,7 +22,7 @@ Q_SIGNALS:
     void schemeChanged();
 
 private Q_SLOTS:
-    void settingChanged(const QString &group, const QString &key, const QDBusVariant &value);
+    void settingChanged(const QDBusMessage &message);
 
 private:
     void setScheme(int scheme);
