@@ -28,3 +28,5 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
 
 # The Debian package: dpkg-shlibdeps, file type checks, lintian.
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends dpkg-dev file lintian
+# A window manager for the end-to-end tests' desktop (focus, click elsewhere).
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends openbox

@@ -26,13 +26,15 @@ private:
     }
 
 private Q_SLOTS:
-    void bundledGongLoadsSilently()
+    void bundledGongLoadsSilentlyAndOpensTheDeviceAtTheFirstGong()
     {
         StdoutCapture capture;
         AlarmPlayer player;
         QVERIFY(player.hasAudioPlayer());
+        QVERIFY(!player.isAudioDeviceOpen());
         QCOMPARE(capture.lines(), QStringList());
         player.play();
+        QVERIFY(player.isAudioDeviceOpen());
         player.play();
         QCOMPARE(player.playCount(), 2);
     }
@@ -44,6 +46,7 @@ private Q_SLOTS:
         QVERIFY(!player.hasAudioPlayer());
         player.play(); // silent, and no second report
         QCOMPARE(player.playCount(), 0);
+        QVERIFY(!player.isAudioDeviceOpen());
         QCOMPARE(capture.lines(), QStringList{QStringLiteral("Sound file not found")});
     }
 

@@ -157,8 +157,16 @@ private Q_SLOTS:
         QSettings().clear();
     }
 
+    // Every test but the first-launch one starts as a later launch, so each
+    // runs alone as well as in any order.
+    void init()
+    {
+        QSettings().setValue(QStringLiteral("hasLaunchedBefore"), true);
+    }
+
     void firstLaunchGreetsOnceBeforeTheRestore()
     {
+        QSettings().remove(QStringLiteral("hasLaunchedBefore"));
         RecordingTokenStore store;
         StdoutCapture capture;
         AppDelegate delegate(&store);

@@ -5,6 +5,8 @@
 #include "timer/defaultviewmodel.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QQmlEngine>
 #include <QQmlEngineExtensionPlugin>
 #include <QTemporaryFile>
@@ -45,6 +47,19 @@ public:
         m_capture = std::make_unique<StdoutCapture>();
     }
     Q_INVOKABLE void endCapture() { m_capture.reset(); }
+
+    // Switches the desktop palette, as Plasma does when its colour scheme
+    // changes: dark (Breeze Dark's greys and blue), or back to Qt's own.
+    Q_INVOKABLE void setDarkPalette(bool dark)
+    {
+        if (!dark)
+            return QGuiApplication::setPalette(QPalette());
+        QPalette palette(QColor(0x2a, 0x2e, 0x32));
+        palette.setColor(QPalette::Base, QColor(0x1b, 0x1e, 0x20));
+        palette.setColor(QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc));
+        palette.setColor(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
+        QGuiApplication::setPalette(palette);
+    }
     // The lines the code under test printed since captureOutput().
     Q_INVOKABLE QStringList outputLines() { return m_capture ? m_capture->lines() : QStringList(); }
 

@@ -3,6 +3,7 @@
 #include "accounts/googlesignin.h"
 #include "accounts/usermanager.h"
 #include "app/phasenotifier.h"
+#include "app/popoverplacement.h"
 #include "app/popoverwindow.h"
 #include "app/traycountdown.h"
 #include "diagnostics.h"
@@ -17,6 +18,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQmlEngine>
+#include <QScreen>
 #include <QSettings>
 #include <QSystemTrayIcon>
 
@@ -99,9 +101,7 @@ void AppDelegate::applicationDidFinishLaunching()
     // 11. Measured once now, then at every opening through the icon.
     resizePopover();
 
-    // Without a tray the window is the app: show it now, as tall as its content.
-    if (m_popover->mode() == PopoverWindow::Mode::standalone)
-        m_popover->followContentHeight();
+    // Without a tray the window is the app: show it now.
     if (m_popover->mode() == PopoverWindow::Mode::standalone && !m_popover->isShown())
         showPopover();
 }
@@ -126,8 +126,10 @@ void AppDelegate::createStatusBarItem()
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
                     return;
-                // StatusNotifierItem hosts give no icon geometry: remember where the click was.
-                m_activationCursorPosition = QCursor::pos();
+                // StatusNotifierItem hosts give no icon geometry: the click,
+                // which is on the icon, stands for it, now and for later showings.
+                const QRect icon = m_statusBarItem->geometry();
+                m_lastAnchor = icon.isValid() && !icon.isEmpty() ? icon : QRect(QCursor::pos(), QSize(1, 1));
                 togglePopover();
             });
     m_statusBarItem->show();
@@ -164,13 +166,17 @@ void AppDelegate::showPopover()
     // A user looking at the popover wants to be signed in: if the restore
     // is waiting for the network, try it again now.
     m_googleSignIn->retryPendingRestore();
+    // Never where the pointer happens to be now: after a sign-in in the
+    // browser it is somewhere in the browser.
     QRect anchor;
     if (m_statusBarItem) {
         anchor = m_statusBarItem->geometry();
-        if (!anchor.isValid() || anchor.isEmpty()) {
-            const QPoint at = m_activationCursorPosition.isNull() ? QCursor::pos()
-                                                                  : m_activationCursorPosition;
-            anchor = QRect(at, QSize(1, 1));
+        if (!anchor.isValid() || anchor.isEmpty())
+            anchor = m_lastAnchor;
+        if ((!anchor.isValid() || anchor.isEmpty()) && QGuiApplication::primaryScreen()) {
+            const QScreen *screen = QGuiApplication::primaryScreen();
+            anchor = PopoverPlacement::likelyTrayAnchor(screen->geometry(), screen->availableGeometry(),
+                                                        QGuiApplication::isRightToLeft());
         }
     }
     m_popover->showRelativeTo(anchor);

@@ -3,7 +3,7 @@
 #include "accounts/calendaraccess.h"
 
 #include <QObject>
-#include <QPoint>
+#include <QRect>
 #include <QPointer>
 #include <QStringList>
 #include <QUrl>
@@ -75,5 +75,5 @@ private:
     GoogleSignIn *m_googleSignIn = nullptr;
     UserManager *m_userManager = nullptr;
     DefaultViewModel *m_viewModel = nullptr;
-    QPoint m_activationCursorPosition;
+    QRect m_lastAnchor; // the icon, or the click on it, at the last activation
 };

@@ -1,6 +1,7 @@
 #include "app/popoverwindow.h"
 
 #include "ui/viewgate.h"
+#include "app/popoverplacement.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -8,7 +9,6 @@
 #include <QScreen>
 
 namespace {
-constexpr int gap = 4;            // between the tray icon and the popover
 constexpr int reopenGuardMs = 400; // a tray click right after a focus loss
 }
 
@@ -34,6 +34,10 @@ PopoverWindow::PopoverWindow(Mode mode, QWindow *parent)
         setTitle(QStringLiteral("Stint"));
         setFlags(Qt::Window);
     }
+    connect(this, &QQuickView::statusChanged, this, [this](QQuickView::Status status) {
+        if (status == QQuickView::Ready)
+            watchContent();
+    });
 }
 
 namespace {
@@ -76,28 +80,63 @@ void PopoverWindow::setContentSize(const QSize &size)
     }
 }
 
-void PopoverWindow::followContentHeight()
+void PopoverWindow::watchContent()
 {
     QQuickItem *root = rootObject();
-    if (!root)
-        return;
-    connect(root, &QQuickItem::implicitHeightChanged, this, [this, root] {
-        resize(popoverWidth, qMax(qCeil(root->implicitHeight()), 1));
+    // Escape in the popover closes it; the standalone window stays, as
+    // windows do.
+    const int closeRequested = root->metaObject()->indexOfSignal("closeRequested()");
+    if (m_mode == Mode::popover && closeRequested >= 0)
+        connect(root, root->metaObject()->method(closeRequested), this,
+                metaObject()->method(metaObject()->indexOfSlot("hide()")));
+
+    // Content grows and shrinks while shown (the stop button appears, the
+    // question is asked, another tab is picked): the window follows, once
+    // per batch of changes.
+    connect(root, &QQuickItem::implicitHeightChanged, this, [this] {
+        if (m_fitPending || !isVisible())
+            return;
+        m_fitPending = true;
+        QMetaObject::invokeMethod(this, &PopoverWindow::fitToContent, Qt::QueuedConnection);
     });
+}
+
+void PopoverWindow::fitToContent()
+{
+    m_fitPending = false;
+    QQuickItem *root = rootObject();
+    if (!root || !isVisible())
+        return;
+    const QSize wanted(popoverWidth, qMax(qCeil(root->implicitHeight()), 1));
+    if (m_mode == Mode::popover)
+        setGeometry(PopoverPlacement::placement(m_anchor, wanted, availableGeometryAt(m_anchor)));
+    else if (wanted.height() != height())
+        resize(wanted);
+}
+
+QRect PopoverWindow::availableGeometryAt(const QRect &anchor) const
+{
+    QScreen *screen = QGuiApplication::screenAt(anchor.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(QPoint(), size());
 }
 
 void PopoverWindow::showRelativeTo(const QRect &anchor)
 {
     if (m_mode == Mode::popover) {
-        QScreen *screen = QGuiApplication::screenAt(anchor.center());
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
-        if (screen)
-            setPosition(placement(anchor, size(), screen->availableGeometry()));
+        m_anchor = anchor;
+        setGeometry(PopoverPlacement::placement(anchor, size(), availableGeometryAt(anchor)));
     }
     show();
     raise();
     requestActivate();
+    // Shown without measuring (after a sign-in): the content may have
+    // changed while hidden.
+    if (!m_fitPending) {
+        m_fitPending = true;
+        QMetaObject::invokeMethod(this, &PopoverWindow::fitToContent, Qt::QueuedConnection);
+    }
 }
 
 void PopoverWindow::performClose()
@@ -108,17 +147,6 @@ void PopoverWindow::performClose()
 bool PopoverWindow::closedByFocusLossJustNow() const
 {
     return m_sinceFocusLoss.isValid() && m_sinceFocusLoss.elapsed() < reopenGuardMs;
-}
-
-QPoint PopoverWindow::placement(const QRect &anchor, const QSize &size, const QRect &available)
-{
-    int x = anchor.center().x() - size.width() / 2;
-    const bool anchorInUpperHalf = anchor.center().y() < available.center().y();
-    int y = anchorInUpperHalf ? anchor.bottom() + 1 + gap : anchor.top() - gap - size.height();
-
-    x = qBound(available.left(), x, qMax(available.left(), available.right() + 1 - size.width()));
-    y = qBound(available.top(), y, qMax(available.top(), available.bottom() + 1 - size.height()));
-    return {x, y};
 }
 
 bool PopoverWindow::event(QEvent *event)

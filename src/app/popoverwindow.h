@@ -27,28 +27,31 @@ public:
     // The size the content asks for at the popover's width, after a layout pass.
     QSize fittingSize();
     void setContentSize(const QSize &size);
-    // Keeps the window as tall as its content: for the standalone window,
-    // which, unlike the popover, may change size while shown.
-    void followContentHeight();
 
     // Shows the popover beside `anchor` (the tray icon's area, in screen
     // coordinates), inside the available area of the screen holding it.
+    // While it is shown it follows its content's height, keeping the edge
+    // that faces the icon where it is.
     void showRelativeTo(const QRect &anchor);
     void performClose();
+
+    // The icon area the popover was last shown beside.
+    QRect anchor() const { return m_anchor; }
 
     // True just after the popover closed itself because it lost focus: a
     // click on the tray icon that took the focus away must not reopen it.
     bool closedByFocusLossJustNow() const;
 
-    // Where a popover of `size` goes for `anchor`: centred under the anchor
-    // when it sits in the upper half of the screen, above it otherwise, and
-    // always fully inside `available`.
-    static QPoint placement(const QRect &anchor, const QSize &size, const QRect &available);
-
 protected:
     bool event(QEvent *event) override;
 
 private:
+    void watchContent();
+    void fitToContent();
+    QRect availableGeometryAt(const QRect &anchor) const;
+
     Mode m_mode;
     QElapsedTimer m_sinceFocusLoss;
+    QRect m_anchor;
+    bool m_fitPending = false;
 };

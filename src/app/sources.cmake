@@ -4,6 +4,8 @@ target_sources(stint_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/firstframe.h
     ${CMAKE_CURRENT_LIST_DIR}/phasenotifier.cpp
     ${CMAKE_CURRENT_LIST_DIR}/phasenotifier.h
+    ${CMAKE_CURRENT_LIST_DIR}/popoverplacement.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/popoverplacement.h
     ${CMAKE_CURRENT_LIST_DIR}/popoverwindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/popoverwindow.h
     ${CMAKE_CURRENT_LIST_DIR}/singleinstance.cpp

@@ -80,17 +80,19 @@ AlarmPlayer::AlarmPlayer(const QString &resource)
         return;
     }
 
-    m_audioPlayer = std::make_unique<QSoundEffect>();
-    m_audioPlayer->setSource(resource.startsWith(u':') ? QUrl(QStringLiteral("qrc") + resource)
-                                                       : QUrl::fromLocalFile(resource));
+    m_source = resource.startsWith(u':') ? QUrl(QStringLiteral("qrc") + resource) : QUrl::fromLocalFile(resource);
 }
 
 AlarmPlayer::~AlarmPlayer() = default;
 
 void AlarmPlayer::play()
 {
-    if (!m_audioPlayer)
+    if (!m_source.isValid())
         return;
     ++m_playCount;
+    if (!m_audioPlayer) {
+        m_audioPlayer = std::make_unique<QSoundEffect>();
+        m_audioPlayer->setSource(m_source); // plays as soon as it has loaded
+    }
     m_audioPlayer->play();
 }

@@ -79,7 +79,7 @@ Item {
         x: geometry.knobPosition.x - width / 2
         y: geometry.knobPosition.y - height / 2
         color: "white"
-        border.color: "black"
+        border.color: Theme.dark ? Theme.background : "black"
         border.width: 1
         antialiasing: true
     }
@@ -123,8 +123,8 @@ Item {
             Layout.alignment: Qt.AlignHCenter
             size: 32
             text: root.viewModel.isTimerRunning ? qsTr("Pause") : qsTr("Start")
-            icon.source: root.viewModel.isTimerRunning ? "icons/pause.circle.fill.svg"
-                                                       : "icons/play.circle.fill.svg"
+            icon.source: Theme.iconPrefix + (root.viewModel.isTimerRunning ? "pause.circle.fill"
+                                                                         : "play.circle.fill")
             onClicked: root.viewModel.isTimerRunning = !root.viewModel.isTimerRunning
         }
 

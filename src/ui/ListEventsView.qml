@@ -9,6 +9,8 @@ Item {
     id: root
 
     required property DefaultViewModel viewModel
+    // Given more height, the list takes it.
+    readonly property bool fillsHeight: true
 
     implicitWidth: 330
     // As tall as the rows, within bounds: the popover is sized to this.
@@ -37,6 +39,8 @@ Item {
         anchors.margins: 3
         clip: true
         boundsBehavior: Flickable.StopAtBounds
+        Accessible.role: Accessible.List
+        Accessible.name: qsTr("Events")
         model: root.viewModel.events
         ScrollBar.vertical: ScrollBar {}
 

@@ -52,7 +52,8 @@ Rectangle {
                 textFormat: Text.PlainText
                 font.pixelSize: Theme.headlineSize
                 font.weight: Font.DemiBold
-                elide: Text.ElideRight
+                // The whole title, however long: rows grow rather than cut it.
+                wrapMode: Text.Wrap
             }
             Label {
                 objectName: "dueText"
@@ -61,6 +62,7 @@ Rectangle {
                 text: Formatters.dueText(root.task)
                 textFormat: Text.PlainText
                 font.pixelSize: Theme.subheadlineSize
+                color: Theme.secondaryText
                 elide: Text.ElideRight
             }
         }
@@ -69,7 +71,7 @@ Rectangle {
             objectName: "linkButton"
             size: Theme.largeTitleSize
             text: qsTr("Open %1").arg(root.task.title)
-            icon.source: "icons/link.circle.fill.svg"
+            icon.source: Theme.iconPrefix + "link.circle.fill"
             iconOpacity: root.isHovered ? 1 : 0
             Behavior on iconOpacity { NumberAnimation { duration: 150 } }
             onClicked: root.viewModel.openLink(root.task.webViewLink)
@@ -79,7 +81,7 @@ Rectangle {
             objectName: "startButton"
             size: Theme.largeTitleSize
             text: qsTr("Start %1").arg(root.task.title)
-            icon.source: "icons/play.circle.fill.svg"
+            icon.source: Theme.iconPrefix + "play.circle.fill"
             iconOpacity: root.isHovered ? 1 : 0
             Behavior on iconOpacity { NumberAnimation { duration: 150 } }
             onClicked: root.viewModel.startTask(root.task)

@@ -46,7 +46,13 @@ Item {
         anchors.margins: 3
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        model: root.viewModel.pendingTasks
+        Accessible.role: Accessible.List
+        Accessible.name: qsTr("Tasks")
+        // Rows follow the tasks by identity: a fetch of the same tasks
+        // leaves the rows, the scroll position and the hovered row alone.
+        model: TaskListModel {
+            tasks: root.viewModel.pendingTasks
+        }
         ScrollBar.vertical: ScrollBar {}
 
         header: ColumnLayout {
@@ -58,6 +64,12 @@ Item {
                 Layout.fillWidth: true
                 active: root.viewModel.newTask
                 visible: active
+                // The entry opens where it can be seen, however far down
+                // the list was scrolled.
+                onActiveChanged: {
+                    if (active)
+                        list.positionViewAtBeginning()
+                }
                 sourceComponent: RowLayout {
                     spacing: Theme.spacing
 
@@ -67,7 +79,7 @@ Item {
                         Layout.fillWidth: true
                         Layout.margins: Theme.padding
                         placeholderText: qsTr("Enter task name")
-                        placeholderTextColor: "#8e8e93"
+                        Accessible.name: placeholderText
                         enabled: !root.viewModel.newTaskCreatingInProgress
                         onAccepted: root.commitNewTask(field)
                         // The entry opens ready for typing.
@@ -97,9 +109,7 @@ Item {
         }
 
         delegate: ListItemView {
-            required property var modelData
             width: ListView.view.width
-            task: modelData
             viewModel: root.viewModel
         }
     }

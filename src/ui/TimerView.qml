@@ -13,6 +13,8 @@ Item {
     id: root
 
     required property DefaultViewModel viewModel
+    // Given more height, the task list takes it.
+    readonly property bool fillsHeight: viewModel.isSignedIn
 
     implicitWidth: 330
     implicitHeight: content.implicitHeight
@@ -21,8 +23,7 @@ Item {
 
     ColumnLayout {
         id: content
-        anchors.left: parent.left
-        anchors.right: parent.right
+        anchors.fill: parent
         spacing: Theme.spacing
 
         // The ring and "Add task" take dropped text.
@@ -88,7 +89,7 @@ Item {
                 spacing: Theme.spacing
 
                 Image {
-                    source: "icons/star.fill.svg"
+                    source: Theme.iconPrefix + "star.fill"
                     sourceSize.width: Theme.titleSize
                     sourceSize.height: Theme.titleSize
                 }
@@ -127,7 +128,7 @@ Item {
             visible: ViewGate.open ? root.viewModel.isPhaseStarted : visible
             size: 32
             text: qsTr("Stop")
-            icon.source: "icons/stop.circle.fill.svg"
+            icon.source: Theme.iconPrefix + "stop.circle.fill"
             onClicked: root.viewModel.stopAndSwitchPhase()
         }
 
@@ -178,6 +179,8 @@ Item {
         Loader {
             objectName: "taskList"
             Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.minimumHeight: 240
             Layout.preferredHeight: 240
             visible: active
             active: root.viewModel.isSignedIn
@@ -238,7 +241,7 @@ Item {
 
                 Image {
                     anchors.centerIn: parent
-                    source: "icons/gearshape.fill.svg"
+                    source: Theme.iconPrefix + "gearshape.fill"
                     sourceSize.width: Theme.titleSize
                     sourceSize.height: Theme.titleSize
                 }
@@ -258,7 +261,7 @@ Item {
                     height: root.viewModel.isSignedIn ? implicitHeight : 0
                     visible: root.viewModel.isSignedIn
                     text: qsTr("Sign Out")
-                    icon.source: "icons/arrow.right.square.fill.svg"
+                    icon.source: Theme.iconPrefix + "arrow.right.square.fill"
                     palette.text: Theme.danger
                     Accessible.onPressAction: triggered()
                     onTriggered: root.viewModel.signOut()
@@ -277,14 +280,14 @@ Item {
                 MenuItem {
                     objectName: "privacyPolicyItem"
                     text: qsTr("Privacy Policy")
-                    icon.source: "icons/shield.fill.svg"
+                    icon.source: Theme.iconPrefix + "shield.fill"
                     Accessible.onPressAction: triggered()
                     onTriggered: root.viewModel.openPrivacyPolicy()
                 }
                 MenuItem {
                     objectName: "exitItem"
                     text: qsTr("Exit")
-                    icon.source: "icons/power.svg"
+                    icon.source: Theme.iconPrefix + "power"
                     Accessible.onPressAction: triggered()
                     onTriggered: root.viewModel.quit()
                 }

@@ -29,8 +29,15 @@ target_sources(stint_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/formatters.h
     ${CMAKE_CURRENT_LIST_DIR}/meetingopener.cpp
     ${CMAKE_CURRENT_LIST_DIR}/meetingopener.h
+    ${CMAKE_CURRENT_LIST_DIR}/tasklistmodel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tasklistmodel.h
     ${CMAKE_CURRENT_LIST_DIR}/textdropdelegate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/textdropdelegate.h
+    ${CMAKE_CURRENT_LIST_DIR}/colorschemewatcher.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/colorschemewatcher.h
+    ${CMAKE_CURRENT_LIST_DIR}/iconprovider.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/iconprovider.h
+    ${CMAKE_CURRENT_LIST_DIR}/theme.cpp
     ${CMAKE_CURRENT_LIST_DIR}/theme.h
     ${CMAKE_CURRENT_LIST_DIR}/ticktimer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ticktimer.h

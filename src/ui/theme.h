@@ -2,11 +2,41 @@
 
 #include <QColor>
 #include <QObject>
+#include <QPalette>
 #include <QQmlEngine>
 
-// Sizes, text sizes and colours shared by the popover's views, in
-// device-independent pixels. The colours are the named ones the panel is
-// drawn with; text sizes follow the desktop text styles they stand for.
+#include <optional>
+
+class ColorSchemeWatcher;
+
+// The colours the popover is drawn with, taken from the desktop: its accent
+// (highlight) colour for the blue parts, its negative colour for the red
+// ones and its mid tones for the gray ones, in its light or dark scheme.
+struct ThemeColors
+{
+    bool dark = false;
+    QColor accent;
+    QColor danger;
+    QColor track;          // the ring's track and other quiet gray shapes
+    QColor background;     // the popover itself
+    QColor rowBackground;  // list rows
+    QColor button;
+    QColor text;
+    QColor secondaryText;
+    QColor separator;
+
+    // The desktop's light/dark preference as the settings portal reports it:
+    // 0 none, 1 dark, 2 light.
+    enum Scheme { noPreference = 0, preferDark = 1, preferLight = 2 };
+
+    // `system` is the application palette the platform theme gave Qt (KDE's
+    // own on Plasma, Qt's plain light one elsewhere); `negative` is the
+    // desktop's colour for errors when it names one.
+    static ThemeColors from(const QPalette &system, int scheme, std::optional<QColor> negative);
+};
+
+// Sizes and colours shared by the popover's views, in device-independent
+// pixels. The colours follow the desktop while the app runs.
 class Theme : public QObject
 {
     Q_OBJECT
@@ -18,12 +48,19 @@ class Theme : public QObject
     /// Space around a part.
     Q_PROPERTY(int padding MEMBER m_padding CONSTANT)
 
-    Q_PROPERTY(QColor accent MEMBER m_accent CONSTANT)
-    Q_PROPERTY(QColor danger MEMBER m_danger CONSTANT)
-    Q_PROPERTY(QColor track MEMBER m_track CONSTANT)
-    Q_PROPERTY(QColor rowBackground MEMBER m_rowBackground CONSTANT)
-    Q_PROPERTY(QColor separator MEMBER m_separator CONSTANT)
-    Q_PROPERTY(QColor secondaryText MEMBER m_secondaryText CONSTANT)
+    /// The desktop uses its dark scheme.
+    Q_PROPERTY(bool dark READ dark NOTIFY colorsChanged)
+    Q_PROPERTY(QColor accent READ accent NOTIFY colorsChanged)
+    Q_PROPERTY(QColor danger READ danger NOTIFY colorsChanged)
+    Q_PROPERTY(QColor track READ track NOTIFY colorsChanged)
+    Q_PROPERTY(QColor background READ background NOTIFY colorsChanged)
+    Q_PROPERTY(QColor rowBackground READ rowBackground NOTIFY colorsChanged)
+    Q_PROPERTY(QColor button READ button NOTIFY colorsChanged)
+    Q_PROPERTY(QColor text READ text NOTIFY colorsChanged)
+    Q_PROPERTY(QColor separator READ separator NOTIFY colorsChanged)
+    Q_PROPERTY(QColor secondaryText READ secondaryText NOTIFY colorsChanged)
+    /// Prepended to an icon's name, gives the icon in the current colours.
+    Q_PROPERTY(QString iconPrefix READ iconPrefix NOTIFY colorsChanged)
 
     Q_PROPERTY(int largeTitleSize MEMBER m_largeTitleSize CONSTANT)
     Q_PROPERTY(int titleSize MEMBER m_titleSize CONSTANT)
@@ -32,21 +69,35 @@ class Theme : public QObject
     Q_PROPERTY(int bodySize MEMBER m_bodySize CONSTANT)
 
 public:
-    static Theme *create(QQmlEngine *, QJSEngine *) { return new Theme; }
+    static Theme *create(QQmlEngine *engine, QJSEngine *);
+
+    bool dark() const { return m_colors.dark; }
+    QColor accent() const { return m_colors.accent; }
+    QColor danger() const { return m_colors.danger; }
+    QColor track() const { return m_colors.track; }
+    QColor background() const { return m_colors.background; }
+    QColor rowBackground() const { return m_colors.rowBackground; }
+    QColor button() const { return m_colors.button; }
+    QColor text() const { return m_colors.text; }
+    QColor separator() const { return m_colors.separator; }
+    QColor secondaryText() const { return m_colors.secondaryText; }
+    QString iconPrefix() const;
+
+Q_SIGNALS:
+    void colorsChanged();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    Theme() = default;
+    Theme();
+    void update();
+
+    ColorSchemeWatcher *m_watcher = nullptr;
+    ThemeColors m_colors;
 
     int m_spacing = 8;
     int m_padding = 8;
-
-    QColor m_accent{u"blue"};
-    QColor m_danger{u"red"};
-    QColor m_track{u"gray"};
-    QColor m_rowBackground{u"white"};
-    QColor m_separator{0xe2, 0xe2, 0xe2};
-    QColor m_secondaryText{0x6e, 0x6e, 0x73};
-
     int m_largeTitleSize = 26;
     int m_titleSize = 22;
     int m_headlineSize = 13;

@@ -5,6 +5,8 @@ wait for it to show, press it.
 
     atspi.py wait  <role> <name> [seconds]   exit 0 once it is showing
     atspi.py press <role> <name> [seconds]   wait for it, then press it
+    atspi.py inside <role> <name> [seconds]  wait for it; exit 0 when it lies
+                                             wholly inside its window
     atspi.py dump                            print the app's tree
 
 Roles are AT-SPI role names ("push button", "label", "menu item", ...).
@@ -76,6 +78,30 @@ def press(node):
     return action.doAction(0)
 
 
+def extents(node):
+    return node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+
+
+def window_of(node):
+    while node is not None and node.getRoleName() not in ("frame", "window", "dialog"):
+        node = node.parent
+    return node
+
+
+def lies_inside(node):
+    window = window_of(node)
+    if window is None:
+        print("the control has no window", file=sys.stderr)
+        return False
+    x, y, w, h = extents(node)
+    wx, wy, ww, wh = extents(window)
+    inside = x >= wx and y >= wy and x + w <= wx + ww and y + h <= wy + wh
+    if not inside:
+        print(f"{node.name!r} at {x},{y} {w}x{h} is not inside its window at {wx},{wy} {ww}x{wh}",
+              file=sys.stderr)
+    return inside
+
+
 def dump():
     app = find_app()
     if app is None:
@@ -93,7 +119,7 @@ def dump():
 def main(argv):
     if len(argv) >= 2 and argv[1] == "dump":
         return dump()
-    if len(argv) < 4 or argv[1] not in ("wait", "press"):
+    if len(argv) < 4 or argv[1] not in ("wait", "press", "inside"):
         print(__doc__, file=sys.stderr)
         return 2
     seconds = float(argv[4]) if len(argv) > 4 else 20.0
@@ -104,6 +130,8 @@ def main(argv):
         return 1
     if argv[1] == "press" and not press(node):
         print(f"pressing {argv[3]!r} failed", file=sys.stderr)
+        return 1
+    if argv[1] == "inside" and not lies_inside(node):
         return 1
     return 0
 

@@ -5,7 +5,12 @@
 #
 #   run-e2e.sh <driver> <stint> <atspi.py>
 set -eu
-exec dbus-run-session -- sh -c '
+# A runtime folder of its own, so the accessibility bus's socket is not
+# shared with any other session of the same user.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+dbus-run-session -- sh -c '
     echo -n stint-e2e | gnome-keyring-daemon --unlock --components=secrets >/dev/null
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$@"
 ' run-e2e "$@"

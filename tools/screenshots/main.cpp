@@ -1,14 +1,25 @@
-// Renders the popover's views in their main states to PNG files, with fake
-// state set directly on a view-model. Nothing is sent over the network: the
-// views' requests would go to a closed local port, and every state that would
-// ask for events has events before the events tab is made.
+// Renders the popover in its main states to PNG files, with fake state set
+// directly on a view-model. Each shot is the real popover window, opened
+// beside a tray icon in the top-right corner of a 1280x800 screen and sized
+// by its own rules, so what the picture shows is what fits. Nothing is sent
+// over the network: the views' requests would go to a closed local port, and
+// every state that would ask for events has events before the events tab is
+// made.
+//
+//   stint-screenshots <outdir> [--dark] [--scale <factor>]
+//
+// --dark draws with a dark desktop palette (names end in "-dark"); --scale
+// renders at that scale factor (names end in "@<factor>x").
 
 #include "accounts/usermanager.h"
+#include "app/popoverwindow.h"
 #include "backend/event.h"
 #include "backend/task.h"
 #include "timer/defaultviewmodel.h"
 
 #include <QDir>
+#include <QPalette>
+#include <QScreen>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QQmlComponent>
@@ -95,6 +106,19 @@ QQuickItem *findItem(QQuickView &view, const QString &name)
     return view.rootObject()->findChild<QQuickItem *>(name);
 }
 
+// A dark desktop palette, as Plasma's Breeze Dark gives Qt.
+QPalette darkPalette()
+{
+    QPalette palette(QColor(0x2a, 0x2e, 0x32));
+    palette.setColor(QPalette::Base, QColor(0x1b, 0x1e, 0x20));
+    palette.setColor(QPalette::AlternateBase, QColor(0x23, 0x26, 0x29));
+    palette.setColor(QPalette::Button, QColor(0x31, 0x36, 0x3b));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, QColor(0xfc, 0xfc, 0xfc));
+    palette.setColor(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
+    return palette;
+}
+
 // The pointer rests over the n-th task row.
 void hoverTaskRow(QQuickView &view, int row)
 {
@@ -108,7 +132,7 @@ void hoverTaskRow(QQuickView &view, int row)
     QGuiApplication::sendEvent(&view, &move);
 }
 
-bool render(const Shot &shot, UserManager &users, const QDir &out)
+bool render(const Shot &shot, UserManager &users, const QDir &out, const QString &suffix)
 {
     QTranslator translator;
     const QLocale defaultLocale;
@@ -126,29 +150,26 @@ bool render(const Shot &shot, UserManager &users, const QDir &out)
     DefaultViewModel viewModel(Alarm::makeDefault(), nullptr, &users);
     shot.setUp(viewModel);
 
-    QQuickView view;
-    view.setColor(Qt::white);
+    PopoverWindow view(PopoverWindow::Mode::popover);
     view.setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(&viewModel)},
                                {QStringLiteral("selectedIndex"), shot.tab}});
-    view.setResizeMode(QQuickView::SizeRootObjectToView);
     view.setSource(QUrl(QStringLiteral("qrc:/Stint/ui/ContentView.qml")));
     if (view.status() != QQuickView::Ready) {
         for (const QQmlError &error : view.errors())
             QTextStream(stderr) << error.toString() << Qt::endl;
         return false;
     }
-    view.resize(330, qCeil(view.rootObject()->implicitHeight()));
-    view.show();
-    wait(100);
-    // Loaders may have grown the content: size the window to it again.
-    view.resize(330, qCeil(view.rootObject()->implicitHeight()));
-    wait(100);
+    // Opened as the tray icon opens it; from then on the window follows its
+    // content by itself.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    view.setContentSize(view.fittingSize());
+    view.showRelativeTo(QRect(screen.right() - 40, screen.top(), 24, 1));
+    wait(150);
     if (shot.interact) {
         shot.interact(view);
         wait(400);
     }
-
-    const QString path = out.filePath(shot.name + QStringLiteral(".png"));
+    const QString path = out.filePath(shot.name + suffix + QStringLiteral(".png"));
     if (!view.grabWindow().save(path)) {
         QTextStream(stderr) << "cannot write " << path << Qt::endl;
         return false;
@@ -203,9 +224,36 @@ Grid {
 
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool dark = arguments.removeAll(QStringLiteral("--dark")) > 0;
+    QString scale;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--scale")); at >= 0 && at + 1 < arguments.size()) {
+        scale = arguments.takeAt(at + 1);
+        arguments.removeAt(at);
+    }
+    if (arguments.size() != 1) {
+        QTextStream(stderr) << "usage: stint-screenshots <outdir> [--dark] [--scale <factor>]" << Qt::endl;
+        return 2;
+    }
+
+    // A screen without panels, 1280x800 at the scale factor given.
+    const double factor = scale.isEmpty() ? 1.0 : scale.toDouble();
+    QTemporaryFile screens;
+    if (!screens.open() || factor < 1 || factor > 4)
+        return 1;
+    screens.write(QStringLiteral(R"({"screens": [{"name": "shot", "x": 0, "y": 0, "width": %1, "height": %2,
+                                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                      .arg(qRound(1280 * factor))
+                      .arg(qRound(800 * factor))
+                      .toUtf8());
+    screens.close();
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
     qputenv("QT_QUICK_BACKEND", "software");
+    if (!scale.isEmpty())
+        qputenv("QT_SCALE_FACTOR", scale.toLatin1());
 
     // Any request that slips through goes to a closed local port.
     QTemporaryFile info;
@@ -214,17 +262,19 @@ int main(int argc, char *argv[])
     info.write(R"({"BACKEND_URL": "http://127.0.0.1:9"})");
     info.close();
     qputenv("STINT_INFO_FILE", QFile::encodeName(info.fileName()));
+    // No desktop settings from this machine's session.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 
     QGuiApplication app(argc, argv);
+    if (dark)
+        QGuiApplication::setPalette(darkPalette());
     // The same dates and times on every machine that renders them.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: stint-screenshots <outdir>" << Qt::endl;
-        return 2;
-    }
-    QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir out(arguments.first());
     if (!out.mkpath(QStringLiteral(".")))
         return 1;
+    const QString suffix = (dark ? QStringLiteral("-dark") : QString())
+        + (scale.isEmpty() ? QString() : QStringLiteral("@%1x").arg(scale));
 
     UserManager users(nullptr);
     auto signedIn = [](DefaultViewModel &viewModel) {
@@ -325,8 +375,8 @@ int main(int argc, char *argv[])
          {}},
     };
 
-    bool ok = renderIcons(out);
+    bool ok = suffix.isEmpty() ? renderIcons(out) : true;
     for (const Shot &shot : shots)
-        ok = render(shot, users, out) && ok;
+        ok = render(shot, users, out, suffix) && ok;
     return ok ? 0 : 1;
 }
