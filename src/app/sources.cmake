@@ -8,4 +8,6 @@ target_sources(stint_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/singleinstance.h
     ${CMAKE_CURRENT_LIST_DIR}/timerapp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/timerapp.h
+    ${CMAKE_CURRENT_LIST_DIR}/translations.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/translations.h
 )
