@@ -111,7 +111,7 @@
     <message>
         <location filename="../src/ui/ListEventsView.qml" line="86"/>
         <source>Join Meeting</source>
-        <translation>Besprechung beitreten</translation>
+        <translation>Beitreten</translation>
     </message>
 </context>
 <context>

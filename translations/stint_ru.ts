@@ -185,7 +185,7 @@
     <message>
         <location filename="../src/ui/TimerView.qml" line="271"/>
         <source>Privacy Policy</source>
-        <translation>Политика конфиденциальности</translation>
+        <translation>Конфиденциальность</translation>
     </message>
     <message>
         <location filename="../src/ui/TimerView.qml" line="278"/>

@@ -180,12 +180,12 @@
     <message>
         <location filename="../src/ui/TimerView.qml" line="263"/>
         <source>Sign Out</source>
-        <translation>Вийти з облікового запису</translation>
+        <translation>Вийти з акаунта</translation>
     </message>
     <message>
         <location filename="../src/ui/TimerView.qml" line="271"/>
         <source>Privacy Policy</source>
-        <translation>Політика конфіденційності</translation>
+        <translation>Конфіденційність</translation>
     </message>
     <message>
         <location filename="../src/ui/TimerView.qml" line="278"/>

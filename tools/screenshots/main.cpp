@@ -218,8 +218,8 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     // The same dates and times on every machine that renders them.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: stint-screenshots <outdir>" << Qt::endl;
+    if (argc != 2 && argc != 3) {
+        QTextStream(stderr) << "usage: stint-screenshots <outdir> [language, e.g. fr or pt_BR]" << Qt::endl;
         return 2;
     }
     QDir out(QString::fromLocal8Bit(argv[1]));
@@ -232,7 +232,7 @@ int main(int argc, char *argv[])
         viewModel.setTasks(sampleTasks());
     };
 
-    const QList<Shot> shots = {
+    QList<Shot> shots = {
         {QStringLiteral("signed-out"), 0, [](DefaultViewModel &) {}, {}},
         {QStringLiteral("signed-in-tasks"), 0, signedIn,
          [](QQuickView &view) { hoverTaskRow(view, 1); }},
@@ -324,6 +324,12 @@ int main(int argc, char *argv[])
          },
          {}},
     };
+
+    // Every view in one language, to check that its texts fit.
+    if (argc == 3) {
+        for (Shot &shot : shots)
+            shot.language = QString::fromLocal8Bit(argv[2]);
+    }
 
     bool ok = renderIcons(out);
     for (const Shot &shot : shots)
