@@ -71,6 +71,21 @@
     </message>
 </context>
 <context>
+    <name>Formatters</name>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Gestern</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
+</context>
+<context>
     <name>GoogleSignIn</name>
     <message>
         <location filename="../src/accounts/googlesignin.cpp" line="563"/>

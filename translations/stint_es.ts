@@ -71,6 +71,21 @@
     </message>
 </context>
 <context>
+    <name>Formatters</name>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ayer</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Mañana</translation>
+    </message>
+</context>
+<context>
     <name>GoogleSignIn</name>
     <message>
         <location filename="../src/accounts/googlesignin.cpp" line="563"/>

@@ -71,6 +71,21 @@
     </message>
 </context>
 <context>
+    <name>Formatters</name>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Hier</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Demain</translation>
+    </message>
+</context>
+<context>
     <name>GoogleSignIn</name>
     <message>
         <location filename="../src/accounts/googlesignin.cpp" line="563"/>

@@ -71,6 +71,21 @@
     </message>
 </context>
 <context>
+    <name>Formatters</name>
+    <message>
+        <source>Today</source>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ieri</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Domani</translation>
+    </message>
+</context>
+<context>
     <name>GoogleSignIn</name>
     <message>
         <location filename="../src/accounts/googlesignin.cpp" line="563"/>

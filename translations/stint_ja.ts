@@ -71,6 +71,21 @@
     </message>
 </context>
 <context>
+    <name>Formatters</name>
+    <message>
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨日</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>明日</translation>
+    </message>
+</context>
+<context>
     <name>GoogleSignIn</name>
     <message>
         <location filename="../src/accounts/googlesignin.cpp" line="563"/>
