@@ -128,6 +128,10 @@
         <source>Join Meeting</source>
         <translation>Beitreten</translation>
     </message>
+    <message>
+        <source>Events</source>
+        <translation>Termine</translation>
+    </message>
 </context>
 <context>
     <name>ListItemView</name>
@@ -148,6 +152,10 @@
         <location filename="../src/ui/TaskListView.qml" line="69"/>
         <source>Enter task name</source>
         <translation>Name der Aufgabe eingeben</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Aufgaben</translation>
     </message>
 </context>
 <context>
@@ -206,6 +214,30 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>Fokuszeit · noch %n Min.</numerusform>
+            <numerusform>Fokuszeit · noch %n Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>Pause · noch %n Min.</numerusform>
+            <numerusform>Pause · noch %n Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>Angehalten · noch %n Min.</numerusform>
+            <numerusform>Angehalten · noch %n Min.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -128,6 +128,10 @@
         <source>Join Meeting</source>
         <translation>Unirse</translation>
     </message>
+    <message>
+        <source>Events</source>
+        <translation>Eventos</translation>
+    </message>
 </context>
 <context>
     <name>ListItemView</name>
@@ -148,6 +152,10 @@
         <location filename="../src/ui/TaskListView.qml" line="69"/>
         <source>Enter task name</source>
         <translation>Nombre de la tarea</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Tareas</translation>
     </message>
 </context>
 <context>
@@ -206,6 +214,30 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>Concentración · queda %n min</numerusform>
+            <numerusform>Concentración · quedan %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>Descanso · queda %n min</numerusform>
+            <numerusform>Descanso · quedan %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>En pausa · queda %n min</numerusform>
+            <numerusform>En pausa · quedan %n min</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -128,6 +128,10 @@
         <source>Join Meeting</source>
         <translation>Rejoindre</translation>
     </message>
+    <message>
+        <source>Events</source>
+        <translation>Événements</translation>
+    </message>
 </context>
 <context>
     <name>ListItemView</name>
@@ -148,6 +152,10 @@
         <location filename="../src/ui/TaskListView.qml" line="69"/>
         <source>Enter task name</source>
         <translation>Nom de la tâche</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Tâches</translation>
     </message>
 </context>
 <context>
@@ -206,6 +214,30 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>Concentration · %n min restante</numerusform>
+            <numerusform>Concentration · %n min restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>Repos · %n min restante</numerusform>
+            <numerusform>Repos · %n min restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>En pause · %n min restante</numerusform>
+            <numerusform>En pause · %n min restantes</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

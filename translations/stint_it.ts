@@ -128,6 +128,10 @@
         <source>Join Meeting</source>
         <translation>Partecipa</translation>
     </message>
+    <message>
+        <source>Events</source>
+        <translation>Eventi</translation>
+    </message>
 </context>
 <context>
     <name>ListItemView</name>
@@ -148,6 +152,10 @@
         <location filename="../src/ui/TaskListView.qml" line="69"/>
         <source>Enter task name</source>
         <translation>Nome dell&apos;attività</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Attività</translation>
     </message>
 </context>
 <context>
@@ -206,6 +214,30 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>Concentrazione · manca %n min</numerusform>
+            <numerusform>Concentrazione · mancano %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>Riposo · manca %n min</numerusform>
+            <numerusform>Riposo · mancano %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>In pausa · manca %n min</numerusform>
+            <numerusform>In pausa · mancano %n min</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

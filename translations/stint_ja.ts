@@ -128,6 +128,10 @@
         <source>Join Meeting</source>
         <translation>参加</translation>
     </message>
+    <message>
+        <source>Events</source>
+        <translation>予定</translation>
+    </message>
 </context>
 <context>
     <name>ListItemView</name>
@@ -148,6 +152,10 @@
         <location filename="../src/ui/TaskListView.qml" line="69"/>
         <source>Enter task name</source>
         <translation>タスク名を入力</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>タスク</translation>
     </message>
 </context>
 <context>
@@ -206,6 +214,27 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>集中 · 残り %n 分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>休憩 · 残り %n 分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>一時停止中 · 残り %n 分</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

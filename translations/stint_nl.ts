@@ -128,6 +128,10 @@
         <source>Join Meeting</source>
         <translation>Deelnemen</translation>
     </message>
+    <message>
+        <source>Events</source>
+        <translation>Afspraken</translation>
+    </message>
 </context>
 <context>
     <name>ListItemView</name>
@@ -148,6 +152,10 @@
         <location filename="../src/ui/TaskListView.qml" line="69"/>
         <source>Enter task name</source>
         <translation>Naam van de taak</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Taken</translation>
     </message>
 </context>
 <context>
@@ -206,6 +214,30 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>Focus · nog %n min</numerusform>
+            <numerusform>Focus · nog %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>Rust · nog %n min</numerusform>
+            <numerusform>Rust · nog %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>Gepauzeerd · nog %n min</numerusform>
+            <numerusform>Gepauzeerd · nog %n min</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

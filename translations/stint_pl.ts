@@ -128,6 +128,10 @@
         <source>Join Meeting</source>
         <translation>Dołącz</translation>
     </message>
+    <message>
+        <source>Events</source>
+        <translation>Wydarzenia</translation>
+    </message>
 </context>
 <context>
     <name>ListItemView</name>
@@ -148,6 +152,10 @@
         <location filename="../src/ui/TaskListView.qml" line="69"/>
         <source>Enter task name</source>
         <translation>Nazwa zadania</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Zadania</translation>
     </message>
 </context>
 <context>
@@ -206,6 +214,33 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Zakończ</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>Skupienie · została %n min</numerusform>
+            <numerusform>Skupienie · zostały %n min</numerusform>
+            <numerusform>Skupienie · zostało %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>Przerwa · została %n min</numerusform>
+            <numerusform>Przerwa · zostały %n min</numerusform>
+            <numerusform>Przerwa · zostało %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>Wstrzymano · została %n min</numerusform>
+            <numerusform>Wstrzymano · zostały %n min</numerusform>
+            <numerusform>Wstrzymano · zostało %n min</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -128,6 +128,10 @@
         <source>Join Meeting</source>
         <translation>Participar</translation>
     </message>
+    <message>
+        <source>Events</source>
+        <translation>Eventos</translation>
+    </message>
 </context>
 <context>
     <name>ListItemView</name>
@@ -148,6 +152,10 @@
         <location filename="../src/ui/TaskListView.qml" line="69"/>
         <source>Enter task name</source>
         <translation>Nome da tarefa</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Tarefas</translation>
     </message>
 </context>
 <context>
@@ -206,6 +214,30 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Sair</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>Foco · falta %n min</numerusform>
+            <numerusform>Foco · faltam %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>Descanso · falta %n min</numerusform>
+            <numerusform>Descanso · faltam %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>Pausado · falta %n min</numerusform>
+            <numerusform>Pausado · faltam %n min</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -128,6 +128,10 @@
         <source>Join Meeting</source>
         <translation>Подключиться</translation>
     </message>
+    <message>
+        <source>Events</source>
+        <translation>События</translation>
+    </message>
 </context>
 <context>
     <name>ListItemView</name>
@@ -148,6 +152,10 @@
         <location filename="../src/ui/TaskListView.qml" line="69"/>
         <source>Enter task name</source>
         <translation>Название задачи</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Задачи</translation>
     </message>
 </context>
 <context>
@@ -206,6 +214,33 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Завершить</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>Фокус · осталась %n мин</numerusform>
+            <numerusform>Фокус · осталось %n мин</numerusform>
+            <numerusform>Фокус · осталось %n мин</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>Отдых · осталась %n мин</numerusform>
+            <numerusform>Отдых · осталось %n мин</numerusform>
+            <numerusform>Отдых · осталось %n мин</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>Пауза · осталась %n мин</numerusform>
+            <numerusform>Пауза · осталось %n мин</numerusform>
+            <numerusform>Пауза · осталось %n мин</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

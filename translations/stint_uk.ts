@@ -128,6 +128,10 @@
         <source>Join Meeting</source>
         <translation>Приєднатися</translation>
     </message>
+    <message>
+        <source>Events</source>
+        <translation>Події</translation>
+    </message>
 </context>
 <context>
     <name>ListItemView</name>
@@ -148,6 +152,10 @@
         <location filename="../src/ui/TaskListView.qml" line="69"/>
         <source>Enter task name</source>
         <translation>Назва завдання</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Завдання</translation>
     </message>
 </context>
 <context>
@@ -206,6 +214,33 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Завершити</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>Фокус · залишилася %n хв</numerusform>
+            <numerusform>Фокус · залишилося %n хв</numerusform>
+            <numerusform>Фокус · залишилося %n хв</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>Відпочинок · залишилася %n хв</numerusform>
+            <numerusform>Відпочинок · залишилося %n хв</numerusform>
+            <numerusform>Відпочинок · залишилося %n хв</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>Пауза · залишилася %n хв</numerusform>
+            <numerusform>Пауза · залишилося %n хв</numerusform>
+            <numerusform>Пауза · залишилося %n хв</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

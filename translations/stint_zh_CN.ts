@@ -128,6 +128,10 @@
         <source>Join Meeting</source>
         <translation>加入会议</translation>
     </message>
+    <message>
+        <source>Events</source>
+        <translation>日程</translation>
+    </message>
 </context>
 <context>
     <name>ListItemView</name>
@@ -148,6 +152,10 @@
         <location filename="../src/ui/TaskListView.qml" line="69"/>
         <source>Enter task name</source>
         <translation>输入任务名称</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>任务</translation>
     </message>
 </context>
 <context>
@@ -206,6 +214,27 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>专注 · 剩余 %n 分钟</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>休息 · 剩余 %n 分钟</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>已暂停 · 剩余 %n 分钟</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
