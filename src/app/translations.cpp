@@ -50,9 +50,15 @@ QString installTranslations()
 {
     // gettext ignores LANGUAGE under the "C" locale; so do we, so that
     // LC_ALL=C gives the same English as every other program.
-    const QLocale system = QLocale::system();
-    if (system.language() == QLocale::C)
+    QByteArray messages;
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        messages = qgetenv(variable);
+        if (!messages.isEmpty())
+            break;
+    }
+    if (messages.isEmpty() || messages == "C" || messages == "POSIX" || messages.startsWith("C."))
         return {};
+    const QLocale system = QLocale::system();
 
     QStringList available;
     const QStringList files = QDir(translationsDir).entryList({QStringLiteral("stint_*.qm")}, QDir::Files);
