@@ -147,6 +147,29 @@
     </message>
 </context>
 <context>
+    <name>PhaseNotifier</name>
+    <message>
+        <source>Focus phase over</source>
+        <translation>Fokuszeit vorbei</translation>
+    </message>
+    <message>
+        <source>Rest over</source>
+        <translation>Pause vorbei</translation>
+    </message>
+    <message>
+        <source>Open Stint</source>
+        <translation>Stint öffnen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
     <name>TaskListView</name>
     <message>
         <location filename="../src/ui/TaskListView.qml" line="69"/>
@@ -214,6 +237,10 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Beim Anmelden starten</translation>
     </message>
 </context>
 <context>

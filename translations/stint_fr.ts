@@ -147,6 +147,29 @@
     </message>
 </context>
 <context>
+    <name>PhaseNotifier</name>
+    <message>
+        <source>Focus phase over</source>
+        <translation>Fin de la concentration</translation>
+    </message>
+    <message>
+        <source>Rest over</source>
+        <translation>Fin du repos</translation>
+    </message>
+    <message>
+        <source>Open Stint</source>
+        <translation>Ouvrir Stint</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
     <name>TaskListView</name>
     <message>
         <location filename="../src/ui/TaskListView.qml" line="69"/>
@@ -214,6 +237,10 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Lancer à la connexion</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,29 @@
     </message>
 </context>
 <context>
+    <name>PhaseNotifier</name>
+    <message>
+        <source>Focus phase over</source>
+        <translation>Fine della concentrazione</translation>
+    </message>
+    <message>
+        <source>Rest over</source>
+        <translation>Fine del riposo</translation>
+    </message>
+    <message>
+        <source>Open Stint</source>
+        <translation>Apri Stint</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
     <name>TaskListView</name>
     <message>
         <location filename="../src/ui/TaskListView.qml" line="69"/>
@@ -214,6 +237,10 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Avvia all&apos;accesso</translation>
     </message>
 </context>
 <context>

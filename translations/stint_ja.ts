@@ -147,6 +147,29 @@
     </message>
 </context>
 <context>
+    <name>PhaseNotifier</name>
+    <message>
+        <source>Focus phase over</source>
+        <translation>集中時間が終わりました</translation>
+    </message>
+    <message>
+        <source>Rest over</source>
+        <translation>休憩が終わりました</translation>
+    </message>
+    <message>
+        <source>Open Stint</source>
+        <translation>Stint を開く</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+</context>
+<context>
     <name>TaskListView</name>
     <message>
         <location filename="../src/ui/TaskListView.qml" line="69"/>
@@ -214,6 +237,10 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>終了</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>ログイン時に起動</translation>
     </message>
 </context>
 <context>

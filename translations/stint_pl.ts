@@ -147,6 +147,29 @@
     </message>
 </context>
 <context>
+    <name>PhaseNotifier</name>
+    <message>
+        <source>Focus phase over</source>
+        <translation>Koniec skupienia</translation>
+    </message>
+    <message>
+        <source>Rest over</source>
+        <translation>Koniec przerwy</translation>
+    </message>
+    <message>
+        <source>Open Stint</source>
+        <translation>Otwórz Stint</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+</context>
+<context>
     <name>TaskListView</name>
     <message>
         <location filename="../src/ui/TaskListView.qml" line="69"/>
@@ -214,6 +237,10 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Uruchom przy logowaniu</translation>
     </message>
 </context>
 <context>

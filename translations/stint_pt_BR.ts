@@ -147,6 +147,29 @@
     </message>
 </context>
 <context>
+    <name>PhaseNotifier</name>
+    <message>
+        <source>Focus phase over</source>
+        <translation>Fim do foco</translation>
+    </message>
+    <message>
+        <source>Rest over</source>
+        <translation>Fim do descanso</translation>
+    </message>
+    <message>
+        <source>Open Stint</source>
+        <translation>Abrir o Stint</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+</context>
+<context>
     <name>TaskListView</name>
     <message>
         <location filename="../src/ui/TaskListView.qml" line="69"/>
@@ -214,6 +237,10 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Iniciar com a sessão</translation>
     </message>
 </context>
 <context>

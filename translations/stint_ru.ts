@@ -147,6 +147,29 @@
     </message>
 </context>
 <context>
+    <name>PhaseNotifier</name>
+    <message>
+        <source>Focus phase over</source>
+        <translation>Фокус завершён</translation>
+    </message>
+    <message>
+        <source>Rest over</source>
+        <translation>Отдых окончен</translation>
+    </message>
+    <message>
+        <source>Open Stint</source>
+        <translation>Открыть Stint</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+</context>
+<context>
     <name>TaskListView</name>
     <message>
         <location filename="../src/ui/TaskListView.qml" line="69"/>
@@ -214,6 +237,10 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Завершить</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Запускать при входе</translation>
     </message>
 </context>
 <context>

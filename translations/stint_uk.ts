@@ -147,6 +147,29 @@
     </message>
 </context>
 <context>
+    <name>PhaseNotifier</name>
+    <message>
+        <source>Focus phase over</source>
+        <translation>Фокус завершено</translation>
+    </message>
+    <message>
+        <source>Rest over</source>
+        <translation>Відпочинок завершено</translation>
+    </message>
+    <message>
+        <source>Open Stint</source>
+        <translation>Відкрити Stint</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+</context>
+<context>
     <name>TaskListView</name>
     <message>
         <location filename="../src/ui/TaskListView.qml" line="69"/>
@@ -214,6 +237,10 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Завершити</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Запуск під час входу</translation>
     </message>
 </context>
 <context>

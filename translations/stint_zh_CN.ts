@@ -147,6 +147,29 @@
     </message>
 </context>
 <context>
+    <name>PhaseNotifier</name>
+    <message>
+        <source>Focus phase over</source>
+        <translation>专注结束</translation>
+    </message>
+    <message>
+        <source>Rest over</source>
+        <translation>休息结束</translation>
+    </message>
+    <message>
+        <source>Open Stint</source>
+        <translation>打开 Stint</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
     <name>TaskListView</name>
     <message>
         <location filename="../src/ui/TaskListView.qml" line="69"/>
@@ -214,6 +237,10 @@
         <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>退出</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>登录时启动</translation>
     </message>
 </context>
 <context>
