@@ -8,6 +8,9 @@ target_sources(stint_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/singleinstance.h
     ${CMAKE_CURRENT_LIST_DIR}/timerapp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/timerapp.h
+)
+# The start-up code's choice of translation.
+target_sources(stint_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/translations.cpp
     ${CMAKE_CURRENT_LIST_DIR}/translations.h
 )

@@ -112,11 +112,15 @@ bool render(const Shot &shot, UserManager &users, const QDir &out)
 {
     QTranslator translator;
     const QLocale defaultLocale;
-    if (!shot.language.isEmpty()) {
-        if (!translator.load(QStringLiteral(":/i18n/stint_%1.qm").arg(shot.language)))
+    // STINT_SCREENSHOT_LANGUAGE=fr shows every view in French, to check
+    // that the texts fit.
+    const QString language =
+        shot.language.isEmpty() ? qEnvironmentVariable("STINT_SCREENSHOT_LANGUAGE") : shot.language;
+    if (!language.isEmpty()) {
+        if (!translator.load(QStringLiteral(":/i18n/stint_%1.qm").arg(language)))
             return false;
         QCoreApplication::installTranslator(&translator);
-        QLocale::setDefault(QLocale(shot.language));
+        QLocale::setDefault(QLocale(language));
     }
     const auto restore = qScopeGuard([&] {
         QCoreApplication::removeTranslator(&translator);
@@ -218,8 +222,8 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     // The same dates and times on every machine that renders them.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    if (argc != 2 && argc != 3) {
-        QTextStream(stderr) << "usage: stint-screenshots <outdir> [language, e.g. fr or pt_BR]" << Qt::endl;
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: stint-screenshots <outdir>" << Qt::endl;
         return 2;
     }
     QDir out(QString::fromLocal8Bit(argv[1]));
@@ -232,7 +236,7 @@ int main(int argc, char *argv[])
         viewModel.setTasks(sampleTasks());
     };
 
-    QList<Shot> shots = {
+    const QList<Shot> shots = {
         {QStringLiteral("signed-out"), 0, [](DefaultViewModel &) {}, {}},
         {QStringLiteral("signed-in-tasks"), 0, signedIn,
          [](QQuickView &view) { hoverTaskRow(view, 1); }},
@@ -324,12 +328,6 @@ int main(int argc, char *argv[])
          },
          {}},
     };
-
-    // Every view in one language, to check that its texts fit.
-    if (argc == 3) {
-        for (Shot &shot : shots)
-            shot.language = QString::fromLocal8Bit(argv[2]);
-    }
 
     bool ok = renderIcons(out);
     for (const Shot &shot : shots)
