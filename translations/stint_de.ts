@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="106"/>
+        <location filename="../src/app/appdelegate.cpp" line="108"/>
         <source>Countdown Timer</source>
         <translation>Countdown-Timer</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="110"/>
+        <location filename="../src/app/appdelegate.cpp" line="112"/>
         <source>Open Stint</source>
         <translation>Stint öffnen</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="112"/>
+        <location filename="../src/app/appdelegate.cpp" line="114"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="234"/>
+        <location filename="../src/app/appdelegate.cpp" line="235"/>
         <source>Welcome to the App!</source>
         <translation>Willkommen in der App!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="235"/>
+        <location filename="../src/app/appdelegate.cpp" line="236"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>Sie haben die App zum ersten Mal gestartet.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="236"/>
+        <location filename="../src/app/appdelegate.cpp" line="237"/>
         <source>Get Started</source>
         <translation>Los geht’s</translation>
     </message>
@@ -60,35 +60,50 @@
 <context>
     <name>ContentView</name>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="67"/>
+        <location filename="../src/ui/ContentView.qml" line="66"/>
         <source>Timer</source>
         <translation>Timer</translation>
     </message>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="71"/>
+        <location filename="../src/ui/ContentView.qml" line="70"/>
         <source>Events</source>
         <translation>Termine</translation>
     </message>
 </context>
 <context>
+    <name>Formatters</name>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Gestern</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
+</context>
+<context>
     <name>GoogleSignIn</name>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="565"/>
+        <location filename="../src/accounts/googlesignin.cpp" line="563"/>
         <source>This answer does not belong to the sign-in that Stint started. Go back to Stint and sign in again.</source>
         <translation>Diese Antwort gehört nicht zu der Anmeldung, die Stint gestartet hat. Kehren Sie zu Stint zurück und melden Sie sich erneut an.</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="572"/>
+        <location filename="../src/accounts/googlesignin.cpp" line="570"/>
         <source>The sign-in was cancelled. You can close this tab.</source>
         <translation>Die Anmeldung wurde abgebrochen. Sie können diesen Tab schließen.</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="578"/>
+        <location filename="../src/accounts/googlesignin.cpp" line="576"/>
         <source>The sign-in did not complete. Go back to Stint and sign in again.</source>
         <translation>Die Anmeldung wurde nicht abgeschlossen. Kehren Sie zu Stint zurück und melden Sie sich erneut an.</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="584"/>
+        <location filename="../src/accounts/googlesignin.cpp" line="582"/>
         <source>You are signed in to Stint. You can close this tab.</source>
         <translation>Sie sind bei Stint angemeldet. Sie können diesen Tab schließen.</translation>
     </message>
@@ -111,7 +126,11 @@
     <message>
         <location filename="../src/ui/ListEventsView.qml" line="86"/>
         <source>Join Meeting</source>
-        <translation>Besprechung beitreten</translation>
+        <translation>Beitreten</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Termine</translation>
     </message>
 </context>
 <context>
@@ -128,69 +147,124 @@
     </message>
 </context>
 <context>
+    <name>PhaseNotifier</name>
+    <message>
+        <source>Focus phase over</source>
+        <translation>Fokuszeit vorbei</translation>
+    </message>
+    <message>
+        <source>Rest over</source>
+        <translation>Pause vorbei</translation>
+    </message>
+    <message>
+        <source>Open Stint</source>
+        <translation>Stint öffnen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
     <name>TaskListView</name>
     <message>
         <location filename="../src/ui/TaskListView.qml" line="69"/>
         <source>Enter task name</source>
         <translation>Name der Aufgabe eingeben</translation>
     </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Aufgaben</translation>
+    </message>
 </context>
 <context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="72"/>
+        <location filename="../src/ui/TimerView.qml" line="75"/>
         <source>Add task</source>
         <translation>Aufgabe hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="98"/>
+        <location filename="../src/ui/TimerView.qml" line="102"/>
         <source>Is the task now done?</source>
         <translation>Ist die Aufgabe jetzt erledigt?</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="112"/>
+        <location filename="../src/ui/TimerView.qml" line="116"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="117"/>
+        <location filename="../src/ui/TimerView.qml" line="122"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="128"/>
+        <location filename="../src/ui/TimerView.qml" line="134"/>
         <source>Stop</source>
         <translation>Stoppen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="158"/>
+        <location filename="../src/ui/TimerView.qml" line="164"/>
         <source>Retry</source>
         <translation>Erneut versuchen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="207"/>
+        <location filename="../src/ui/TimerView.qml" line="214"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Melden Sie sich bei Google an, um die App voll zu nutzen und Aufgaben &amp; Termine aus Google Kalender abzugleichen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="226"/>
+        <location filename="../src/ui/TimerView.qml" line="234"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="254"/>
+        <location filename="../src/ui/TimerView.qml" line="263"/>
         <source>Sign Out</source>
         <translation>Abmelden</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="261"/>
+        <location filename="../src/ui/TimerView.qml" line="271"/>
         <source>Privacy Policy</source>
         <translation>Datenschutzerklärung</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="267"/>
+        <location filename="../src/ui/TimerView.qml" line="278"/>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Beim Anmelden starten</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>Fokuszeit · noch %n Min.</numerusform>
+            <numerusform>Fokuszeit · noch %n Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>Pause · noch %n Min.</numerusform>
+            <numerusform>Pause · noch %n Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>Angehalten · noch %n Min.</numerusform>
+            <numerusform>Angehalten · noch %n Min.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

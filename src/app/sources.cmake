@@ -17,3 +17,8 @@ target_sources(stint_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/traycountdown.cpp
     ${CMAKE_CURRENT_LIST_DIR}/traycountdown.h
 )
+# The start-up code's choice of translation.
+target_sources(stint_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/translations.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/translations.h
+)

@@ -4,13 +4,11 @@
 #include "app/appdelegate.h"
 #include "app/popoverwindow.h"
 #include "app/singleinstance.h"
+#include "app/translations.h"
 #include "app/firstframe.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <QQuickWindow>
 #include <QUrl>
 
@@ -56,14 +54,7 @@ int timerApp(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Stint"));
     QApplication::setDesktopFileName(QStringLiteral("app.stint.Stint"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/Stint/ui/icons/stint.svg")));
-    // Our own texts, and Qt's (the dialog buttons), in the user's language.
-    auto *translator = new QTranslator(&app);
-    if (translator->load(QLocale(), QStringLiteral("stint"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QApplication::installTranslator(translator);
-    auto *qtTranslator = new QTranslator(&app);
-    if (qtTranslator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(qtTranslator);
+    installTranslations();
 
     // The tray app lives on when its popover hides.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -45,11 +45,23 @@ target_sources(stint_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/viewgate.h
 )
 
-# German texts. lupdate reads the library's sources; the QML files are listed
-# among them only for that (qt_add_qml_module compiles them). The compiled
-# .qm is embedded as :/i18n/stint_de.qm.
+# The translations. lupdate reads the library's sources; the QML files are
+# listed among them only for that (qt_add_qml_module compiles them). Each
+# compiled .qm is embedded as :/i18n/stint_<language>.qm, where the start-up
+# code looks for the user's language.
 list(TRANSFORM STINT_QML_FILES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE _stint_qml_paths)
 target_sources(stint_core PRIVATE ${_stint_qml_paths})
 qt_add_translations(stint_core
-    TS_FILES ${PROJECT_SOURCE_DIR}/translations/stint_de.ts
+    TS_FILES
+        ${PROJECT_SOURCE_DIR}/translations/stint_de.ts
+        ${PROJECT_SOURCE_DIR}/translations/stint_es.ts
+        ${PROJECT_SOURCE_DIR}/translations/stint_fr.ts
+        ${PROJECT_SOURCE_DIR}/translations/stint_it.ts
+        ${PROJECT_SOURCE_DIR}/translations/stint_ja.ts
+        ${PROJECT_SOURCE_DIR}/translations/stint_nl.ts
+        ${PROJECT_SOURCE_DIR}/translations/stint_pl.ts
+        ${PROJECT_SOURCE_DIR}/translations/stint_pt_BR.ts
+        ${PROJECT_SOURCE_DIR}/translations/stint_ru.ts
+        ${PROJECT_SOURCE_DIR}/translations/stint_uk.ts
+        ${PROJECT_SOURCE_DIR}/translations/stint_zh_CN.ts
 )

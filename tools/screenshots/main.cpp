@@ -136,11 +136,15 @@ bool render(const Shot &shot, UserManager &users, const QDir &out, const QString
 {
     QTranslator translator;
     const QLocale defaultLocale;
-    if (!shot.language.isEmpty()) {
-        if (!translator.load(QStringLiteral(":/i18n/stint_%1.qm").arg(shot.language)))
+    // STINT_SCREENSHOT_LANGUAGE=fr shows every view in French, to check
+    // that the texts fit.
+    const QString language =
+        shot.language.isEmpty() ? qEnvironmentVariable("STINT_SCREENSHOT_LANGUAGE") : shot.language;
+    if (!language.isEmpty()) {
+        if (!translator.load(QStringLiteral(":/i18n/stint_%1.qm").arg(language)))
             return false;
         QCoreApplication::installTranslator(&translator);
-        QLocale::setDefault(QLocale(shot.language));
+        QLocale::setDefault(QLocale(language));
     }
     const auto restore = qScopeGuard([&] {
         QCoreApplication::removeTranslator(&translator);

@@ -1,0 +1,270 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="108"/>
+        <source>Countdown Timer</source>
+        <translation>Temporizador</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="112"/>
+        <source>Open Stint</source>
+        <translation>Abrir Stint</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="114"/>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="235"/>
+        <source>Welcome to the App!</source>
+        <translation>¡Bienvenido a la aplicación!</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="236"/>
+        <source>This is the first time you&apos;ve launched the app.</source>
+        <translation>Es la primera vez que abre la aplicación.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="237"/>
+        <source>Get Started</source>
+        <translation>Empezar</translation>
+    </message>
+</context>
+<context>
+    <name>CircularProgressView</name>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="99"/>
+        <source>Stay focused</source>
+        <translation>Concentración</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="99"/>
+        <source>Rest</source>
+        <translation>Descanso</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="124"/>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="124"/>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <location filename="../src/ui/ContentView.qml" line="66"/>
+        <source>Timer</source>
+        <translation>Temporizador</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ContentView.qml" line="70"/>
+        <source>Events</source>
+        <translation>Eventos</translation>
+    </message>
+</context>
+<context>
+    <name>Formatters</name>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ayer</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Mañana</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleSignIn</name>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="563"/>
+        <source>This answer does not belong to the sign-in that Stint started. Go back to Stint and sign in again.</source>
+        <translation>Esta respuesta no corresponde al inicio de sesión abierto por Stint. Vuelva a Stint e inicie sesión de nuevo.</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="570"/>
+        <source>The sign-in was cancelled. You can close this tab.</source>
+        <translation>Se canceló el inicio de sesión. Puede cerrar esta pestaña.</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="576"/>
+        <source>The sign-in did not complete. Go back to Stint and sign in again.</source>
+        <translation>No se completó el inicio de sesión. Vuelva a Stint e inicie sesión de nuevo.</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="582"/>
+        <source>You are signed in to Stint. You can close this tab.</source>
+        <translation>Ha iniciado sesión en Stint. Puede cerrar esta pestaña.</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleSignInButton</name>
+    <message>
+        <location filename="../src/ui/GoogleSignInButton.qml" line="15"/>
+        <source>Sign in with Google</source>
+        <translation>Iniciar sesión con Google</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GoogleSignInButton.qml" line="18"/>
+        <source>Sign in with Google button.</source>
+        <translation>Botón «Iniciar sesión con Google».</translation>
+    </message>
+</context>
+<context>
+    <name>ListEventsView</name>
+    <message>
+        <location filename="../src/ui/ListEventsView.qml" line="86"/>
+        <source>Join Meeting</source>
+        <translation>Unirse</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Eventos</translation>
+    </message>
+</context>
+<context>
+    <name>ListItemView</name>
+    <message>
+        <location filename="../src/ui/ListItemView.qml" line="71"/>
+        <source>Open %1</source>
+        <translation>Abrir %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListItemView.qml" line="81"/>
+        <source>Start %1</source>
+        <translation>Iniciar %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhaseNotifier</name>
+    <message>
+        <source>Focus phase over</source>
+        <translation>Fin de la concentración</translation>
+    </message>
+    <message>
+        <source>Rest over</source>
+        <translation>Fin del descanso</translation>
+    </message>
+    <message>
+        <source>Open Stint</source>
+        <translation>Abrir Stint</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListView</name>
+    <message>
+        <location filename="../src/ui/TaskListView.qml" line="69"/>
+        <source>Enter task name</source>
+        <translation>Nombre de la tarea</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Tareas</translation>
+    </message>
+</context>
+<context>
+    <name>TimerView</name>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="75"/>
+        <source>Add task</source>
+        <translation>Añadir tarea</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="102"/>
+        <source>Is the task now done?</source>
+        <translation>¿Ha terminado la tarea?</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="116"/>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="122"/>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="134"/>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="164"/>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="214"/>
+        <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
+        <translation>Inicie sesión en Google para usar la aplicación al completo y sincronizar las tareas y eventos de Google Calendar</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="234"/>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="263"/>
+        <source>Sign Out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="271"/>
+        <source>Privacy Policy</source>
+        <translation>Política de privacidad</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="278"/>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Iniciar con la sesión</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>Concentración · queda %n min</numerusform>
+            <numerusform>Concentración · quedan %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>Descanso · queda %n min</numerusform>
+            <numerusform>Descanso · quedan %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>En pausa · queda %n min</numerusform>
+            <numerusform>En pausa · quedan %n min</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,270 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="108"/>
+        <source>Countdown Timer</source>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="112"/>
+        <source>Open Stint</source>
+        <translation>Ouvrir Stint</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="114"/>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="235"/>
+        <source>Welcome to the App!</source>
+        <translation>Bienvenue dans l’application&#xa0;!</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="236"/>
+        <source>This is the first time you&apos;ve launched the app.</source>
+        <translation>C’est la première fois que vous lancez l’application.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="237"/>
+        <source>Get Started</source>
+        <translation>Commencer</translation>
+    </message>
+</context>
+<context>
+    <name>CircularProgressView</name>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="99"/>
+        <source>Stay focused</source>
+        <translation>Concentration</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="99"/>
+        <source>Rest</source>
+        <translation>Repos</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="124"/>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="124"/>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <location filename="../src/ui/ContentView.qml" line="66"/>
+        <source>Timer</source>
+        <translation>Minuteur</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ContentView.qml" line="70"/>
+        <source>Events</source>
+        <translation>Événements</translation>
+    </message>
+</context>
+<context>
+    <name>Formatters</name>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Hier</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Demain</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleSignIn</name>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="563"/>
+        <source>This answer does not belong to the sign-in that Stint started. Go back to Stint and sign in again.</source>
+        <translation>Cette réponse ne correspond pas à la connexion lancée par Stint. Revenez dans Stint et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="570"/>
+        <source>The sign-in was cancelled. You can close this tab.</source>
+        <translation>La connexion a été annulée. Vous pouvez fermer cet onglet.</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="576"/>
+        <source>The sign-in did not complete. Go back to Stint and sign in again.</source>
+        <translation>La connexion n’a pas abouti. Revenez dans Stint et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="582"/>
+        <source>You are signed in to Stint. You can close this tab.</source>
+        <translation>Vous êtes connecté à Stint. Vous pouvez fermer cet onglet.</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleSignInButton</name>
+    <message>
+        <location filename="../src/ui/GoogleSignInButton.qml" line="15"/>
+        <source>Sign in with Google</source>
+        <translation>Se connecter avec Google</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GoogleSignInButton.qml" line="18"/>
+        <source>Sign in with Google button.</source>
+        <translation>Bouton «&#xa0;Se connecter avec Google&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>ListEventsView</name>
+    <message>
+        <location filename="../src/ui/ListEventsView.qml" line="86"/>
+        <source>Join Meeting</source>
+        <translation>Rejoindre</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Événements</translation>
+    </message>
+</context>
+<context>
+    <name>ListItemView</name>
+    <message>
+        <location filename="../src/ui/ListItemView.qml" line="71"/>
+        <source>Open %1</source>
+        <translation>Ouvrir %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListItemView.qml" line="81"/>
+        <source>Start %1</source>
+        <translation>Démarrer %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhaseNotifier</name>
+    <message>
+        <source>Focus phase over</source>
+        <translation>Fin de la concentration</translation>
+    </message>
+    <message>
+        <source>Rest over</source>
+        <translation>Fin du repos</translation>
+    </message>
+    <message>
+        <source>Open Stint</source>
+        <translation>Ouvrir Stint</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListView</name>
+    <message>
+        <location filename="../src/ui/TaskListView.qml" line="69"/>
+        <source>Enter task name</source>
+        <translation>Nom de la tâche</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Tâches</translation>
+    </message>
+</context>
+<context>
+    <name>TimerView</name>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="75"/>
+        <source>Add task</source>
+        <translation>Ajouter une tâche</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="102"/>
+        <source>Is the task now done?</source>
+        <translation>La tâche est-elle terminée&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="116"/>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="122"/>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="134"/>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="164"/>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="214"/>
+        <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
+        <translation>Connectez-vous à Google pour profiter de toute l’application et synchroniser les tâches et événements de Google Agenda</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="234"/>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="263"/>
+        <source>Sign Out</source>
+        <translation>Se déconnecter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="271"/>
+        <source>Privacy Policy</source>
+        <translation>Politique de confidentialité</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="278"/>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Lancer à la connexion</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>Concentration · %n min restante</numerusform>
+            <numerusform>Concentration · %n min restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>Repos · %n min restante</numerusform>
+            <numerusform>Repos · %n min restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>En pause · %n min restante</numerusform>
+            <numerusform>En pause · %n min restantes</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,267 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="108"/>
+        <source>Countdown Timer</source>
+        <translation>カウントダウンタイマー</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="112"/>
+        <source>Open Stint</source>
+        <translation>Stint を開く</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="114"/>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="235"/>
+        <source>Welcome to the App!</source>
+        <translation>アプリへようこそ！</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="236"/>
+        <source>This is the first time you&apos;ve launched the app.</source>
+        <translation>アプリを初めて起動しました。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="237"/>
+        <source>Get Started</source>
+        <translation>始める</translation>
+    </message>
+</context>
+<context>
+    <name>CircularProgressView</name>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="99"/>
+        <source>Stay focused</source>
+        <translation>集中</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="99"/>
+        <source>Rest</source>
+        <translation>休憩</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="124"/>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="124"/>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <location filename="../src/ui/ContentView.qml" line="66"/>
+        <source>Timer</source>
+        <translation>タイマー</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ContentView.qml" line="70"/>
+        <source>Events</source>
+        <translation>予定</translation>
+    </message>
+</context>
+<context>
+    <name>Formatters</name>
+    <message>
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨日</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>明日</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleSignIn</name>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="563"/>
+        <source>This answer does not belong to the sign-in that Stint started. Go back to Stint and sign in again.</source>
+        <translation>この応答は Stint が開始したログインのものではありません。Stint に戻って、もう一度ログインしてください。</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="570"/>
+        <source>The sign-in was cancelled. You can close this tab.</source>
+        <translation>ログインはキャンセルされました。このタブは閉じてかまいません。</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="576"/>
+        <source>The sign-in did not complete. Go back to Stint and sign in again.</source>
+        <translation>ログインが完了しませんでした。Stint に戻って、もう一度ログインしてください。</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="582"/>
+        <source>You are signed in to Stint. You can close this tab.</source>
+        <translation>Stint にログインしました。このタブは閉じてかまいません。</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleSignInButton</name>
+    <message>
+        <location filename="../src/ui/GoogleSignInButton.qml" line="15"/>
+        <source>Sign in with Google</source>
+        <translation>Google でログイン</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GoogleSignInButton.qml" line="18"/>
+        <source>Sign in with Google button.</source>
+        <translation>「Google でログイン」ボタン。</translation>
+    </message>
+</context>
+<context>
+    <name>ListEventsView</name>
+    <message>
+        <location filename="../src/ui/ListEventsView.qml" line="86"/>
+        <source>Join Meeting</source>
+        <translation>参加</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>予定</translation>
+    </message>
+</context>
+<context>
+    <name>ListItemView</name>
+    <message>
+        <location filename="../src/ui/ListItemView.qml" line="71"/>
+        <source>Open %1</source>
+        <translation>%1 を開く</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListItemView.qml" line="81"/>
+        <source>Start %1</source>
+        <translation>%1 を開始</translation>
+    </message>
+</context>
+<context>
+    <name>PhaseNotifier</name>
+    <message>
+        <source>Focus phase over</source>
+        <translation>集中時間が終わりました</translation>
+    </message>
+    <message>
+        <source>Rest over</source>
+        <translation>休憩が終わりました</translation>
+    </message>
+    <message>
+        <source>Open Stint</source>
+        <translation>Stint を開く</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListView</name>
+    <message>
+        <location filename="../src/ui/TaskListView.qml" line="69"/>
+        <source>Enter task name</source>
+        <translation>タスク名を入力</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>タスク</translation>
+    </message>
+</context>
+<context>
+    <name>TimerView</name>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="75"/>
+        <source>Add task</source>
+        <translation>タスクを追加</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="102"/>
+        <source>Is the task now done?</source>
+        <translation>タスクは完了しましたか？</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="116"/>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="122"/>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="134"/>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="164"/>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="214"/>
+        <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
+        <translation>Google にログインすると、アプリのすべての機能を使えるようになり、Google カレンダーのタスクと予定が同期されます</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="234"/>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="263"/>
+        <source>Sign Out</source>
+        <translation>ログアウト</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="271"/>
+        <source>Privacy Policy</source>
+        <translation>プライバシーポリシー</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="278"/>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>ログイン時に起動</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>集中 · 残り %n 分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>休憩 · 残り %n 分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>一時停止中 · 残り %n 分</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

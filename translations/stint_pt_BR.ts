@@ -1,0 +1,270 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="108"/>
+        <source>Countdown Timer</source>
+        <translation>Contagem regressiva</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="112"/>
+        <source>Open Stint</source>
+        <translation>Abrir o Stint</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="114"/>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="235"/>
+        <source>Welcome to the App!</source>
+        <translation>Boas-vindas ao aplicativo!</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="236"/>
+        <source>This is the first time you&apos;ve launched the app.</source>
+        <translation>Esta é a primeira vez que você abre o aplicativo.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/appdelegate.cpp" line="237"/>
+        <source>Get Started</source>
+        <translation>Começar</translation>
+    </message>
+</context>
+<context>
+    <name>CircularProgressView</name>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="99"/>
+        <source>Stay focused</source>
+        <translation>Foco</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="99"/>
+        <source>Rest</source>
+        <translation>Descanso</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="124"/>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CircularProgressView.qml" line="124"/>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <location filename="../src/ui/ContentView.qml" line="66"/>
+        <source>Timer</source>
+        <translation>Temporizador</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ContentView.qml" line="70"/>
+        <source>Events</source>
+        <translation>Eventos</translation>
+    </message>
+</context>
+<context>
+    <name>Formatters</name>
+    <message>
+        <source>Today</source>
+        <translation>Hoje</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ontem</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Amanhã</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleSignIn</name>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="563"/>
+        <source>This answer does not belong to the sign-in that Stint started. Go back to Stint and sign in again.</source>
+        <translation>Esta resposta não pertence ao login iniciado pelo Stint. Volte ao Stint e faça login novamente.</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="570"/>
+        <source>The sign-in was cancelled. You can close this tab.</source>
+        <translation>O login foi cancelado. Você pode fechar esta aba.</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="576"/>
+        <source>The sign-in did not complete. Go back to Stint and sign in again.</source>
+        <translation>O login não foi concluído. Volte ao Stint e faça login novamente.</translation>
+    </message>
+    <message>
+        <location filename="../src/accounts/googlesignin.cpp" line="582"/>
+        <source>You are signed in to Stint. You can close this tab.</source>
+        <translation>Login no Stint concluído. Você pode fechar esta aba.</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleSignInButton</name>
+    <message>
+        <location filename="../src/ui/GoogleSignInButton.qml" line="15"/>
+        <source>Sign in with Google</source>
+        <translation>Fazer login com o Google</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GoogleSignInButton.qml" line="18"/>
+        <source>Sign in with Google button.</source>
+        <translation>Botão “Fazer login com o Google”.</translation>
+    </message>
+</context>
+<context>
+    <name>ListEventsView</name>
+    <message>
+        <location filename="../src/ui/ListEventsView.qml" line="86"/>
+        <source>Join Meeting</source>
+        <translation>Participar</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Eventos</translation>
+    </message>
+</context>
+<context>
+    <name>ListItemView</name>
+    <message>
+        <location filename="../src/ui/ListItemView.qml" line="71"/>
+        <source>Open %1</source>
+        <translation>Abrir %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListItemView.qml" line="81"/>
+        <source>Start %1</source>
+        <translation>Iniciar %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhaseNotifier</name>
+    <message>
+        <source>Focus phase over</source>
+        <translation>Fim do foco</translation>
+    </message>
+    <message>
+        <source>Rest over</source>
+        <translation>Fim do descanso</translation>
+    </message>
+    <message>
+        <source>Open Stint</source>
+        <translation>Abrir o Stint</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListView</name>
+    <message>
+        <location filename="../src/ui/TaskListView.qml" line="69"/>
+        <source>Enter task name</source>
+        <translation>Nome da tarefa</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Tarefas</translation>
+    </message>
+</context>
+<context>
+    <name>TimerView</name>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="75"/>
+        <source>Add task</source>
+        <translation>Adicionar tarefa</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="102"/>
+        <source>Is the task now done?</source>
+        <translation>A tarefa foi concluída?</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="116"/>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="122"/>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="134"/>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="164"/>
+        <source>Retry</source>
+        <translation>Tentar novamente</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="214"/>
+        <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
+        <translation>Faça login no Google para usar o aplicativo por completo e sincronizar as tarefas e os eventos do Google Agenda</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="234"/>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="263"/>
+        <source>Sign Out</source>
+        <translation>Sair da conta</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="271"/>
+        <source>Privacy Policy</source>
+        <translation>Política de Privacidade</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="278"/>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Iniciar com a sessão</translation>
+    </message>
+</context>
+<context>
+    <name>TrayCountdown</name>
+    <message numerus="yes">
+        <source>Focus · %n min left</source>
+        <translation>
+            <numerusform>Foco · falta %n min</numerusform>
+            <numerusform>Foco · faltam %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rest · %n min left</source>
+        <translation>
+            <numerusform>Descanso · falta %n min</numerusform>
+            <numerusform>Descanso · faltam %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n min left</source>
+        <translation>
+            <numerusform>Pausado · falta %n min</numerusform>
+            <numerusform>Pausado · faltam %n min</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
