@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="108"/>
+        <location filename="../src/app/appdelegate.cpp" line="116"/>
         <source>Countdown Timer</source>
         <translation>カウントダウンタイマー</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="112"/>
+        <location filename="../src/app/appdelegate.cpp" line="120"/>
         <source>Open Stint</source>
         <translation>Stint を開く</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="114"/>
+        <location filename="../src/app/appdelegate.cpp" line="122"/>
         <source>Exit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="235"/>
+        <location filename="../src/app/appdelegate.cpp" line="243"/>
         <source>Welcome to the App!</source>
         <translation>アプリへようこそ！</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="236"/>
+        <location filename="../src/app/appdelegate.cpp" line="244"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>アプリを初めて起動しました。</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="237"/>
+        <location filename="../src/app/appdelegate.cpp" line="245"/>
         <source>Get Started</source>
         <translation>始める</translation>
     </message>
@@ -37,22 +37,22 @@
 <context>
     <name>CircularProgressView</name>
     <message>
-        <location filename="../src/ui/CircularProgressView.qml" line="99"/>
+        <location filename="../src/ui/CircularProgressView.qml" line="100"/>
         <source>Stay focused</source>
         <translation>集中</translation>
     </message>
     <message>
-        <location filename="../src/ui/CircularProgressView.qml" line="99"/>
+        <location filename="../src/ui/CircularProgressView.qml" line="100"/>
         <source>Rest</source>
         <translation>休憩</translation>
     </message>
     <message>
-        <location filename="../src/ui/CircularProgressView.qml" line="124"/>
+        <location filename="../src/ui/CircularProgressView.qml" line="125"/>
         <source>Pause</source>
         <translation>一時停止</translation>
     </message>
     <message>
-        <location filename="../src/ui/CircularProgressView.qml" line="124"/>
+        <location filename="../src/ui/CircularProgressView.qml" line="125"/>
         <source>Start</source>
         <translation>開始</translation>
     </message>
@@ -60,12 +60,12 @@
 <context>
     <name>ContentView</name>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="66"/>
+        <location filename="../src/ui/ContentView.qml" line="93"/>
         <source>Timer</source>
         <translation>タイマー</translation>
     </message>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="70"/>
+        <location filename="../src/ui/ContentView.qml" line="97"/>
         <source>Events</source>
         <translation>予定</translation>
     </message>
@@ -74,36 +74,36 @@
     <name>Formatters</name>
     <message>
         <source>Today</source>
-        <translation>今日</translation>
+        <translation type="vanished">今日</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation>昨日</translation>
+        <translation type="vanished">昨日</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation>明日</translation>
+        <translation type="vanished">明日</translation>
     </message>
 </context>
 <context>
     <name>GoogleSignIn</name>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="563"/>
+        <location filename="../src/accounts/googlesignin.cpp" line="632"/>
         <source>This answer does not belong to the sign-in that Stint started. Go back to Stint and sign in again.</source>
         <translation>この応答は Stint が開始したログインのものではありません。Stint に戻って、もう一度ログインしてください。</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="570"/>
+        <location filename="../src/accounts/googlesignin.cpp" line="641"/>
         <source>The sign-in was cancelled. You can close this tab.</source>
         <translation>ログインはキャンセルされました。このタブは閉じてかまいません。</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="576"/>
+        <location filename="../src/accounts/googlesignin.cpp" line="647"/>
         <source>The sign-in did not complete. Go back to Stint and sign in again.</source>
         <translation>ログインが完了しませんでした。Stint に戻って、もう一度ログインしてください。</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="582"/>
+        <location filename="../src/accounts/googlesignin.cpp" line="654"/>
         <source>You are signed in to Stint. You can close this tab.</source>
         <translation>Stint にログインしました。このタブは閉じてかまいません。</translation>
     </message>
@@ -124,11 +124,12 @@
 <context>
     <name>ListEventsView</name>
     <message>
-        <location filename="../src/ui/ListEventsView.qml" line="86"/>
+        <location filename="../src/ui/ListEventsView.qml" line="90"/>
         <source>Join Meeting</source>
         <translation>参加</translation>
     </message>
     <message>
+        <location filename="../src/ui/ListEventsView.qml" line="43"/>
         <source>Events</source>
         <translation>予定</translation>
     </message>
@@ -136,12 +137,12 @@
 <context>
     <name>ListItemView</name>
     <message>
-        <location filename="../src/ui/ListItemView.qml" line="71"/>
+        <location filename="../src/ui/ListItemView.qml" line="73"/>
         <source>Open %1</source>
         <translation>%1 を開く</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListItemView.qml" line="81"/>
+        <location filename="../src/ui/ListItemView.qml" line="83"/>
         <source>Start %1</source>
         <translation>%1 を開始</translation>
     </message>
@@ -149,22 +150,27 @@
 <context>
     <name>PhaseNotifier</name>
     <message>
+        <location filename="../src/app/phasenotifier.cpp" line="55"/>
         <source>Focus phase over</source>
         <translation>集中時間が終わりました</translation>
     </message>
     <message>
+        <location filename="../src/app/phasenotifier.cpp" line="56"/>
         <source>Rest over</source>
         <translation>休憩が終わりました</translation>
     </message>
     <message>
+        <location filename="../src/app/phasenotifier.cpp" line="52"/>
         <source>Open Stint</source>
         <translation>Stint を開く</translation>
     </message>
     <message>
+        <location filename="../src/app/phasenotifier.cpp" line="54"/>
         <source>Yes</source>
         <translation>はい</translation>
     </message>
     <message>
+        <location filename="../src/app/phasenotifier.cpp" line="54"/>
         <source>No</source>
         <translation>いいえ</translation>
     </message>
@@ -172,11 +178,12 @@
 <context>
     <name>TaskListView</name>
     <message>
-        <location filename="../src/ui/TaskListView.qml" line="69"/>
+        <location filename="../src/ui/TaskListView.qml" line="81"/>
         <source>Enter task name</source>
         <translation>タスク名を入力</translation>
     </message>
     <message>
+        <location filename="../src/ui/TaskListView.qml" line="50"/>
         <source>Tasks</source>
         <translation>タスク</translation>
     </message>
@@ -184,42 +191,42 @@
 <context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="75"/>
+        <location filename="../src/ui/TimerView.qml" line="69"/>
         <source>Add task</source>
         <translation>タスクを追加</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="102"/>
+        <location filename="../src/ui/TimerView.qml" line="98"/>
         <source>Is the task now done?</source>
         <translation>タスクは完了しましたか？</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="116"/>
+        <location filename="../src/ui/TimerView.qml" line="112"/>
         <source>Yes</source>
         <translation>はい</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="122"/>
+        <location filename="../src/ui/TimerView.qml" line="118"/>
         <source>No</source>
         <translation>いいえ</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="134"/>
+        <location filename="../src/ui/TimerView.qml" line="130"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="164"/>
+        <location filename="../src/ui/TimerView.qml" line="160"/>
         <source>Retry</source>
         <translation>再試行</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="214"/>
+        <location filename="../src/ui/TimerView.qml" line="212"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Google にログインすると、アプリのすべての機能を使えるようになり、Google カレンダーのタスクと予定が同期されます</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="234"/>
+        <location filename="../src/ui/TimerView.qml" line="232"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
@@ -229,16 +236,17 @@
         <translation>ログアウト</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="271"/>
+        <location filename="../src/ui/TimerView.qml" line="282"/>
         <source>Privacy Policy</source>
         <translation>プライバシーポリシー</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="278"/>
+        <location filename="../src/ui/TimerView.qml" line="289"/>
         <source>Exit</source>
         <translation>終了</translation>
     </message>
     <message>
+        <location filename="../src/ui/TimerView.qml" line="272"/>
         <source>Start at Login</source>
         <translation>ログイン時に起動</translation>
     </message>
@@ -246,18 +254,21 @@
 <context>
     <name>TrayCountdown</name>
     <message numerus="yes">
+        <location filename="../src/app/traycountdown.cpp" line="88"/>
         <source>Focus · %n min left</source>
         <translation>
             <numerusform>集中 · 残り %n 分</numerusform>
         </translation>
     </message>
     <message numerus="yes">
+        <location filename="../src/app/traycountdown.cpp" line="90"/>
         <source>Rest · %n min left</source>
         <translation>
             <numerusform>休憩 · 残り %n 分</numerusform>
         </translation>
     </message>
     <message numerus="yes">
+        <location filename="../src/app/traycountdown.cpp" line="92"/>
         <source>Paused · %n min left</source>
         <translation>
             <numerusform>一時停止中 · 残り %n 分</numerusform>

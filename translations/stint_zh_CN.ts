@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="108"/>
+        <location filename="../src/app/appdelegate.cpp" line="116"/>
         <source>Countdown Timer</source>
         <translation>倒计时器</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="112"/>
+        <location filename="../src/app/appdelegate.cpp" line="120"/>
         <source>Open Stint</source>
         <translation>打开 Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="114"/>
+        <location filename="../src/app/appdelegate.cpp" line="122"/>
         <source>Exit</source>
         <translation>退出</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="235"/>
+        <location filename="../src/app/appdelegate.cpp" line="243"/>
         <source>Welcome to the App!</source>
         <translation>欢迎使用本应用！</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="236"/>
+        <location filename="../src/app/appdelegate.cpp" line="244"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>这是您第一次启动本应用。</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="237"/>
+        <location filename="../src/app/appdelegate.cpp" line="245"/>
         <source>Get Started</source>
         <translation>开始使用</translation>
     </message>
@@ -37,22 +37,22 @@
 <context>
     <name>CircularProgressView</name>
     <message>
-        <location filename="../src/ui/CircularProgressView.qml" line="99"/>
+        <location filename="../src/ui/CircularProgressView.qml" line="100"/>
         <source>Stay focused</source>
         <translation>专注</translation>
     </message>
     <message>
-        <location filename="../src/ui/CircularProgressView.qml" line="99"/>
+        <location filename="../src/ui/CircularProgressView.qml" line="100"/>
         <source>Rest</source>
         <translation>休息</translation>
     </message>
     <message>
-        <location filename="../src/ui/CircularProgressView.qml" line="124"/>
+        <location filename="../src/ui/CircularProgressView.qml" line="125"/>
         <source>Pause</source>
         <translation>暂停</translation>
     </message>
     <message>
-        <location filename="../src/ui/CircularProgressView.qml" line="124"/>
+        <location filename="../src/ui/CircularProgressView.qml" line="125"/>
         <source>Start</source>
         <translation>开始</translation>
     </message>
@@ -60,12 +60,12 @@
 <context>
     <name>ContentView</name>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="66"/>
+        <location filename="../src/ui/ContentView.qml" line="93"/>
         <source>Timer</source>
         <translation>计时器</translation>
     </message>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="70"/>
+        <location filename="../src/ui/ContentView.qml" line="97"/>
         <source>Events</source>
         <translation>日程</translation>
     </message>
@@ -74,36 +74,36 @@
     <name>Formatters</name>
     <message>
         <source>Today</source>
-        <translation>今天</translation>
+        <translation type="vanished">今天</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation>昨天</translation>
+        <translation type="vanished">昨天</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation>明天</translation>
+        <translation type="vanished">明天</translation>
     </message>
 </context>
 <context>
     <name>GoogleSignIn</name>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="563"/>
+        <location filename="../src/accounts/googlesignin.cpp" line="632"/>
         <source>This answer does not belong to the sign-in that Stint started. Go back to Stint and sign in again.</source>
         <translation>此响应不属于 Stint 发起的登录。请返回 Stint 重新登录。</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="570"/>
+        <location filename="../src/accounts/googlesignin.cpp" line="641"/>
         <source>The sign-in was cancelled. You can close this tab.</source>
         <translation>登录已取消。您可以关闭此标签页。</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="576"/>
+        <location filename="../src/accounts/googlesignin.cpp" line="647"/>
         <source>The sign-in did not complete. Go back to Stint and sign in again.</source>
         <translation>登录未完成。请返回 Stint 重新登录。</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="582"/>
+        <location filename="../src/accounts/googlesignin.cpp" line="654"/>
         <source>You are signed in to Stint. You can close this tab.</source>
         <translation>已登录 Stint。您可以关闭此标签页。</translation>
     </message>
@@ -124,11 +124,12 @@
 <context>
     <name>ListEventsView</name>
     <message>
-        <location filename="../src/ui/ListEventsView.qml" line="86"/>
+        <location filename="../src/ui/ListEventsView.qml" line="90"/>
         <source>Join Meeting</source>
         <translation>加入会议</translation>
     </message>
     <message>
+        <location filename="../src/ui/ListEventsView.qml" line="43"/>
         <source>Events</source>
         <translation>日程</translation>
     </message>
@@ -136,12 +137,12 @@
 <context>
     <name>ListItemView</name>
     <message>
-        <location filename="../src/ui/ListItemView.qml" line="71"/>
+        <location filename="../src/ui/ListItemView.qml" line="73"/>
         <source>Open %1</source>
         <translation>打开 %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListItemView.qml" line="81"/>
+        <location filename="../src/ui/ListItemView.qml" line="83"/>
         <source>Start %1</source>
         <translation>开始 %1</translation>
     </message>
@@ -149,22 +150,27 @@
 <context>
     <name>PhaseNotifier</name>
     <message>
+        <location filename="../src/app/phasenotifier.cpp" line="55"/>
         <source>Focus phase over</source>
         <translation>专注结束</translation>
     </message>
     <message>
+        <location filename="../src/app/phasenotifier.cpp" line="56"/>
         <source>Rest over</source>
         <translation>休息结束</translation>
     </message>
     <message>
+        <location filename="../src/app/phasenotifier.cpp" line="52"/>
         <source>Open Stint</source>
         <translation>打开 Stint</translation>
     </message>
     <message>
+        <location filename="../src/app/phasenotifier.cpp" line="54"/>
         <source>Yes</source>
         <translation>是</translation>
     </message>
     <message>
+        <location filename="../src/app/phasenotifier.cpp" line="54"/>
         <source>No</source>
         <translation>否</translation>
     </message>
@@ -172,11 +178,12 @@
 <context>
     <name>TaskListView</name>
     <message>
-        <location filename="../src/ui/TaskListView.qml" line="69"/>
+        <location filename="../src/ui/TaskListView.qml" line="81"/>
         <source>Enter task name</source>
         <translation>输入任务名称</translation>
     </message>
     <message>
+        <location filename="../src/ui/TaskListView.qml" line="50"/>
         <source>Tasks</source>
         <translation>任务</translation>
     </message>
@@ -184,42 +191,42 @@
 <context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="75"/>
+        <location filename="../src/ui/TimerView.qml" line="69"/>
         <source>Add task</source>
         <translation>添加任务</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="102"/>
+        <location filename="../src/ui/TimerView.qml" line="98"/>
         <source>Is the task now done?</source>
         <translation>任务完成了吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="116"/>
+        <location filename="../src/ui/TimerView.qml" line="112"/>
         <source>Yes</source>
         <translation>是</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="122"/>
+        <location filename="../src/ui/TimerView.qml" line="118"/>
         <source>No</source>
         <translation>否</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="134"/>
+        <location filename="../src/ui/TimerView.qml" line="130"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="164"/>
+        <location filename="../src/ui/TimerView.qml" line="160"/>
         <source>Retry</source>
         <translation>重试</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="214"/>
+        <location filename="../src/ui/TimerView.qml" line="212"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>登录 Google 即可使用全部功能，并同步 Google 日历中的任务和日程</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="234"/>
+        <location filename="../src/ui/TimerView.qml" line="232"/>
         <source>Settings</source>
         <translation>设置</translation>
     </message>
@@ -229,16 +236,17 @@
         <translation>退出登录</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="271"/>
+        <location filename="../src/ui/TimerView.qml" line="282"/>
         <source>Privacy Policy</source>
         <translation>隐私政策</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="278"/>
+        <location filename="../src/ui/TimerView.qml" line="289"/>
         <source>Exit</source>
         <translation>退出</translation>
     </message>
     <message>
+        <location filename="../src/ui/TimerView.qml" line="272"/>
         <source>Start at Login</source>
         <translation>登录时启动</translation>
     </message>
@@ -246,18 +254,21 @@
 <context>
     <name>TrayCountdown</name>
     <message numerus="yes">
+        <location filename="../src/app/traycountdown.cpp" line="88"/>
         <source>Focus · %n min left</source>
         <translation>
             <numerusform>专注 · 剩余 %n 分钟</numerusform>
         </translation>
     </message>
     <message numerus="yes">
+        <location filename="../src/app/traycountdown.cpp" line="90"/>
         <source>Rest · %n min left</source>
         <translation>
             <numerusform>休息 · 剩余 %n 分钟</numerusform>
         </translation>
     </message>
     <message numerus="yes">
+        <location filename="../src/app/traycountdown.cpp" line="92"/>
         <source>Paused · %n min left</source>
         <translation>
             <numerusform>已暂停 · 剩余 %n 分钟</numerusform>
