@@ -41,57 +41,37 @@ class TestEventRecords : public QObject
 private Q_SLOTS:
     void decodesReply()
     {
-        const Result<QList<Event>> result = decodeEventList(fixture("good.json"));
-        QVERIFY(result.isSuccess());
-        const QList<Event> &events = result.value();
+        const QList<Event> events = decodeEventList(fixture("good.json")).value();
         QCOMPARE(events.size(), 3);
-
-        const Event &zoom = events[0];
-        QCOMPARE(zoom.etag, "\"3421785601712000\"");
         // +02:00 and Z name instants; "timeZone" does not shift them.
-        QCOMPARE(zoom.start.dateTime->toMSecsSinceEpoch(), utcMSecs(8, 0));
-        QCOMPARE(zoom.end.dateTime->toMSecsSinceEpoch(), utcMSecs(8, 30));
-        QCOMPARE(zoom.conferenceData->entryPoints.size(), 2);
-        QCOMPARE(zoom.conferenceData->entryPoints[0].passcode, "424242");
-        QCOMPARE(zoom.conferenceData->entryPoints[1].passcode, std::nullopt);
+        QCOMPARE(events[0].start.dateTime->toMSecsSinceEpoch(), utcMSecs(8, 0));
+        QCOMPARE(events[0].end.dateTime->toMSecsSinceEpoch(), utcMSecs(8, 30));
+        QCOMPARE(events[0].conferenceData->entryPoints[0].passcode, "424242");
+        QCOMPARE(events[0].conferenceData->entryPoints[1].passcode, std::nullopt);
         QCOMPARE(events[1].start.dateTime->toMSecsSinceEpoch(), utcMSecs(18, 0, 250));
-        QCOMPARE(events[1].conferenceData->createRequest->status.statusCode, "success");
-
         // All-day: "date" is never read; "dateTime" absent or null is none.
         QCOMPARE(events[2].start.dateTime, std::nullopt);
         QCOMPARE(events[2].end.dateTime, std::nullopt);
-        QCOMPARE(events[2].conferenceData.has_value(), false);
-
-        QVERIFY(decodeEventList(fixture("empty-list.json")).value().isEmpty());
     }
 
     void failsWholeReply_data()
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("description");
-
         const auto row = [](const char *file, const char *description) {
             QTest::newRow(file) << fixture(file) << QString::fromUtf8(description);
         };
         row("all-day-without-timezone.json", R"(Event 1: start: member "timeZone" is missing)");
-        row("bare-day-datetime.json",
-            R"(Event 0: start: member "dateTime" is not an RFC 3339 date-time: "2024-05-03")");
         row("datetime-without-zone.json",
             R"(Event 0: end: member "dateTime" is not an RFC 3339 date-time: "2024-05-03T09:00:00")");
-        row("create-request-without-status.json",
-            R"(Event 0: conferenceData.createRequest: member "status" is missing)");
+        row("create-request-without-status.json", R"(Event 0: conferenceData.createRequest: member "status" is missing)");
         row("entry-point-uri-number.json",
             R"(Event 2: conferenceData.entryPoints[1]: member "uri" is not a string (found a number))");
-        row("entry-point-not-object.json",
-            "Event 0: conferenceData.entryPoints[0]: expected an object, found a string");
         row("entry-points-not-array.json",
             R"(Event 0: conferenceData: member "entryPoints" is not an array (found an object))");
         row("null-summary.json", R"(Event 0: member "summary" is null)");
-        row("start-not-object.json",
-            R"(Event 0: member "start" is not an object (found a string))");
+        row("start-not-object.json", R"(Event 0: member "start" is not an object (found a string))");
         row("error-object.json", "Expected a JSON array of events, found an object");
-        QTest::newRow("empty body")
-            << QByteArray() << "The reply is empty; expected a JSON array of events";
     }
 
     void failsWholeReply()
@@ -109,31 +89,19 @@ private Q_SLOTS:
     {
         QTest::addColumn<Event>("event");
         QTest::addColumn<QString>("link");
-
         const QString zoomUri = "https://us02web.zoom.us/j/81234567890?pwd=abc";
         const QString zoomLink = "zoomus://zoom.us/join?action=join&confno=81234567890";
         QTest::newRow("no conference") << Event() << QString();
-        QTest::newRow("no entry points") << conferenceEvent({}) << QString();
-        QTest::newRow("web link") << conferenceEvent(
-            {entryPoint("https://meet.google.com/abc-defg-hij")})
+        QTest::newRow("web link") << conferenceEvent({entryPoint("https://meet.google.com/abc-defg-hij")})
                                   << "https://meet.google.com/abc-defg-hij";
-        QTest::newRow("zoom with passcode")
-            << conferenceEvent({entryPoint(zoomUri, "424242")}) << zoomLink + "&pwd=424242";
-        QTest::newRow("zoom without passcode")
-            << conferenceEvent({entryPoint(zoomUri)}) << zoomLink;
-        QTest::newRow("zoom with empty passcode")
-            << conferenceEvent({entryPoint(zoomUri, "")}) << zoomLink + "&pwd=";
-        QTest::newRow("capitals only")
-            << conferenceEvent({entryPoint("https://ZOOM.US/j/1")}) << "https://ZOOM.US/j/1";
-        QTest::newRow("phone first") << conferenceEvent(
-            {{"phone", "tel:+1-646-558-8656", {}, "424242"}, entryPoint(zoomUri)})
+        QTest::newRow("zoom with passcode") << conferenceEvent({entryPoint(zoomUri, "424242")}) << zoomLink + "&pwd=424242";
+        QTest::newRow("zoom without passcode") << conferenceEvent({entryPoint(zoomUri)}) << zoomLink;
+        QTest::newRow("phone first") << conferenceEvent({{"phone", "tel:+1-646-558-8656", {}, "424242"}, entryPoint(zoomUri)})
                                      << "tel:+1-646-558-8656";
         QTest::newRow("number from conference, not uri")
             << conferenceEvent({entryPoint("https://zoom.us/j/99999999999")}) << zoomLink;
-        QTest::newRow("unreserved passcode")
-            << conferenceEvent({entryPoint(zoomUri, "aZ09-._~")}) << zoomLink + "&pwd=aZ09-._~";
-        QTest::newRow("delimiters escaped") << conferenceEvent({entryPoint(zoomUri, "a&b=c#d e")},
-            "81 2") << "zoomus://zoom.us/join?action=join&confno=81%202&pwd=a%26b%3Dc%23d%20e";
+        QTest::newRow("delimiters escaped") << conferenceEvent({entryPoint(zoomUri, "a&b=c#d e")}, "81 2")
+                                            << "zoomus://zoom.us/join?action=join&confno=81%202&pwd=a%26b%3Dc%23d%20e";
     }
 
     void meetingLink()
