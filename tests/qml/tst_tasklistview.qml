@@ -103,6 +103,7 @@ Item {
         function test_fetchesOnlyWhenEmpty() {
             Fixtures.captureOutput()
             makeList([{ title: "Write report" }])
+            compare(Fixtures.outputLines(), [])
             makeList([])
             compare(Fixtures.outputLines(), ["Too early to fetch tasks, creds not restored yet"])
         }
