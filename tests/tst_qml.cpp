@@ -20,25 +20,20 @@ Q_IMPORT_QML_PLUGIN(StintPlugin)
 class Fixtures : public QObject
 {
     Q_OBJECT
-    /// How often a view-model's sign-in button handler ran.
-    Q_PROPERTY(int signInPresses READ signInPresses NOTIFY signInPressesChanged)
-    /// The URLs opened so far, as text.
-    Q_PROPERTY(QStringList openedUrls READ openedUrls NOTIFY openedUrlsChanged)
+    Q_PROPERTY(int signInPresses MEMBER m_signInPresses NOTIFY signInPressesChanged)
+    Q_PROPERTY(QStringList openedUrls MEMBER m_openedUrls NOTIFY openedUrlsChanged)
 
 public:
     Fixtures()
     {
-        for (const char *scheme : {"http", "https", "tel", "zoomus"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
+        for (const QString &scheme : m_schemes)
+            QDesktopServices::setUrlHandler(scheme, this, "openUrl");
     }
     ~Fixtures() override
     {
-        for (const char *scheme : {"http", "https", "tel", "zoomus"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+        for (const QString &scheme : m_schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
     }
-
-    int signInPresses() const { return m_signInPresses; }
-    QStringList openedUrls() const { return m_openedUrls; }
 
     // Collects what the process prints from now on, until endCapture().
     Q_INVOKABLE void captureOutput()
@@ -49,37 +44,23 @@ public:
     Q_INVOKABLE void endCapture() { m_capture.reset(); }
 
     // Switches the desktop palette, as Plasma does when its colour scheme
-    // changes: dark (Breeze Dark's greys and blue), or back to Qt's own.
+    // changes: to a dark one, or back to Qt's own.
     Q_INVOKABLE void setDarkPalette(bool dark)
     {
-        if (!dark)
-            return QGuiApplication::setPalette(QPalette());
-        QPalette palette(QColor(0x2a, 0x2e, 0x32));
-        palette.setColor(QPalette::Base, QColor(0x1b, 0x1e, 0x20));
-        palette.setColor(QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc));
-        palette.setColor(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
-        QGuiApplication::setPalette(palette);
+        QGuiApplication::setPalette(dark ? QPalette(QColor(0x2a, 0x2e, 0x32)) : QPalette());
     }
     // The lines the code under test printed since captureOutput().
     Q_INVOKABLE QStringList outputLines() { return m_capture ? m_capture->lines() : QStringList(); }
 
-    Q_INVOKABLE void failFetch(DefaultViewModel *viewModel, const QVariant &message)
-    {
-        viewModel->setTasksErrorMessage(message.isValid() ? std::optional(message.toString())
-                                                          : std::nullopt);
-        viewModel->setTasksFetchHasError(true);
-    }
-
     Q_INVOKABLE DefaultViewModel *makeViewModel()
     {
-        auto *viewModel = new DefaultViewModel(
+        return new DefaultViewModel(
             Alarm::makeDefault(),
             [this](DefaultViewModel &) {
                 ++m_signInPresses;
                 Q_EMIT signInPressesChanged();
             },
             &m_users, this);
-        return viewModel;
     }
 
     // Each row: {title, status?, due?, link?}; `due` is the backend's text.
@@ -135,6 +116,7 @@ Q_SIGNALS:
     void openedUrlsChanged();
 
 private:
+    const QStringList m_schemes{QStringLiteral("http"), QStringLiteral("https")};
     UserManager m_users{nullptr};
     int m_signInPresses = 0;
     QStringList m_openedUrls;

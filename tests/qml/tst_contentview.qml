@@ -10,34 +10,20 @@ Item {
     height: 900
 
     TestCase {
-        id: testCase
         name: "ContentView"
         when: windowShown
-
-        function cleanup() {
-            Fixtures.endCapture()
-        }
 
         Component {
             id: contentComponent
             ContentView {}
         }
 
-        function makeView(viewModel) {
-            return createTemporaryObject(contentComponent, root, { viewModel: viewModel })
+        function cleanup() {
+            Fixtures.endCapture()
         }
 
-        function test_opensOnTimerTab() {
-            const view = makeView(Fixtures.makeViewModel())
-            compare(view.selectedIndex, 0)
-            compare(view.width, 330)
-            verify(findChild(view, "ring") !== null)
-            compare(findChild(view, "timerTab").text, "Timer")
-            compare(findChild(view, "eventsTab").text, "Events")
-            // Sized to its content, so the popover can be.
-            const content = findChild(view, "tabContent")
-            verify(view.implicitHeight >= content.item.implicitHeight)
-            verify(view.implicitHeight < 900)
+        function makeView(viewModel, tab) {
+            return createTemporaryObject(contentComponent, root, { viewModel: viewModel, selectedIndex: tab || 0 })
         }
 
         // Keys while the popover has the focus: Space starts and pauses,
@@ -45,6 +31,7 @@ Item {
         function test_keyboard() {
             const viewModel = Fixtures.makeViewModel()
             viewModel.currentUserRenewed = true
+            Fixtures.setEvents(viewModel, [{ summary: "Standup" }]) // nothing to fetch
             const view = makeView(viewModel)
             let closeRequests = 0
             view.closeRequested.connect(() => ++closeRequests)
@@ -73,10 +60,11 @@ Item {
                 keyClick(Qt.Key_Tab)
             verify(timerTab.activeFocus)
             keyClick(Qt.Key_Right)
-            compare(view.selectedIndex, 1)
             verify(findChild(view, "eventsTab").activeFocus)
+            tryVerify(() => findChild(view, "ring") === null)
+            verify(findChild(view, "eventRows") !== null)
             keyClick(Qt.Key_Left)
-            compare(view.selectedIndex, 0)
+            tryVerify(() => findChild(view, "ring") !== null)
         }
 
         // Screen readers, and the end-to-end tests, find controls by name.
@@ -84,7 +72,7 @@ Item {
             const viewModel = Fixtures.makeViewModel()
             viewModel.currentUserRenewed = true
             Fixtures.setTasks(viewModel, [{ title: "Write report" }])
-            Fixtures.failFetch(viewModel, "offline")
+            viewModel.tasksFetchHasError = true
             viewModel.newTask = true
             viewModel.shouldAskIfTaskIsDone = true
             viewModel.isTimerRunning = true
@@ -112,35 +100,46 @@ Item {
         function test_followsTheDesktopPaletteLive() {
             const view = makeView(Fixtures.makeViewModel())
             const lightBackground = view.background.color
-            verify(!Theme.dark)
             Fixtures.setDarkPalette(true)
-            verify(Theme.dark)
-            compare(Theme.accent, Qt.color("#3daee9"))
             verify(view.background.color.hslLightness < 0.5)
             verify(Qt.colorEqual(findChild(view, "timeText").color, Theme.accent))
             Fixtures.setDarkPalette(false)
-            verify(!Theme.dark)
             compare(view.background.color, lightBackground)
         }
 
-        function test_tabsShareTheViewModel() {
+        // The Events tab: a start line for events that have a time, "Join
+        // Meeting" for those with a conference.
+        function test_eventRows() {
             const viewModel = Fixtures.makeViewModel()
-            Fixtures.setEvents(viewModel, [{ summary: "Standup" }])
-            const view = makeView(viewModel)
-            viewModel.isTimerRunning = true
-            viewModel.tick()
+            Fixtures.setEvents(viewModel, [
+                { summary: "Standup", start: new Date(), meeting: "https://meet.google.com/abc-defg-hij" },
+                { summary: "Holiday" },
+            ])
+            const view = makeView(viewModel, 1)
+            waitForRendering(view)
+            const rows = Array.from(findChild(view, "eventRows").contentItem.children)
+                .filter(item => item.event !== undefined).sort((a, b) => a.y - b.y)
+            compare(rows.map(row => findChild(row, "summary").text), ["Standup", "Holiday"])
+            compare(rows.map(row => findChild(row, "startText").visible), [true, false])
+            compare(rows.map(row => findChild(row, "joinButton").visible), [true, false])
+            const opened = Fixtures.openedUrls.length
+            mouseClick(findChild(rows[0], "joinButton"))
+            tryCompare(Fixtures.openedUrls, "length", opened + 1)
+        }
 
-            mouseClick(findChild(view, "eventsTab"))
-            compare(view.selectedIndex, 1)
-            tryVerify(() => findChild(view, "ring") === null)
-            verify(findChild(view, "eventRows") !== null)
-
+        // Only an empty Events tab asks for events; the request fails against
+        // the closed local port.
+        function test_eventsFetchedOnlyWhenEmpty() {
+            const loaded = Fixtures.makeViewModel()
+            Fixtures.setEvents(loaded, [{ summary: "Standup" }])
             Fixtures.captureOutput()
-            mouseClick(findChild(view, "timerTab"))
-            compare(findChild(view, "ring").viewModel, viewModel)
-            compare(findChild(view, "timeText").text, "24:59")
-            // Coming back fetches the tasks again.
-            compare(Fixtures.outputLines(), ["Too early to fetch tasks, creds not restored yet"])
+            makeView(Fixtures.makeViewModel(), 1)
+            tryVerify(() => Fixtures.outputLines().length === 1, 5000)
+            makeView(loaded, 1)
+            makeView(Fixtures.makeViewModel(), 1)
+            tryVerify(() => Fixtures.outputLines().length > 1, 5000)
+            compare(Fixtures.outputLines().length, 2)
+            verify(Fixtures.outputLines()[0].startsWith("Error fetching data: "))
         }
     }
 }

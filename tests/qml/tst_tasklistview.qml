@@ -10,7 +10,6 @@ Item {
     height: 400
 
     TestCase {
-        id: testCase
         name: "TaskListView"
         when: windowShown
 
@@ -26,62 +25,43 @@ Item {
             }
         }
 
-        function makeList(viewModel) {
-            return createTemporaryObject(listComponent, root, { viewModel: viewModel })
+        function makeList(tasks) {
+            const viewModel = Fixtures.makeViewModel()
+            Fixtures.setTasks(viewModel, tasks)
+            const list = createTemporaryObject(listComponent, root, { viewModel: viewModel })
+            waitForRendering(list)
+            return list
         }
 
+        // The task rows, top to bottom.
         function rows(list) {
-            const view = findChild(list, "taskRows")
-            const result = []
-            const items = view.contentItem.children
-            for (let i = 0; i < items.length; ++i) {
-                const item = items[i]
-                if (item.task !== undefined)
-                    result.push(item)
-            }
-            result.sort((a, b) => a.y - b.y)
-            return result
+            return Array.from(findChild(list, "taskRows").contentItem.children)
+                .filter(item => item.task !== undefined).sort((a, b) => a.y - b.y)
         }
 
-        function test_showsPendingTasksInOrder() {
-            const viewModel = Fixtures.makeViewModel()
-            Fixtures.setTasks(viewModel, [
-                { title: "Write report" },
+        function test_showsPendingTasks() {
+            const longTitle = "A task whose title is far too long to fit on one line of the popover"
+            const list = makeList([
+                { title: longTitle, due: Qt.formatDate(new Date(), "yyyy-MM-dd") },
                 { title: "Done already", status: "completed" },
-                { title: "Call the bank", status: "Completed" },
-                { title: "No status", status: "" },
+                { title: "Call the bank" },
             ])
-            const list = makeList(viewModel)
-            waitForRendering(list)
-            const shown = rows(list).map(row => findChild(row, "title").text)
-            compare(shown, ["Write report", "Call the bank", "No status"])
-        }
-
-        function test_dueLine() {
-            const viewModel = Fixtures.makeViewModel()
-            const today = new Date()
-            const due = Qt.formatDate(today, "yyyy-MM-dd")
-            Fixtures.setTasks(viewModel, [{ title: "With due date", due: due }, { title: "Without" }])
-            const list = makeList(viewModel)
-            waitForRendering(list)
-            const [withDue, without] = rows(list)
-            verify(findChild(withDue, "dueText").visible)
-            compare(findChild(withDue, "dueText").text, "Today")
-            verify(!findChild(without, "dueText").visible)
+            const shown = rows(list)
+            compare(shown.map(row => findChild(row, "title").text), [longTitle, "Call the bank"])
+            compare(shown.map(row => findChild(row, "dueText").visible), [true, false])
+            verify(!findChild(shown[0], "title").truncated)
         }
 
         // A fetch that brings the same tasks back (with new ids, as every
         // decoded reply has) keeps the rows, the scroll position and the
         // hovered row; the entry row opens in view however far down the list was.
         function test_refetchKeepsRowsAndScroll() {
-            const viewModel = Fixtures.makeViewModel()
             const tasks = []
             for (let i = 0; i < 12; ++i)
                 tasks.push({ title: "Task " + i, link: "https://tasks.google.com/task/" + i })
-            Fixtures.setTasks(viewModel, tasks)
-            const list = makeList(viewModel)
+            const list = makeList(tasks)
+            const viewModel = list.viewModel
             const view = findChild(list, "taskRows")
-            waitForRendering(list)
             view.contentY = 200
             waitForRendering(list)
             const hovered = rows(list).find(row => row.y > view.contentY + 10)
@@ -100,156 +80,57 @@ Item {
             tryVerify(() => field.mapToItem(view, 0, 0).y >= 0)
         }
 
-        function test_longTitleIsShownWhole() {
-            const viewModel = Fixtures.makeViewModel()
-            const title = "A task whose title is far too long to fit on one line of the popover"
-            Fixtures.setTasks(viewModel, [{ title: title }])
-            const list = makeList(viewModel)
-            waitForRendering(list)
-            const label = findChild(rows(list)[0], "title")
-            verify(!label.truncated)
-            verify(label.lineCount > 1)
-        }
-
-        function test_buttonsFadeInOnHover() {
-            const viewModel = Fixtures.makeViewModel()
-            Fixtures.setTasks(viewModel, [{ title: "Write report" }, { title: "Call the bank" }])
-            const list = makeList(viewModel)
-            waitForRendering(list)
+        // The row's buttons show on the hovered row only, and stay while the
+        // pointer is on them.
+        function test_rowButtons() {
+            const list = makeList([{ title: "Write report", link: "https://tasks.google.com/task/abc" },
+                                   { title: "Call the bank" }])
+            const viewModel = list.viewModel
             const [first, second] = rows(list)
-            const link = findChild(first, "linkButton")
             const start = findChild(first, "startButton")
-            compare(link.iconOpacity, 0)
-            compare(start.iconOpacity, 0)
-            // Hidden from the eye only: still there for a screen reader.
-            verify(start.visible)
-            compare(start.Accessible.name, "Start Write report")
-            compare(link.Accessible.name, "Open Write report")
-
             mouseMove(first, 20, first.height / 2)
-            verify(link.iconOpacity < 1) // fading in, not switched on
-            tryCompare(link, "iconOpacity", 1)
             tryCompare(start, "iconOpacity", 1)
             compare(findChild(second, "startButton").iconOpacity, 0)
 
-            // Still shown while the pointer is on one of them.
-            mouseMove(start, start.width / 2, start.height / 2)
-            wait(300)
-            compare(start.iconOpacity, 1)
-            compare(link.iconOpacity, 1)
-
-            mouseMove(second, 20, second.height / 2)
-            tryCompare(link, "iconOpacity", 0)
-            tryCompare(findChild(second, "startButton"), "iconOpacity", 1)
-        }
-
-        function test_startButtonStartsTheTask() {
-            const viewModel = Fixtures.makeViewModel()
-            Fixtures.setTasks(viewModel, [{ title: "Write report" }])
-            viewModel.stopAndSwitchPhase() // a rest phase
-            const list = makeList(viewModel)
-            waitForRendering(list)
-            const row = rows(list)[0]
-            mouseMove(row, 20, row.height / 2)
-            Fixtures.captureOutput()
-            mouseClick(findChild(row, "startButton"))
+            mouseClick(findChild(first, "linkButton"))
+            compare(Fixtures.openedUrls[Fixtures.openedUrls.length - 1], "https://tasks.google.com/task/abc")
+            mouseClick(start)
+            verify(first.isHovered)
             compare(viewModel.taskTitle, "Write report")
             verify(viewModel.isTimerRunning)
-            compare(viewModel.currentState, 0) // focus
-            compare(viewModel.time, 1500)
-            compare(Fixtures.outputLines(), ["Dropped task: Write report"])
         }
 
-        function test_linkButtonOpensTheTaskPage() {
-            const viewModel = Fixtures.makeViewModel()
-            Fixtures.setTasks(viewModel, [{ title: "Write report", link: "https://tasks.google.com/task/abc" }])
-            const list = makeList(viewModel)
-            waitForRendering(list)
-            const row = rows(list)[0]
-            mouseMove(row, 20, row.height / 2)
+        function test_fetchesOnlyWhenEmpty() {
             Fixtures.captureOutput()
-            mouseClick(findChild(row, "linkButton"))
-            compare(Fixtures.openedUrls[Fixtures.openedUrls.length - 1], "https://tasks.google.com/task/abc")
-            compare(Fixtures.outputLines(), ["URL successfully opened"])
+            makeList([{ title: "Write report" }])
+            compare(Fixtures.outputLines(), [])
+            makeList([])
+            compare(Fixtures.outputLines(), ["Too early to fetch tasks, creds not restored yet"])
         }
 
-        function test_fetchesWhenEmpty_data() {
+        // Return in the entry: a title is sent and the field cleared, an empty
+        // field closes the entry; while a create is under way nothing happens.
+        function test_return_data() {
             return [
-                { tag: "no tasks", tasks: [], lines: ["Too early to fetch tasks, creds not restored yet"] },
-                { tag: "tasks loaded", tasks: [{ title: "Write report" }], lines: [] },
+                { tag: "title", text: "Buy milk", creating: false, kept: "", open: true },
+                { tag: "empty", text: "", creating: false, kept: "", open: false },
+                { tag: "while creating", text: "Second task", creating: true, kept: "Second task", open: true },
             ]
         }
 
-        function test_fetchesWhenEmpty(data) {
-            const viewModel = Fixtures.makeViewModel()
-            Fixtures.setTasks(viewModel, data.tasks)
-            Fixtures.captureOutput()
-            makeList(viewModel)
-            compare(Fixtures.outputLines(), data.lines)
-        }
-
-        function test_loadingRow() {
-            const viewModel = Fixtures.makeViewModel()
-            Fixtures.setTasks(viewModel, [{ title: "Write report" }])
-            const list = makeList(viewModel)
-            const spinner = findChild(list, "loadingIndicator")
-            verify(!spinner.visible)
-            viewModel.isTaskLoading = true
-            verify(spinner.visible)
-        }
-
-        function openEntry(viewModel) {
-            Fixtures.setTasks(viewModel, [{ title: "Write report" }])
-            const list = makeList(viewModel)
+        function test_return(data) {
+            const list = makeList([{ title: "Write report" }])
+            const viewModel = list.viewModel
             viewModel.newTask = true
             const field = findChild(list, "newTaskField")
-            verify(field !== null)
-            return field
-        }
-
-        function test_entryTakesFocusWhenOpened() {
-            const viewModel = Fixtures.makeViewModel()
-            const field = openEntry(viewModel)
-            tryCompare(field, "activeFocus", true)
-            compare(field.placeholderText, "Enter task name")
-        }
-
-        function test_returnWithTitleCreatesTask() {
-            const viewModel = Fixtures.makeViewModel()
-            const field = openEntry(viewModel)
-            tryCompare(field, "activeFocus", true)
-            for (const character of "Buy milk")
-                keyClick(character)
-            compare(field.text, "Buy milk")
-            keyClick(Qt.Key_Return)
-            compare(field.text, "")
-            verify(viewModel.newTaskCreatingInProgress)
-            verify(!field.enabled)
-            verify(findChild(root, "creatingIndicator").visible)
-            // The request fails against the closed local port; the entry closes.
-            tryCompare(viewModel, "newTask", false, 5000)
-            verify(!viewModel.newTaskCreatingInProgress)
-        }
-
-        function test_returnWithEmptyFieldClosesEntry() {
-            const viewModel = Fixtures.makeViewModel()
-            const field = openEntry(viewModel)
-            tryCompare(field, "activeFocus", true)
-            keyClick(Qt.Key_Return)
-            verify(!viewModel.newTask)
-            verify(!viewModel.newTaskCreatingInProgress)
-        }
-
-        function test_returnWhileCreatingKeepsText() {
-            const viewModel = Fixtures.makeViewModel()
-            const field = openEntry(viewModel)
-            field.text = "Second task"
-            viewModel.newTaskCreatingInProgress = true
-            verify(!field.enabled)
+            field.text = data.text
+            viewModel.newTaskCreatingInProgress = data.creating
             field.accepted()
-            compare(field.text, "Second task")
-            verify(viewModel.newTask)
-            verify(viewModel.newTaskCreatingInProgress)
+            compare(field.text, data.kept)
+            compare(viewModel.newTask, data.open)
+            compare(viewModel.newTaskCreatingInProgress, data.open)
+            // A request sent fails against the closed local port; the entry closes.
+            tryCompare(viewModel, "newTask", data.creating, 5000)
         }
     }
 }

@@ -10,7 +10,6 @@ Item {
     height: 900
 
     TestCase {
-        id: testCase
         name: "TimerView"
         when: windowShown
 
@@ -23,6 +22,11 @@ Item {
             TimerView {}
         }
 
+        Component {
+            id: ringComponent
+            CircularProgressView {}
+        }
+
         function makeView(viewModel) {
             return createTemporaryObject(timerComponent, root, { viewModel: viewModel })
         }
@@ -32,150 +36,82 @@ Item {
             return item !== null && item.visible
         }
 
-        function test_signedOut() {
-            const viewModel = Fixtures.makeViewModel()
-            const view = makeView(viewModel)
-            verify(!shown(view, "addTaskButton"))
-            verify(!findChild(view, "taskList").active)
-            verify(shown(view, "GoogleSignInButton"))
-            const explanation = findChild(view, "signInExplanation")
-            verify(explanation.visible)
-            compare(explanation.text,
-                    "Sign in to Google to use the app fully and synchronize the Google Calendar tasks & events")
-            const menu = findChild(view, "settingsMenu")
-            menu.open()
-            tryCompare(menu, "opened", true)
-            verify(!findChild(view, "signOutItem").visible)
-            verify(findChild(view, "privacyPolicyItem").visible)
-            menu.close()
-
-            const button = findChild(view, "GoogleSignInButton")
-            compare(button.Accessible.name, "Sign in with Google")
-            compare(button.Accessible.description, "Sign in with Google button.")
-            const presses = Fixtures.signInPresses
-            mouseClick(button)
-            mouseClick(button)
-            compare(Fixtures.signInPresses, presses + 2)
-        }
-
-        function test_signedIn() {
+        // Signed in: the task list, taking the height it is given but never
+        // under 240, and "Add task"; signing out from the menu brings back
+        // the sign-in button.
+        function test_signInAndOut() {
             const viewModel = Fixtures.makeViewModel()
             viewModel.currentUserRenewed = true
             Fixtures.setTasks(viewModel, [{ title: "Write report" }])
             const view = makeView(viewModel)
-            verify(shown(view, "addTaskButton"))
-            verify(findChild(view, "taskList").active)
-            // The list takes the height the view is given, never under 240.
             const taskList = findChild(view, "taskList")
-            compare(taskList.height, 240)
+            verify(taskList.active)
+            verify(!shown(view, "GoogleSignInButton"))
             view.height = view.implicitHeight + 100
             tryCompare(taskList, "height", 340)
             view.height = view.implicitHeight - 100
             tryCompare(taskList, "height", 240)
-            verify(!shown(view, "GoogleSignInButton"))
-            const menu = findChild(view, "settingsMenu")
-            menu.open()
-            tryCompare(menu, "opened", true)
-            verify(findChild(view, "signOutItem").visible)
-            menu.close()
-            tryCompare(menu, "visible", false)
-
             mouseClick(findChild(view, "addTaskButton"))
             verify(viewModel.newTask)
-        }
 
-        function test_signOutFromMenu() {
-            const viewModel = Fixtures.makeViewModel()
-            viewModel.currentUserRenewed = true
-            Fixtures.setTasks(viewModel, [{ title: "Write report" }])
-            const view = makeView(viewModel)
             const menu = findChild(view, "settingsMenu")
             mouseClick(findChild(view, "menuButton"))
             tryCompare(menu, "opened", true)
-            const signOut = findChild(view, "signOutItem")
-            mouseClick(signOut)
-            verify(!viewModel.currentUserRenewed)
-            verify(shown(view, "GoogleSignInButton"))
+            mouseClick(findChild(view, "signOutItem"))
+            verify(!taskList.active)
             verify(!shown(view, "addTaskButton"))
-            verify(!signOut.visible)
-        }
-
-        function test_privacyPolicyFromMenu() {
-            const viewModel = Fixtures.makeViewModel()
-            const view = makeView(viewModel)
-            const menu = findChild(view, "settingsMenu")
-            mouseClick(findChild(view, "menuButton"))
+            const presses = Fixtures.signInPresses
+            mouseClick(findChild(view, "GoogleSignInButton"))
+            compare(Fixtures.signInPresses, presses + 1)
+            menu.open()
             tryCompare(menu, "opened", true)
-            const before = Fixtures.openedUrls.length
-            mouseClick(findChild(view, "privacyPolicyItem"))
-            compare(Fixtures.openedUrls.length, before + 1)
-            verify(Fixtures.openedUrls[before].endsWith("/privacy-policy/"))
+            verify(!findChild(view, "signOutItem").visible)
         }
 
-        function test_stopButton() {
+        // Play, pause, then stop: the phase ends early and the other one begins.
+        function test_playPauseStop() {
             const viewModel = Fixtures.makeViewModel()
             const view = makeView(viewModel)
-            verify(!shown(view, "stopButton"))
-            viewModel.isTimerRunning = true
-            verify(shown(view, "stopButton"))
-            viewModel.isTimerRunning = false // paused before any tick: still at full length
-            verify(!shown(view, "stopButton"))
-
-            viewModel.isTimerRunning = true
+            mouseClick(findChild(view, "playPauseButton"))
+            verify(viewModel.isTimerRunning)
             viewModel.tick()
-            viewModel.isTimerRunning = false
-            verify(shown(view, "stopButton"))
-
-            mouseClick(findChild(view, "stopButton"))
-            compare(viewModel.time, 300)
-            verify(!shown(view, "stopButton"))
-            compare(findChild(view, "phaseLabel").text, "Rest")
-        }
-
-        function test_question_data() {
-            return [{ tag: "Yes", button: "yesButton" }, { tag: "No", button: "noButton" }]
-        }
-
-        function test_question(data) {
-            const viewModel = Fixtures.makeViewModel()
-            const view = makeView(viewModel)
-            verify(!shown(view, "question"))
-
-            // A task's focus phase runs out.
-            viewModel.taskTitle = "Write report"
-            viewModel.time = 1
-            viewModel.isTimerRunning = true
-            viewModel.tick()
-            verify(shown(view, "question"))
-
-            mouseClick(findChild(view, data.button))
-            verify(!shown(view, "question"))
-            compare(viewModel.taskTitle, "Write report")
+            mouseClick(findChild(view, "playPauseButton"))
             verify(!viewModel.isTimerRunning)
+            mouseClick(findChild(view, "stopButton"))
+            compare(findChild(view, "phaseLabel").text, "Rest")
+            compare(findChild(view, "timeText").text, "05:00")
+            verify(!shown(view, "stopButton"))
         }
 
-        function test_errorRow() {
+        // With three quarters of the phase left: blue from the knob at
+        // 3 o'clock clockwise to 12, only the faint track in the quarter left.
+        function test_ringArcAndKnob() {
             const viewModel = Fixtures.makeViewModel()
+            const ring = createTemporaryObject(ringComponent, root, { viewModel: viewModel })
+            viewModel.progress = 0.75
+            waitForRendering(ring)
+            const image = grabImage(ring)
+            function at(degrees) {
+                const a = degrees * Math.PI / 180
+                return image.pixel(Math.round(115 + 105 * Math.cos(a)), Math.round(115 + 105 * Math.sin(a)))
+            }
+            const knob = findChild(ring, "knob")
+            fuzzyCompare(knob.x + knob.width / 2, 220, 1e-6)
+            fuzzyCompare(knob.y + knob.height / 2, 115, 1e-6)
+            for (const angle of [90, 180, 260])
+                verify(Qt.colorEqual(at(angle), Theme.accent), "blue at " + angle)
+            for (const angle of [-80, -45, -10])
+                verify(at(angle).r < 0.98 && Math.abs(at(angle).r - at(angle).b) < 0.05, "gray at " + angle)
+        }
+
+        // Tasks are fetched as the view appears and again from "Retry".
+        function test_fetchAndRetry() {
+            const viewModel = Fixtures.makeViewModel()
+            Fixtures.captureOutput()
             const view = makeView(viewModel)
-            verify(!shown(view, "errorRow"))
-
-            Fixtures.failFetch(viewModel, undefined)
-            verify(shown(view, "errorRow"))
-            compare(findChild(view, "errorText").text, "An error occurred")
-
-            Fixtures.failFetch(viewModel, "The Internet connection appears to be offline.")
-            compare(findChild(view, "errorText").text, "The Internet connection appears to be offline.")
-
-            Fixtures.captureOutput()
+            viewModel.tasksFetchHasError = true
             mouseClick(findChild(view, "retryButton"))
-            compare(Fixtures.outputLines(), ["Too early to fetch tasks, creds not restored yet"])
-        }
-
-        function test_fetchesTasksWhenShown() {
-            const viewModel = Fixtures.makeViewModel()
-            Fixtures.captureOutput()
-            makeView(viewModel)
-            compare(Fixtures.outputLines(), ["Too early to fetch tasks, creds not restored yet"])
+            compare(Fixtures.outputLines(), Array(2).fill("Too early to fetch tasks, creds not restored yet"))
         }
     }
 }
