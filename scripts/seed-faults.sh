@@ -95,8 +95,10 @@ targets() {
 
 build_tests() {
     local log=$1
-    # The tests' own CMake may change between trees; configure again if so.
-    nice -n 19 cmake --build "$build" -j "$jobs" --target $(targets) >"$log" 2>&1 || return 1
+    local list
+    mapfile -t list < <(targets)
+    [ ${#list[@]} -gt 0 ] || list=(all)
+    nice -n 19 cmake --build "$build" -j "$jobs" --target "${list[@]}" >"$log" 2>&1 || return 1
     # A per-test limit for this run: the tests' own is generous.
     find "$build" -name CTestTestfile.cmake -exec \
         sed -i -E "s/(TIMEOUT \")[0-9]+(\")/\1$timeout\2/g" {} +
@@ -170,25 +172,36 @@ parse_faults() {
     F_COUNT=$((n + 1))
 }
 
-wanted() {
-    [ ${#only[@]} -eq 0 ] && return 0
-    local id
-    for id in "${only[@]}"; do [ "$id" = "$1" ] && return 0; done
-    return 1
+# The faults to run, as indexes: all in file order, or the named ones in the
+# order named.
+declare -a ORDER
+select_faults() {
+    local i id found
+    if [ ${#only[@]} -eq 0 ]; then
+        for ((i = 0; i < F_COUNT; i++)); do ORDER+=("$i"); done
+        return
+    fi
+    for id in "${only[@]}"; do
+        found=
+        for ((i = 0; i < F_COUNT; i++)); do
+            [ "${F_ID[i]}" = "$id" ] && { ORDER+=("$i"); found=1; break; }
+        done
+        [ -n "$found" ] || { note "seed-faults: no fault '$id' in $faults"; exit 2; }
+    done
 }
 
 # ---- Main -------------------------------------------------------------------
 declare -a F_HASREPL
 parse_faults
 [ "$F_COUNT" -gt 0 ] || { note "seed-faults: no faults in $faults"; exit 2; }
+select_faults
 
 started=$(date +%s)
 note "seed-faults: copying $tree to $copy"
 mirror
 if [ "$check_only" = 1 ]; then
     bad=0
-    for ((i = 0; i < F_COUNT; i++)); do
-        wanted "${F_ID[i]}" || continue
+    for i in "${ORDER[@]}"; do
         target=$copy/${F_FILE[i]}
         if [ ! -f "$target" ]; then
             echo "${F_ID[i]} | DOES-NOT-APPLY (no file ${F_FILE[i]})"; bad=$((bad + 1)); continue
@@ -203,7 +216,7 @@ if [ "$check_only" = 1 ]; then
         *) echo "${F_ID[i]} | DOES-NOT-APPLY (text not found)"; bad=$((bad + 1)) ;;
         esac
     done
-    echo "== $F_COUNT faults, $bad do not apply"
+    echo "== ${#ORDER[@]} faults, $bad do not apply"
     exit 0
 fi
 configure || { note "seed-faults: configure failed, see $logs/configure.log"; exit 1; }
@@ -220,9 +233,11 @@ note "seed-faults: the clean suite takes ${clean_seconds}s"
 results=$work/results
 : >"$results"
 seeded=0 caught=0 escaped=0 missing=0 broken=0
-for ((i = 0; i < F_COUNT; i++)); do
+[ -n "$out" ] && : >"$out"
+n=0
+for i in "${ORDER[@]}"; do
+    n=$((n + 1))
     id=${F_ID[i]}
-    wanted "$id" || continue
     file=${F_FILE[i]}
     line_prefix="$id | ${F_AREA[i]} | ${F_WHAT[i]}"
     target=$copy/$file
@@ -240,7 +255,7 @@ for ((i = 0; i < F_COUNT; i++)); do
         esac
     fi
     if [ -z "$verdict" ]; then
-        note "seed-faults: [$((i + 1))/$F_COUNT] $id"
+        note "seed-faults: [$n/${#ORDER[@]}] $id"
         if ! build_tests "$logs/$id-build.log"; then
             verdict=BUILD-FAILED
         else
@@ -259,11 +274,11 @@ for ((i = 0; i < F_COUNT; i++)); do
     *) missing=$((missing + 1)) ;;
     esac
     printf '%s | %s\n' "$line_prefix" "$verdict" | tee -a "$results"
+    [ -n "$out" ] && printf '%s | %s\n' "$line_prefix" "$verdict" >>"$out"
 done
 
 total=$(( $(date +%s) - started ))
 summary="$seeded seeded, $caught caught, $escaped escaped, $missing not applicable, $broken did not build (clean suite ${clean_seconds}s, whole run ${total}s)"
 echo "== $summary"
-if [ -n "$out" ]; then
-    { cat "$results"; echo "== $summary"; } >"$out"
-fi
+[ -n "$out" ] && echo "== $summary" >>"$out"
+exit 0
