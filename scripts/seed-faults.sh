@@ -112,15 +112,29 @@ build_tests() {
         sed -i -E "s/(TIMEOUT \")[0-9]+(\")/\1$timeout\2/g" {} +
 }
 
-# Prints the names of the failed tests, one per line.
-run_tests() {
-    local log=$1
-    rm -f "$build/Testing/Temporary/LastTestsFailed.log"
+# ctest_once LOG [CTEST-ARGS...]: prints the names of the failed tests.
+ctest_once() {
+    local log=$1 failed=$build/Testing/Temporary/LastTestsFailed.log
+    shift
+    rm -f "$failed"
     QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software \
-        nice -n 19 ctest --test-dir "$build" -j "$jobs" --timeout "$timeout" >"$log" 2>&1
-    local failed=$build/Testing/Temporary/LastTestsFailed.log
+        nice -n 19 ctest --test-dir "$build" -j "$jobs" --timeout "$timeout" "$@" >"$log" 2>&1
     [ -f "$failed" ] && sed -n 's/^[0-9]*://p' "$failed" | sort
     return 0
+}
+
+# Runs the whole suite and prints the names of the tests that failed, one
+# per line. A failure counts only when the test fails again when run once
+# more: a test that hangs once under load is not a catch. Those that pass
+# the second time are added to $work/flaky.
+run_tests() {
+    local log=$1 first again
+    : >"$work/flaky"
+    first=$(ctest_once "$log")
+    [ -n "$first" ] || return 0
+    again=$(ctest_once "$log.again" -R "^($(paste -sd '|' <<<"$first"))\$")
+    comm -23 <(printf '%s\n' "$first") <(printf '%s\n' "$again") >"$work/flaky"
+    comm -12 <(printf '%s\n' "$first") <(printf '%s\n' "$again")
 }
 
 # ---- The fault list ---------------------------------------------------------
@@ -231,8 +245,12 @@ configure || { note "seed-faults: configure failed, see $logs/configure.log"; ex
 note "seed-faults: building the clean tree"
 build_tests "$logs/clean-build.log" || { note "seed-faults: the clean tree does not build, see $logs/clean-build.log"; exit 1; }
 t0=$(date +%s)
-run_tests "$logs/clean-test.log" >"$work/clean-failures"
+ctest_once "$logs/clean-test.log" >"$work/clean-failures"
 clean_seconds=$(( $(date +%s) - t0 ))
+if [ -s "$work/clean-failures" ]; then
+    # Counted out only if they fail again.
+    run_tests "$logs/clean-test.log" >"$work/clean-failures"
+fi
 if [ -s "$work/clean-failures" ]; then
     note "seed-faults: these tests fail on the clean tree and are not counted as catches: $(tr '\n' ' ' <"$work/clean-failures")"
 fi
@@ -270,6 +288,9 @@ for i in "${ORDER[@]}"; do
             failed=$(run_tests "$logs/$id-test.log" | grep -Fvxf "$work/clean-failures" | tr '\n' ' ')
             failed=${failed% }
             if [ -n "$failed" ]; then verdict="caught by: $failed"; else verdict=ESCAPED; fi
+            if [ -s "$work/flaky" ]; then
+                verdict+=" (failed once, then passed: $(tr '\n' ' ' <"$work/flaky" | sed 's/ $//'))"
+            fi
         fi
         # Back to the clean file, with a new time so that it is rebuilt.
         cp "$work/pristine" "$target"
