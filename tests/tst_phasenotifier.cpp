@@ -143,9 +143,10 @@ private Q_SLOTS:
     void withoutServerItSaysSoOnce()
     {
         QFETCH(bool, busAtAll);
-        StdoutCapture capture;
+        StdoutCapture quiet;
         UserManager users{nullptr};
         DefaultViewModel model{Alarm::makeDefault(), nullptr, &users};
+        StdoutCapture capture;
         PhaseNotifier notifier(&model, {}, busAtAll ? openConnection() : QDBusConnection(QStringLiteral("none")));
         model.setTaskTitle(QStringLiteral("Write report"));
         endPhase(model);
