@@ -9,6 +9,7 @@
 
 #include <QDBusConnection>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -96,6 +97,7 @@ private Q_SLOTS:
         QVERIFY(bus.registerObject("/org/freedesktop/Notifications", &server,
                                    QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
         QVERIFY(bus.registerService("org.freedesktop.Notifications"));
+        const auto release = qScopeGuard([&bus] { bus.unregisterService("org.freedesktop.Notifications"); });
         StdoutCapture capture;
         UserManager users{nullptr};
         DefaultViewModel model{Alarm::makeDefault(), nullptr, &users};
@@ -130,7 +132,6 @@ private Q_SLOTS:
             QVERIFY(!model.shouldAskAboutStatus());
         }
         QCOMPARE(model.taskTitle(), task);
-        bus.unregisterService("org.freedesktop.Notifications");
     }
 
     void withoutServerItSaysSoOnce_data()
