@@ -22,10 +22,13 @@ ctest --test-dir build-test --output-on-failure -j "$JOBS"
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTINT_SANITIZE=ON
 cmake --build build-asan -j "$JOBS"
+# The end-to-end run drives a whole desktop (X server, window manager, tray,
+# keyring) whose timing a sanitized app throws off; it runs in the normal
+# build above.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS=suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-asan --output-on-failure -j "$JOBS"
+    ctest --test-dir build-asan --output-on-failure -j "$JOBS" -E tst_e2e
 
 echo "== Fuzz the decoders for ${FUZZ_SECONDS}s each"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
