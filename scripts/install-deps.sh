@@ -28,5 +28,5 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
 
 # The Debian package: dpkg-shlibdeps, file type checks, lintian.
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends dpkg-dev file lintian
-# A window manager for the end-to-end tests' desktop (focus, click elsewhere).
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends openbox
+# A window manager and keyboard-layout switching for the end-to-end tests' desktop.
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends openbox x11-xkb-utils
