@@ -93,6 +93,9 @@ configure() {
 # builds. Nothing else (benchmarks, tools).
 targets() {
     local known
+    # Regenerate first: the lists below are read from the generated files,
+    # which are stale when tests were added or removed since the last run.
+    nice -n 19 ninja -C "$build" build.ninja >/dev/null 2>&1
     known=$(ninja -C "$build" -t targets all 2>/dev/null | sed -n 's/^\([A-Za-z0-9_./-]*\): phony$/\1/p')
     {
         ctest --test-dir "$build" -N 2>/dev/null | sed -n 's/^ *Test *#[0-9]*: *//p'

@@ -46,6 +46,10 @@ Item {
         anchors.margins: 3
         clip: true
         boundsBehavior: Flickable.StopAtBounds
+        // No current row: a view makes its first row current when rows
+        // arrive, and the current row takes the keyboard focus, away from
+        // the entry the user may be typing in while the list loads.
+        currentIndex: -1
         Accessible.role: Accessible.List
         Accessible.name: qsTr("Tasks")
         // Rows follow the tasks by identity: a fetch of the same tasks

@@ -19,7 +19,7 @@ run_once() {
     status=0
     dbus-run-session -- sh -c '
         echo -n stint-e2e | gnome-keyring-daemon --unlock --components=secrets >/dev/null
-        exec xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+        exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$@"
     ' run-e2e "$@" || status=$?
     rm -rf "$XDG_RUNTIME_DIR"
     return "$status"
