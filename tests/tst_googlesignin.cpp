@@ -6,12 +6,13 @@
 #include "accounts/tokenstore.h"
 #include "backend/network.h"
 #include "devserver/devserver.h"
-#include "support/cannedserver.h"
 #include "support/stdoutcapture.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QUrlQuery>
 #include <QtTest>
@@ -260,12 +261,19 @@ private Q_SLOTS:
     void restoreWaitsForAReachableGoogle()
     {
         QFETCH(QByteArray, reply);
-        CannedServer google;
-        QVERIFY(google.listen());
-        google.setReply(reply);
+        // The token endpoint: `reply` to every request once its headers are in.
+        QTcpServer google;
+        QVERIFY(google.listen(QHostAddress::LocalHost));
+        connect(&google, &QTcpServer::newConnection, [&] {
+            QTcpSocket *socket = google.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [&reply, socket] {
+                if (socket->readAll().contains("\r\n\r\n") && !reply.isEmpty())
+                    socket->write(reply), socket->disconnectFromHost();
+            });
+        });
         Network::setTransferTimeout(300);
         SignInSettings settings = SignInSettings::fromInfoDictionary();
-        settings.tokenEndpoint = google.url(QStringLiteral("/token"));
+        settings.tokenEndpoint = QUrl(QStringLiteral("http://127.0.0.1:%1/token").arg(google.serverPort()));
         m_store->write(QStringLiteral("stored-grant"));
         m_signIn = std::make_unique<GoogleSignIn>(settings, m_store.get());
         int browserOpenings = 0;
@@ -280,7 +288,7 @@ private Q_SLOTS:
         // The network is back.
         const QByteArray claims = QByteArray("{\"sub\":\"42\"}").toBase64(QByteArray::Base64UrlEncoding);
         const QByteArray tokens = "{\"access_token\":\"a\",\"expires_in\":3600,\"id_token\":\"h." + claims + ".s\"}";
-        google.setReply("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(tokens.size()) + "\r\n\r\n" + tokens);
+        reply = "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(tokens.size()) + "\r\n\r\n" + tokens;
         // Again until the attempt still under way has failed.
         QTRY_VERIFY((m_signIn->retryPendingRestore(), m_outcome->called));
         QVERIFY(m_outcome->user && m_outcome->user->userID == u"42");
