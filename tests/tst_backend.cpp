@@ -50,45 +50,6 @@ QByteArray tokenInfo(const QString &client, const QString &subject)
         .toJson(QJsonDocument::Compact);
 }
 
-// Google's endpoints as the backend sees them: canned answers by path (the
-// last one of a path repeats) and every request recorded.
-struct FakeGoogle
-{
-    struct Canned { int status; QByteArray body; int delayMs = 0; };
-    QHash<QString, QList<Canned>> answers;
-    QList<HttpRequest> received;
-    HttpFront front{[this](const HttpRequest &request, HttpReply reply) {
-        received.append(request);
-        QList<Canned> &list = answers[request.path];
-        const Canned canned = list.isEmpty() ? Canned{404, "{}"} : list.size() > 1 ? list.takeFirst() : list.first();
-        const HttpAnswer answer{canned.status, "application/json", canned.body, {}, {}};
-        QTimer::singleShot(canned.delayMs, [reply, answer] { reply(answer); });
-    }};
-
-    explicit FakeGoogle(const SigningKey &key)
-    {
-        front.setAccessLog(false);
-        if (!front.listen(QHostAddress::LocalHost, 0))
-            qFatal("the stand-in Google cannot listen");
-        setKeys({key.jwk()});
-        answers[QStringLiteral("/tokeninfo")] = {{200, tokenInfo(ourClient, user)}};
-        answers[QStringLiteral("/tasks")] = {{200, "{\"items\":[]}"}};
-        answers[QStringLiteral("/calendar/events")] = {{200, "{\"timeZone\":\"Europe/Berlin\",\"items\":[]}"}};
-    }
-    void setKeys(const QJsonArray &keys)
-    {
-        answers[QStringLiteral("/certs")] = {{200, QJsonDocument(QJsonObject{{QStringLiteral("keys"), keys}}).toJson()}};
-    }
-    QList<HttpRequest> to(const QString &path) const
-    {
-        QList<HttpRequest> list;
-        std::copy_if(received.begin(), received.end(), std::back_inserter(list),
-                     [&](const HttpRequest &request) { return request.path == path; });
-        return list;
-    }
-    QUrl url(const char *path) const { return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(front.port()).arg(QLatin1StringView(path))); }
-};
-
 struct Reply
 {
     int status = 0;
@@ -103,8 +64,19 @@ class TestBackend : public QObject
     Q_OBJECT
 
 private:
+    // Google's endpoints as the backend sees them: canned answers by path
+    // (the last one of a path repeats) and every request recorded.
+    struct Canned { int status; QByteArray body; int delayMs = 0; };
+    QHash<QString, QList<Canned>> m_answers;
+    QList<HttpRequest> m_received;
+    HttpFront m_google{[this](const HttpRequest &request, HttpReply reply) {
+        m_received.append(request);
+        QList<Canned> &list = m_answers[request.path];
+        const Canned canned = list.isEmpty() ? Canned{404, "{}"} : list.size() > 1 ? list.takeFirst() : list.first();
+        const HttpAnswer answer{canned.status, "application/json", canned.body, {}, {}};
+        QTimer::singleShot(canned.delayMs, [reply, answer] { reply(answer); });
+    }};
     const SigningKey m_key{QStringLiteral("key-1")};
-    std::unique_ptr<FakeGoogle> m_google;
     std::unique_ptr<Backend> m_backend;
     std::unique_ptr<HttpFront> m_front;
     QNetworkAccessManager m_client;
@@ -112,12 +84,26 @@ private:
     const QByteArray m_idToken = m_key.signToken(claims());
     const QByteArray m_accessToken = "ya29.a0AfB_byC-test-access-token-0123456789";
 
+    void setKeys(const QJsonArray &keys)
+    {
+        m_answers[QStringLiteral("/certs")] = {{200, QJsonDocument(QJsonObject{{QStringLiteral("keys"), keys}}).toJson()}};
+    }
+    QList<HttpRequest> to(const char *path) const
+    {
+        QList<HttpRequest> list;
+        for (const HttpRequest &request : m_received)
+            if (request.path == QLatin1StringView(path))
+                list << request;
+        return list;
+    }
+    QUrl google(const char *path) const { return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_google.port()).arg(QLatin1StringView(path))); }
+
     void start(int requestsPerMinute = 0, int maxPages = 20, int keyRefetchMs = 60000, int timeoutMs = 10000)
     {
         m_front.reset();
         m_backend = std::make_unique<Backend>(BackendSettings{{QStringLiteral("another-client"), ourClient},
-                                                              m_google->url("/certs"), m_google->url("/tokeninfo"),
-                                                              m_google->url("/tasks"), m_google->url("/calendar/events"),
+                                                              google("/certs"), google("/tokeninfo"),
+                                                              google("/tasks"), google("/calendar/events"),
                                                               timeoutMs, requestsPerMinute, keyRefetchMs, maxPages});
         m_backend->setLog([this](const QString &line) { m_log.append(line); });
         m_front = std::make_unique<HttpFront>(
@@ -141,9 +127,19 @@ private:
     Reply get(const QString &path, const QByteArray &idToken = {}) { return send("GET", path, idToken); }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        m_google.setAccessLog(false);
+        QVERIFY(m_google.listen(QHostAddress::LocalHost, 0));
+    }
+
     void init()
     {
-        m_google = std::make_unique<FakeGoogle>(m_key);
+        m_received.clear();
+        m_answers = {{QStringLiteral("/tokeninfo"), {{200, tokenInfo(ourClient, user)}}},
+                     {QStringLiteral("/tasks"), {{200, "{\"items\":[]}"}}},
+                     {QStringLiteral("/calendar/events"), {{200, "{\"timeZone\":\"Europe/Berlin\",\"items\":[]}"}}}};
+        setKeys({m_key.jwk()});
         m_log.clear();
         start();
     }
@@ -200,9 +196,9 @@ private Q_SLOTS:
         QFETCH(int, status);
         if (googleStatus < 0) {
             start(0, 20, 60000, 400);
-            m_google->answers[google] = {{200, "{\"items\":[]}", 3000}};
+            m_answers[google] = {{200, "{\"items\":[]}", 3000}};
         } else if (!google.isEmpty())
-            m_google->answers[google] = {{googleStatus, googleBody}};
+            m_answers[google] = {{googleStatus, googleBody}};
         const bool events = google.startsWith(QStringLiteral("/calendar"));
         for (int i = 0; i < 2; ++i) {
             m_log.clear();
@@ -213,10 +209,10 @@ private Q_SLOTS:
                 QCOMPARE(m_log.size(), 2); // the failure, then the access-log line
         }
         const bool reachesGoogle = status == 200 || google == QStringLiteral("/tasks");
-        QCOMPARE(m_google->to(QStringLiteral("/tasks")).size(), reachesGoogle && !events ? 2 : 0);
-        for (const HttpRequest &call : m_google->to(QStringLiteral("/tasks")))
+        QCOMPARE(to("/tasks").size(), reachesGoogle && !events ? 2 : 0);
+        for (const HttpRequest &call : to("/tasks"))
             QCOMPARE(call.header("Authorization"), "Bearer " + m_accessToken);
-        const QList<HttpRequest> asked = m_google->to(QStringLiteral("/tokeninfo"));
+        const QList<HttpRequest> asked = to("/tokeninfo");
         if (!asked.isEmpty())
             QCOMPARE(QUrlQuery(asked.first().query).queryItemValue(QStringLiteral("access_token")), QString::fromLatin1(m_accessToken));
         if (google == QStringLiteral("/tokeninfo"))
@@ -249,17 +245,17 @@ private Q_SLOTS:
         start(0, 20, refetchMs);
         const SigningKey rotated(QStringLiteral("key-2"));
         QCOMPARE(get(tasksPath).status, 200);
-        m_google->setKeys({m_key.jwk(), rotated.jwk()});
+        setKeys({m_key.jwk(), rotated.jwk()});
         const QByteArray token = rotated.signToken(claims());
         QCOMPARE(get(tasksPath, token).status, status);
         QCOMPARE(get(tasksPath, token).status, status);
-        QCOMPARE(m_google->to(QStringLiteral("/certs")).size(), fetches); // a known key is not fetched again
+        QCOMPARE(to("/certs").size(), fetches); // a known key is not fetched again
     }
 
     // Every page is read, up to the cap, and hidden or deleted tasks left out.
     void taskPages()
     {
-        m_google->answers[QStringLiteral("/tasks")] = {{200, fixture("tasks-page1.json")}, {200, fixture("tasks-page2.json")}};
+        m_answers[QStringLiteral("/tasks")] = {{200, fixture("tasks-page1.json")}, {200, fixture("tasks-page2.json")}};
         const Result<QList<Task2>> tasks = decodeTaskList(get(tasksPath).body);
         QVERIFY(tasks.isSuccess());
         QStringList titles;
@@ -267,24 +263,24 @@ private Q_SLOTS:
             titles << task.title;
         QCOMPARE(titles, (QStringList{QStringLiteral("Call the plumber"), QStringLiteral("Buy washers"), QString()}));
         QCOMPARE(tasks.value().at(1).webViewLink, QUrl(QStringLiteral("https://tasks.google.com/")));
-        const QList<HttpRequest> calls = m_google->to(QStringLiteral("/tasks"));
+        const QList<HttpRequest> calls = to("/tasks");
         QCOMPARE(calls.size(), 2);
         QCOMPARE(QUrlQuery(calls.at(1).query).queryItemValue(QStringLiteral("pageToken"), QUrl::FullyDecoded),
                  QStringLiteral("CgwI2cP7sQYQ+PHmhgMa"));
 
         start(0, 3);
-        m_google->answers[QStringLiteral("/tasks")] = {{200, "{\"items\":[{\"title\":\"a\",\"status\":\"needsAction\"}],\"nextPageToken\":\"more\"}"}};
+        m_answers[QStringLiteral("/tasks")] = {{200, "{\"items\":[{\"title\":\"a\",\"status\":\"needsAction\"}],\"nextPageToken\":\"more\"}"}};
         QCOMPARE(decodeTaskList(get(tasksPath).body).value().size(), 3);
-        QCOMPARE(m_google->to(QStringLiteral("/tasks")).size(), 2 + 3);
+        QCOMPARE(to("/tasks").size(), 2 + 3);
     }
 
     // From midnight today where the calendar is (UTC+14) to a week later;
     // untitled events and the page's time zone filled in.
     void eventsWindowAndShapes()
     {
-        m_google->answers[QStringLiteral("/calendar/events")] = {{200, "{\"timeZone\":\"Pacific/Kiritimati\"}"}, {200, fixture("events.json")}};
+        m_answers[QStringLiteral("/calendar/events")] = {{200, "{\"timeZone\":\"Pacific/Kiritimati\"}"}, {200, fixture("events.json")}};
         const Result<QList<Event>> events = decodeEventList(get(QStringLiteral("/api/v1/events")).body);
-        const QUrlQuery query(m_google->to(QStringLiteral("/calendar/events")).last().query);
+        const QUrlQuery query(to("/calendar/events").last().query);
         const QTimeZone zone("Pacific/Kiritimati");
         const QDateTime midnight(QDateTime::currentDateTimeUtc().toTimeZone(zone).date(), QTime(0, 0), zone);
         const auto at = [&](const char *item) {
@@ -316,10 +312,10 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, body);
         QFETCH(int, status);
-        m_google->answers[QStringLiteral("/tasks")] = {{200, "{\"id\":\"n1\",\"title\":\"a\",\"status\":\"needsAction\",\"position\":\"0\"}"}};
+        m_answers[QStringLiteral("/tasks")] = {{200, "{\"id\":\"n1\",\"title\":\"a\",\"status\":\"needsAction\",\"position\":\"0\"}"}};
         const Reply reply = send("POST", tasksPath, {}, {}, body);
         QCOMPARE(reply.status, status);
-        const QList<HttpRequest> calls = m_google->to(QStringLiteral("/tasks"));
+        const QList<HttpRequest> calls = to("/tasks");
         QCOMPARE(calls.size(), status == 200 ? 1 : 0);
         QVERIFY(status == 200 ? calls.first().body == body && decodeTaskList("[" + reply.body + "]").isSuccess()
                               : reply.isJsonObject());
