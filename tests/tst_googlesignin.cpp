@@ -54,13 +54,11 @@ private:
     DevServer m_server;
     QTemporaryDir m_dir;
     QNetworkAccessManager m_browser;
-    // Fresh for every test.
     std::unique_ptr<MemoryTokenStore> m_store;
     std::unique_ptr<GoogleSignIn> m_signIn;
     std::shared_ptr<Outcome> m_outcome;
 
-    // One GET as a browser would make it, without following redirects.
-    // Returns the status, 0 when the connection failed.
+    // A browser's GET, not following redirects: the status, 0 if refused.
     int browse(const QUrl &url, QUrl *location = nullptr)
     {
         QNetworkRequest request(url);
@@ -91,8 +89,7 @@ private:
         return consent;
     }
 
-    // Starts a sign-in, consents, and returns the loopback address the
-    // browser is sent back to.
+    // Starts a sign-in and consents: the loopback address the browser gets.
     QUrl consent()
     {
         QUrl loopback;
@@ -133,8 +130,7 @@ private Q_SLOTS:
     {
         QSignalSpy userChanged(m_signIn.get(), &GoogleSignIn::currentUserChanged);
         const QUrl consentPage = startSignIn(m_outcome);
-        // The provider checks the rest of the request itself.
-        const QUrlQuery query(consentPage);
+        const QUrlQuery query(consentPage); // the provider checks the rest
         QVERIFY(query.queryItemValue(QStringLiteral("state")).size() >= 22);
         QCOMPARE(query.queryItemValue(QStringLiteral("scope"), QUrl::FullyDecoded),
                  QStringLiteral("openid email profile https://www.googleapis.com/auth/tasks"));
@@ -224,8 +220,13 @@ private Q_SLOTS:
         // Renewed five minutes ahead of expiry.
         const int due = m_signIn->msUntilRefresh();
         QVERIFY2(stored != u"live" || (due > 3200 * 1000 && due <= 3302 * 1000), qPrintable(QString::number(due)));
-        // A refused grant is forgotten; a working one kept.
+        // A refused grant is forgotten; a working one kept until sign-out,
+        // which revokes it.
         QCOMPARE(storedToken(*m_store).has_value(), stored == u"live");
+        const int revocations = m_server.revocationCount();
+        m_signIn->signOut();
+        QVERIFY(!m_signIn->currentUser() && !m_signIn->hasPreviousSignIn() && !storedToken(*m_store));
+        QTRY_COMPARE(m_server.revocationCount(), revocations + (stored == u"live" ? 1 : 0));
     }
 
     // Short-lived tokens are renewed in time (at 80 % of their life); a
@@ -294,16 +295,6 @@ private Q_SLOTS:
         QVERIFY(m_outcome->user && m_outcome->user->userID == u"42");
         QCOMPARE(browserOpenings, 0);
         QCOMPARE(capture.lines().size(), 1);
-    }
-
-    void signOutForgetsAndRevokes()
-    {
-        const DevServer::TokenSet tokens = restoreFreshGrant();
-        const int revocations = m_server.revocationCount();
-        m_signIn->signOut();
-        QVERIFY(!m_signIn->currentUser() && !m_signIn->hasPreviousSignIn() && !storedToken(*m_store));
-        QTRY_COMPARE(m_server.revocationCount(), revocations + 1);
-        QVERIFY(!m_server.isRefreshTokenActive(tokens.refreshToken));
     }
 
     void keyringMissingKeepsTheTokenInMemory()
