@@ -17,9 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-const char senderModeVariable[] = "STINT_SINGLEINSTANCE_SENDER";
-}
+constexpr char senderModeVariable[] = "STINT_SINGLEINSTANCE_SENDER";
 
 class TestSingleInstance : public QObject
 {
@@ -32,14 +30,10 @@ private:
     int runSender(const QStringList &arguments)
     {
         QProcess sender;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QLatin1StringView(senderModeVariable), QStringLiteral("1"));
-        sender.setProcessEnvironment(env);
         sender.start(QCoreApplication::applicationFilePath(), arguments);
         // The sender blocks on its socket: keep our event loop turning meanwhile.
-        if (!QTest::qWaitFor([&] { return sender.state() == QProcess::NotRunning; }, 20000))
-            qFatal("sender did not finish");
-        return sender.exitStatus() == QProcess::NormalExit ? sender.exitCode() : -1;
+        const bool ended = QTest::qWaitFor([&] { return sender.state() == QProcess::NotRunning; }, 20000);
+        return ended && sender.exitStatus() == QProcess::NormalExit ? sender.exitCode() : -1;
     }
 
 private Q_SLOTS:
@@ -48,6 +42,7 @@ private Q_SLOTS:
         QFile::setPermissions(m_runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", m_runtimeDir.path().toLocal8Bit());
         QVERIFY(SingleInstance::socketPath().startsWith(m_runtimeDir.path()));
+        qputenv(senderModeVariable, "1"); // for the senders started from here on
     }
 
     void secondStartHandsItsUrlsOver()
