@@ -128,7 +128,6 @@ private Q_SLOTS:
 
     void signInThroughTheBrowser()
     {
-        QSignalSpy userChanged(m_signIn.get(), &GoogleSignIn::currentUserChanged);
         const QUrl consentPage = startSignIn(m_outcome);
         const QUrlQuery query(consentPage); // the provider checks the rest
         QVERIFY(query.queryItemValue(QStringLiteral("state")).size() >= 22);
@@ -145,7 +144,6 @@ private Q_SLOTS:
         QVERIFY(m_server.isIdTokenAccepted(m_outcome->user->idToken->tokenString));
         const qint64 lifetime = QDateTime::currentDateTimeUtc().secsTo(m_outcome->user->accessToken.expirationDate);
         QVERIFY2(lifetime > 3500 && lifetime <= 3600, qPrintable(QString::number(lifetime)));
-        QCOMPARE(userChanged.count(), 1);
         const std::optional<QString> stored = storedToken(*m_store);
         QVERIFY(stored && m_server.isRefreshTokenActive(*stored));
     }
