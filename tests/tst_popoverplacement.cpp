@@ -26,24 +26,18 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QRect>("available");
         QTest::addColumn<QRect>("expected");
-        QTest::newRow("top panel: centred below") << QRect(1000, 2, 24, 24) << popover << belowTopPanel
-                                                  << QRect(846, 30, 330, 500);
-        QTest::newRow("top panel, right end") << QRect(1890, 2, 24, 24) << popover << belowTopPanel
-                                              << QRect(1590, 30, 330, 500);
-        QTest::newRow("bottom panel: above") << QRect(1800, 1054, 24, 24) << popover << aboveBottomPanel
-                                             << QRect(1590, 550, 330, 500);
-        QTest::newRow("left panel, upper half") << QRect(12, 100, 24, 24) << popover << rightOfLeftPanel
-                                                << QRect(48, 100, 330, 500);
-        QTest::newRow("right panel, lower half") << QRect(1884, 900, 24, 24) << popover << leftOfRightPanel
-                                                 << QRect(1542, 424, 330, 500);
-        QTest::newRow("no icon geometry, a click") << QRect(600, 10, 1, 1) << popover << belowTopPanel
-                                                   << QRect(435, 28, 330, 500);
-        QTest::newRow("no room below: pushed up") << QRect(900, 500, 24, 24) << QSize(330, 600) << belowTopPanel
-                                                  << QRect(746, 480, 330, 600);
-        QTest::newRow("taller than the screen") << QRect(1000, 2, 24, 24) << QSize(330, 2000) << belowTopPanel
-                                                << QRect(846, 28, 330, 1052);
-        QTest::newRow("second screen above, bottom panel") << QRect(100, -26, 24, 24) << popover
-                                                           << QRect(0, -1080, 1920, 1052) << QRect(0, -530, 330, 500);
+        const auto row = [](const char *name, QRect anchor, QSize size, QRect available, QRect expected) {
+            QTest::newRow(name) << anchor << size << available << expected;
+        };
+        row("top panel: centred below", {1000, 2, 24, 24}, popover, belowTopPanel, {846, 30, 330, 500});
+        row("bottom panel, right end: above", {1800, 1054, 24, 24}, popover, aboveBottomPanel, {1590, 550, 330, 500});
+        row("left panel, upper half", {12, 100, 24, 24}, popover, rightOfLeftPanel, {48, 100, 330, 500});
+        row("right panel, lower half", {1884, 900, 24, 24}, popover, leftOfRightPanel, {1542, 424, 330, 500});
+        row("no icon geometry, a click", {600, 10, 1, 1}, popover, belowTopPanel, {435, 28, 330, 500});
+        row("no room below: pushed up", {900, 500, 24, 24}, {330, 600}, belowTopPanel, {746, 480, 330, 600});
+        row("taller than the screen", {1000, 2, 24, 24}, {330, 2000}, belowTopPanel, {846, 28, 330, 1052});
+        row("second screen above, bottom panel", {100, -26, 24, 24}, popover, {0, -1080, 1920, 1052},
+            {0, -530, 330, 500});
     }
 
     void placement()

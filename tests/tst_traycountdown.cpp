@@ -13,22 +13,25 @@
 
 namespace {
 
-// The share of the ring drawn in full colour, read off the picture along the
-// middle of the stroke.
+// The share of the ring drawn in full colour, along the middle of the stroke.
 double fractionDrawn(const QImage &image)
 {
-    const double size = TrayCountdown::iconSize;
-    const double radius = (size - size / 6.0) / 2;
+    const double size = TrayCountdown::iconSize, radius = (size - size / 6.0) / 2;
     int full = 0;
-    const int samples = 720;
-    for (int i = 0; i < samples; ++i) {
-        const double angle = 2 * M_PI * (i + 0.5) / samples;
+    for (int i = 0; i < 720; ++i) {
+        const double angle = 2 * M_PI * (i + 0.5) / 720;
         const QPoint at(int(size / 2 + radius * std::cos(angle)), int(size / 2 - radius * std::sin(angle)));
-        if (qAlpha(image.pixel(at)) > 200)
-            ++full;
+        full += qAlpha(image.pixel(at)) > 200;
     }
-    return double(full) / samples;
+    return full / 720.0;
 }
+
+struct Fixture
+{
+    StdoutCapture capture;
+    UserManager users{nullptr};
+    DefaultViewModel model{Alarm::makeDefault(), nullptr, &users};
+};
 
 } // namespace
 
@@ -45,7 +48,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("ticks");
         QTest::addColumn<bool>("pause");
         QTest::addColumn<QString>("toolTip");
-        QTest::addColumn<double>("fraction");
+        QTest::addColumn<double>("fraction"); // of the ring; none: the app's own icon
         QTest::newRow("ready") << false << 0 << false << "Stint" << -1.0;
         QTest::newRow("focus, 21 min 59 s left") << false << 181 << false << "Focus · 22 min left" << 0.88;
         QTest::newRow("focus, last second") << false << 1499 << false << "Focus · 1 min left" << 0.04;
@@ -61,20 +64,17 @@ private Q_SLOTS:
         QFETCH(bool, pause);
         QFETCH(QString, toolTip);
         QFETCH(double, fraction);
-
-        StdoutCapture capture;
-        UserManager users{nullptr};
-        DefaultViewModel model{Alarm::makeDefault(), nullptr, &users};
+        Fixture f;
         QSystemTrayIcon tray;
         const QIcon appIcon(QStringLiteral(":/Stint/ui/icons/timer.svg"));
-        TrayCountdown countdown(&model, &tray, appIcon);
+        TrayCountdown countdown(&f.model, &tray, appIcon);
         if (rest)
-            model.stopAndSwitchPhase();
-        model.setIsTimerRunning(ticks > 0);
+            f.model.stopAndSwitchPhase();
+        f.model.setIsTimerRunning(ticks > 0);
         for (int i = 0; i < ticks; ++i)
-            model.tick();
+            f.model.tick();
         if (pause)
-            model.setIsTimerRunning(false);
+            f.model.setIsTimerRunning(false);
 
         QCOMPARE(tray.toolTip(), toolTip);
         if (fraction < 0) {
@@ -90,17 +90,14 @@ private Q_SLOTS:
 
     void drawsOncePerMinuteAndAtEachChange()
     {
-        StdoutCapture capture;
-        UserManager users{nullptr};
-        DefaultViewModel model{Alarm::makeDefault(), nullptr, &users};
-        TrayCountdown countdown(&model, nullptr, QIcon());
+        Fixture f;
+        TrayCountdown countdown(&f.model, nullptr, QIcon());
         const int atStart = countdown.redraws();
-
-        model.setIsTimerRunning(true); // starts: drawn
+        f.model.setIsTimerRunning(true); // starts: drawn
         for (int i = 0; i < 120; ++i)
-            model.tick(); // 25 -> 24 -> 23 minutes
-        model.setIsTimerRunning(false); // paused: drawn
-        model.setIsTimerRunning(false); // announced again, same face: not drawn
+            f.model.tick(); // 25 -> 24 -> 23 minutes
+        f.model.setIsTimerRunning(false); // paused: drawn
+        f.model.setIsTimerRunning(false); // announced again, same face: not drawn
         QCOMPARE(countdown.redraws(), atStart + 4);
     }
 };
