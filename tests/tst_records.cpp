@@ -1,5 +1,5 @@
 // Task and event replies decoded into records, or refused whole with the
-// first fault named; the link "Join Meeting" opens.
+// first fault named.
 
 #include "backend/event.h"
 #include "backend/task.h"
@@ -23,19 +23,6 @@ QByteArray fixture(const QString &name)
 qint64 utcMSecs(int hour, int minute, int msec = 0)
 {
     return QDateTime(QDate(2024, 5, 3), QTime(hour, minute, 0, msec), Qt::UTC).toMSecsSinceEpoch();
-}
-
-Event conferenceEvent(QList<Event::EntryPoint> entryPoints, const QString &conferenceId = "81234567890")
-{
-    Event event;
-    event.conferenceData = Event::ConferenceData{
-        std::nullopt, std::move(entryPoints), {{"addOn"}, "Zoom Meeting", {}}, conferenceId};
-    return event;
-}
-
-Event::EntryPoint video(const QString &uri, std::optional<QString> passcode = std::nullopt)
-{
-    return {"video", uri, std::nullopt, std::move(passcode)};
 }
 
 } // namespace
@@ -155,29 +142,6 @@ private Q_SLOTS:
         QCOMPARE(result.isSuccess(), whole.isValid() && !whole.isEmpty());
         if (result.isSuccess())
             QCOMPARE(result.value().at(1).webViewLink, whole);
-    }
-
-    void meetingLink_data()
-    {
-        QTest::addColumn<Event>("event");
-        QTest::addColumn<QString>("link");
-        const QString zoomUri = "https://us02web.zoom.us/j/81234567890?pwd=abc";
-        const QString zoomLink = "zoomus://zoom.us/join?action=join&confno=81234567890";
-        QTest::newRow("zoom with passcode") << conferenceEvent({video(zoomUri, "424242")}) << zoomLink + "&pwd=424242";
-        QTest::newRow("zoom without passcode") << conferenceEvent({video(zoomUri)}) << zoomLink;
-        QTest::newRow("phone first") << conferenceEvent({{"phone", "tel:+1-646-558-8656", {}, "424242"}, video(zoomUri)})
-                                     << "tel:+1-646-558-8656";
-        QTest::newRow("number from conference, not uri")
-            << conferenceEvent({video("https://zoom.us/j/99999999999")}) << zoomLink;
-        QTest::newRow("delimiters escaped") << conferenceEvent({video(zoomUri, "a&b=c#d e")}, "81 2")
-                                            << "zoomus://zoom.us/join?action=join&confno=81%202&pwd=a%26b%3Dc%23d%20e";
-    }
-
-    void meetingLink()
-    {
-        QFETCH(Event, event);
-        QFETCH(QString, link);
-        QCOMPARE(event.meetingLink(), link);
     }
 };
 
