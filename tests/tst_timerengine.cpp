@@ -201,5 +201,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTimerEngine)
+QTEST_MAIN(TestTimerEngine)
 #include "tst_timerengine.moc"
