@@ -83,7 +83,6 @@ public:
         for (const QVariant &value : rows) {
             const QVariantMap row = value.toMap();
             Event &event = events.emplace_back();
-            event.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
             event.summary = row.value("summary").toString();
             if (row.contains("start"))
                 event.start.dateTime = row.value("start").toDateTime();
@@ -132,9 +131,7 @@ public Q_SLOTS:
     void qmlEngineAvailable(QQmlEngine *engine)
     {
         engine->addImportPath(QStringLiteral("qrc:/")); // the module's qmldir lives at qrc:/Stint
-        // One object for every engine, made once the application exists, and kept by us.
-        if (m_fixtures)
-            return;
+        // Made once the application exists, and kept by us.
         m_fixtures = std::make_unique<Fixtures>();
         qmlRegisterSingletonType<Fixtures>("StintTest", 1, 0, "Fixtures",
                                            [fixtures = m_fixtures.get()](QQmlEngine *, QJSEngine *) {

@@ -91,10 +91,8 @@ private Q_SLOTS:
         QList<Task2> list = tasks({"a", "b"});
         model.setTasks(list);
         QSignalSpy changes(&model, &QAbstractItemModel::dataChanged);
-        QSignalSpy inserts(&model, &QAbstractItemModel::rowsInserted);
         list[1].title = QStringLiteral("b, renamed");
         model.setTasks(list);
-        QCOMPARE(inserts.count(), 0);
         QCOMPARE(changes.count(), 1);
         QCOMPARE(changes.first().at(0).value<QModelIndex>().row(), 1);
         QCOMPARE(titles(model), (QStringList{"a", "b, renamed"}));

@@ -115,20 +115,18 @@ private Q_SLOTS:
     void badSoundIsReportedOnce_data()
     {
         QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
-        QTest::addColumn<QString>("line");
-        QTest::newRow("missing") << QByteArray() << "Sound file not found";
-        QTest::newRow("not a sound") << QByteArray("this is not a sound\n") << "Error initializing AVAudioPlayer: ";
         QFile gong(AlarmPlayer::defaultResource);
         QVERIFY(gong.open(QIODevice::ReadOnly));
         QByteArray compressed = gong.readAll();
         compressed[20] = 0x55; // MPEG layer 3 in a WAV wrapper
-        QTest::newRow("compressed") << compressed << "Error initializing AVAudioPlayer: ";
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("not a sound") << QByteArray("this is not a sound\n");
+        QTest::newRow("compressed") << compressed;
     }
 
     void badSoundIsReportedOnce()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, line);
         QTemporaryDir dir;
         QFile file(dir.filePath(QStringLiteral("gong.wav")));
         QVERIFY(bytes.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
@@ -139,6 +137,7 @@ private Q_SLOTS:
         player.play(); // silent, and no second report
         QVERIFY(!player.isAudioDeviceOpen());
         QCOMPARE(capture.lines().size(), 1);
+        const QString line = bytes.isEmpty() ? "Sound file not found" : "Error initializing AVAudioPlayer: ";
         QVERIFY2(capture.lines().first().startsWith(line), qPrintable(capture.lines().first()));
     }
 
