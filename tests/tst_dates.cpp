@@ -1,5 +1,8 @@
+// Dates and times: read from the backend's text, and shown in the rows.
+
 #include "backend/dates.h"
 #include "backend/task.h"
+#include "ui/formatters.h"
 
 #include <QTest>
 
@@ -10,10 +13,7 @@ namespace {
 // Local time follows TZ; the C library only rereads it on tzset().
 void useTimeZone(const QByteArray &zone)
 {
-    if (zone.isEmpty())
-        qunsetenv("TZ");
-    else
-        qputenv("TZ", zone);
+    zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
     tzset();
 }
 
@@ -28,7 +28,7 @@ class TestDates : public QObject
 {
     Q_OBJECT
 
-    QByteArray m_savedZone = qgetenv("TZ");
+    const QByteArray m_savedZone = qgetenv("TZ");
 
 private Q_SLOTS:
     void cleanup() { useTimeZone(m_savedZone); }
@@ -119,6 +119,53 @@ private Q_SLOTS:
     {
         QFETCH(QString, due);
         QCOMPARE(parseDueDate(due), std::nullopt);
+    }
+
+    void countdownAndDatePattern()
+    {
+        QCOMPARE(formatTime(307.6), QStringLiteral("05:07")); // padded, fraction dropped
+        QCOMPARE(formatTime(6000), QStringLiteral("100:00"));
+        // The weekday goes from the front, from the end, and with an Arabic comma.
+        QCOMPARE(mediumDateShortTimePattern(QLocale("en_US")), QStringLiteral("MMM d, yyyy h:mm AP"));
+        QCOMPARE(mediumDateShortTimePattern(QLocale("ja_JP")), QStringLiteral("yyyy年M月d日 H:mm"));
+        QCOMPARE(mediumDateShortTimePattern(QLocale("ar_EG")), QStringLiteral("d MMM yyyy h:mm AP"));
+    }
+
+    // Task due dates and event starts as the rows show them, at noon UTC on
+    // 5 March 2024, for someone in `zone`.
+    void dayOrDate_data()
+    {
+        QTest::addColumn<bool>("event");
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QString>("when");
+        QTest::addColumn<QString>("text");
+        const QByteArray utc("UTC");
+        QTest::newRow("due today") << false << utc << "2024-03-05T00:00:00Z" << "Today";
+        QTest::newRow("due yesterday") << false << utc << "2024-03-04T00:00:00Z" << "Yesterday";
+        QTest::newRow("due tomorrow") << false << utc << "2024-03-06T00:00:00Z" << "Tomorrow";
+        QTest::newRow("due another day") << false << utc << "2024-03-09T00:00:00Z" << "09 March";
+        QTest::newRow("due after midnight: a time of day") << false << utc << "2024-03-05T00:00:01Z"
+                                                           << "Mar 5, 2024 12:00 AM";
+        QTest::newRow("due, milliseconds do not count") << false << utc << "2024-03-05T00:00:00.500Z" << "Today";
+        QTest::newRow("event another day: date and time") << true << utc << "2024-03-08T00:00:00Z"
+                                                          << "Mar 8, 2024 12:00 AM";
+        QTest::newRow("Berlin's midnight seen from London is 23:00")
+            << true << QByteArray("Europe/London") << "2024-03-05T00:00:00+01:00" << "Mar 4, 2024 11:00 PM";
+        QTest::newRow("Auckland is already on the next day")
+            << true << QByteArray("Pacific/Auckland") << "2024-03-06T00:00:00+13:00" << "Today";
+    }
+
+    void dayOrDate()
+    {
+        QFETCH(bool, event);
+        QFETCH(QByteArray, zone);
+        QFETCH(QString, when);
+        QFETCH(QString, text);
+        useTimeZone(zone);
+        const QDateTime at = QDateTime::fromString(when, Qt::ISODate);
+        const QDateTime now = QDateTime::fromString(QStringLiteral("2024-03-05T12:00:00Z"), Qt::ISODate);
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        QCOMPARE(event ? formatEventDate(at, now, us) : formatDueDate(at, now, us), text);
     }
 };
 

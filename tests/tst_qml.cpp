@@ -14,9 +14,9 @@
 
 Q_IMPORT_QML_PLUGIN(StintPlugin)
 
-// What the QML tests build their state from: fresh view-models and the task
-// and event records that QML cannot make itself; and what the views did
-// outside themselves: lines printed, URLs handed to the desktop.
+// What the QML tests build their state from (view-models, and the records QML
+// cannot make), and what the views did outside themselves: lines printed,
+// URLs handed to the desktop.
 class Fixtures : public QObject
 {
     Q_OBJECT
@@ -26,13 +26,13 @@ class Fixtures : public QObject
 public:
     Fixtures()
     {
-        for (const QString &scheme : m_schemes)
-            QDesktopServices::setUrlHandler(scheme, this, "openUrl");
+        for (const char *scheme : {"http", "https"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
     }
     ~Fixtures() override
     {
-        for (const QString &scheme : m_schemes)
-            QDesktopServices::unsetUrlHandler(scheme);
+        for (const char *scheme : {"http", "https"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }
 
     // Collects what the process prints from now on, until endCapture().
@@ -42,64 +42,56 @@ public:
         m_capture = std::make_unique<StdoutCapture>();
     }
     Q_INVOKABLE void endCapture() { m_capture.reset(); }
+    Q_INVOKABLE QStringList outputLines() { return m_capture ? m_capture->lines() : QStringList(); }
 
-    // Switches the desktop palette, as Plasma does when its colour scheme
-    // changes: to a dark one, or back to Qt's own.
+    // As Plasma does when its colour scheme changes: a dark palette, or back to Qt's own.
     Q_INVOKABLE void setDarkPalette(bool dark)
     {
         QGuiApplication::setPalette(dark ? QPalette(QColor(0x2a, 0x2e, 0x32)) : QPalette());
     }
-    // The lines the code under test printed since captureOutput().
-    Q_INVOKABLE QStringList outputLines() { return m_capture ? m_capture->lines() : QStringList(); }
 
     Q_INVOKABLE DefaultViewModel *makeViewModel()
     {
-        return new DefaultViewModel(
-            Alarm::makeDefault(),
-            [this](DefaultViewModel &) {
-                ++m_signInPresses;
-                Q_EMIT signInPressesChanged();
-            },
-            &m_users, this);
+        const auto signIn = [this](DefaultViewModel &) {
+            ++m_signInPresses;
+            Q_EMIT signInPressesChanged();
+        };
+        return new DefaultViewModel(Alarm::makeDefault(), signIn, &m_users, this);
     }
 
-    // Each row: {title, status?, due?, link?}; `due` is the backend's text.
+    // Each row: {title, status?, due? (the backend's text), link?}.
     Q_INVOKABLE void setTasks(DefaultViewModel *viewModel, const QVariantList &rows)
     {
         QList<Task2> tasks;
         for (const QVariant &value : rows) {
             const QVariantMap row = value.toMap();
-            Task2 task;
+            Task2 &task = tasks.emplace_back();
             task.id = QUuid::createUuid();
             task.title = row.value("title").toString();
             task.status = row.value("status", QStringLiteral("needsAction")).toString();
             if (row.contains("due"))
                 task.due = row.value("due").toString();
             task.webViewLink = QUrl(row.value("link", QStringLiteral("https://tasks.google.com/")).toString());
-            tasks.append(task);
         }
         viewModel->setTasks(tasks);
     }
 
-    // Each row: {summary, start? (a date, or ISO 8601 text with an offset), meeting? (uri)}.
+    // Each row: {summary, start? (a date), meeting? (uri)}.
     Q_INVOKABLE void setEvents(DefaultViewModel *viewModel, const QVariantList &rows)
     {
         QList<Event> events;
         for (const QVariant &value : rows) {
             const QVariantMap row = value.toMap();
-            Event event;
-            event.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+            Event &event = events.emplace_back();
             event.summary = row.value("summary").toString();
             if (row.contains("start"))
                 event.start.dateTime = row.value("start").toDateTime();
             if (row.contains("meeting")) {
-                Event::ConferenceData conference;
-                conference.conferenceId = QStringLiteral("123");
-                conference.entryPoints = {{QStringLiteral("video"), row.value("meeting").toString(),
-                                           std::nullopt, std::nullopt}};
-                event.conferenceData = conference;
+                event.conferenceData.emplace();
+                event.conferenceData->conferenceId = QStringLiteral("123");
+                event.conferenceData->entryPoints = {
+                    {QStringLiteral("video"), row.value("meeting").toString(), std::nullopt, std::nullopt}};
             }
-            events.append(event);
         }
         viewModel->setEvents(events);
     }
@@ -116,7 +108,6 @@ Q_SIGNALS:
     void openedUrlsChanged();
 
 private:
-    const QStringList m_schemes{QStringLiteral("http"), QStringLiteral("https")};
     UserManager m_users{nullptr};
     int m_signInPresses = 0;
     QStringList m_openedUrls;
@@ -130,23 +121,17 @@ class Setup : public QObject
 public Q_SLOTS:
     void applicationAvailable()
     {
-        // Requests the views send (tasks, events) go to a closed local port
-        // and fail at once; nothing leaves the machine.
-        if (!m_info.open())
+        // Requests the views send go to a closed local port and fail at once.
+        if (!m_info.open() || m_info.write("{\"BACKEND_URL\": \"http://127.0.0.1:9\"}") < 0)
             qFatal("cannot write the test settings");
-        m_info.write("{\"BACKEND_URL\": \"http://127.0.0.1:9\"}");
         m_info.close();
         qputenv("STINT_INFO_FILE", QFile::encodeName(m_info.fileName()));
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)
     {
-        // The module's qmldir, and so its QML types, live at qrc:/Stint.
-        engine->addImportPath(QStringLiteral("qrc:/"));
-        // One object for every test file's engine, made once the application
-        // exists (it registers URL handlers) and kept by us, not the engines.
-        if (m_fixtures)
-            return;
+        engine->addImportPath(QStringLiteral("qrc:/")); // the module's qmldir lives at qrc:/Stint
+        // Made once the application exists, and kept by us.
         m_fixtures = std::make_unique<Fixtures>();
         qmlRegisterSingletonType<Fixtures>("StintTest", 1, 0, "Fixtures",
                                            [fixtures = m_fixtures.get()](QQmlEngine *, QJSEngine *) {

@@ -1,12 +1,17 @@
-// The countdown's steps, starting work from any phase, and the gong.
+// The countdown's steps, starting work from any phase, the gong, the text
+// drop and the tick source.
 
 #include "accounts/usermanager.h"
 #include "support/stdoutcapture.h"
 #include "timer/defaultviewmodel.h"
+#include "ui/textdropdelegate.h"
+#include "ui/ticktimer.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -18,6 +23,7 @@ struct Fixture
 
     void run(int seconds)
     {
+        model.setIsTimerRunning(true);
         for (int i = 0; i < seconds; ++i)
             model.tick();
     }
@@ -34,21 +40,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("rest");
         QTest::addColumn<QString>("taskTitle");
-        QTest::addColumn<bool>("asks");
-        QTest::newRow("focus with a task") << false << "Write report" << true;
-        QTest::newRow("focus without a task") << false << "" << false;
-        QTest::newRow("rest with a task") << true << "Write report" << true;
+        QTest::newRow("focus with a task") << false << "Write report";
+        QTest::newRow("focus without a task") << false << "";
+        QTest::newRow("rest with a task") << true << "Write report";
     }
 
     void phaseRunsOutExactlyAtZero()
     {
         QFETCH(bool, rest);
         QFETCH(QString, taskTitle);
-        QFETCH(bool, asks);
-
         Fixture f;
         if (rest) {
-            f.model.setIsTimerRunning(true);
             f.run(100);
             f.model.stopAndSwitchPhase(); // the stop button
             QCOMPARE(f.model.currentState(), PomodoroState::rest);
@@ -57,14 +59,10 @@ private Q_SLOTS:
         const auto phase = f.model.currentState();
         const double length = f.model.duration(phase);
         f.model.setTaskTitle(taskTitle);
-        f.model.setIsTimerRunning(true);
-
         f.run(int(length) - 1);
         QCOMPARE(f.model.time(), 1.0);
-        QVERIFY(f.model.isTimerRunning());
-        QVERIFY(!f.model.shouldAskIfTaskIsDone());
+        QVERIFY(f.model.isTimerRunning() && !f.model.shouldAskIfTaskIsDone());
         QCOMPARE(f.model.alarmPlayer().playCount(), 0);
-        QVERIFY(f.model.alarmPlayer().hasAudioPlayer());
         QVERIFY(!f.model.alarmPlayer().isAudioDeviceOpen()); // opened at the first gong
 
         QSignalSpy ended(&f.model, &DefaultViewModel::phaseEnded);
@@ -75,7 +73,7 @@ private Q_SLOTS:
         QCOMPARE(f.model.currentState(), phase);
         QCOMPARE(f.model.progress(), 1.0);
         QVERIFY(!f.model.isTimerRunning());
-        QCOMPARE(f.model.shouldAskIfTaskIsDone(), asks);
+        QCOMPARE(f.model.shouldAskIfTaskIsDone(), !taskTitle.isEmpty());
         QCOMPARE(f.model.alarmPlayer().playCount(), 1);
         QVERIFY(f.model.alarmPlayer().isAudioDeviceOpen());
     }
@@ -94,25 +92,21 @@ private Q_SLOTS:
     {
         QFETCH(bool, fromRest);
         QFETCH(bool, dropped);
-
         Fixture f;
         if (fromRest)
             f.model.stopAndSwitchPhase();
-        f.model.setIsTimerRunning(true);
         f.run(30);
         if (fromRest)
             f.model.setIsTimerRunning(false);
-
-        const QString title = QStringLiteral("Plan the week");
+        Task2 task;
+        task.title = QStringLiteral("Plan the week");
         if (dropped) {
-            f.model.setTaskTitle(title); // the drop writes the title first
-            f.model.handleDroppedText(title);
+            f.model.setTaskTitle(task.title); // the drop writes the title first
+            f.model.handleDroppedText(task.title);
         } else {
-            Task2 task;
-            task.title = title;
             f.model.startTask(task);
         }
-        QCOMPARE(f.model.taskTitle(), title);
+        QCOMPARE(f.model.taskTitle(), task.title);
         QCOMPARE(f.model.currentState(), PomodoroState::focus);
         QCOMPARE(f.model.time(), 1500.0);
         QVERIFY(f.model.isTimerRunning());
@@ -121,39 +115,90 @@ private Q_SLOTS:
     void badSoundIsReportedOnce_data()
     {
         QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
-        QTest::addColumn<QString>("line");
-        QTest::newRow("missing") << QByteArray() << "Sound file not found";
-        QTest::newRow("not a sound") << QByteArray("this is not a sound\n")
-                                     << "Error initializing AVAudioPlayer: ";
         QFile gong(AlarmPlayer::defaultResource);
         QVERIFY(gong.open(QIODevice::ReadOnly));
         QByteArray compressed = gong.readAll();
         compressed[20] = 0x55; // MPEG layer 3 in a WAV wrapper
-        QTest::newRow("compressed") << compressed << "Error initializing AVAudioPlayer: ";
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("not a sound") << QByteArray("this is not a sound\n");
+        QTest::newRow("compressed") << compressed;
     }
 
     void badSoundIsReportedOnce()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, line);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("gong.wav"));
-        if (!bytes.isEmpty()) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        }
-
+        QFile file(dir.filePath(QStringLiteral("gong.wav")));
+        QVERIFY(bytes.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
+        file.close();
         StdoutCapture capture;
-        AlarmPlayer player(path);
+        AlarmPlayer player(file.fileName());
         QVERIFY(!player.hasAudioPlayer());
         player.play(); // silent, and no second report
         QVERIFY(!player.isAudioDeviceOpen());
-        const QStringList lines = capture.lines();
-        QCOMPARE(lines.size(), 1);
-        QVERIFY2(lines.first().startsWith(line), qPrintable(lines.first()));
+        QCOMPARE(capture.lines().size(), 1);
+        const QString line = bytes.isEmpty() ? "Sound file not found" : "Error initializing AVAudioPlayer: ";
+        QVERIFY2(capture.lines().first().startsWith(line), qPrintable(capture.lines().first()));
+    }
+
+    void dropAppliesTheFirstTextLater()
+    {
+        Fixture f;
+        auto delegate = std::make_unique<TextDropDelegate>();
+        delegate->setViewModel(&f.model);
+        QVERIFY(!delegate->performDrop({}));
+        QVERIFY(delegate->performDrop({"Write the report", "Call the bank"}));
+        QCOMPARE(f.model.taskTitle(), QString()); // taken, but not applied yet
+        QTRY_COMPARE(f.model.taskTitle(), QStringLiteral("Write the report"));
+        QVERIFY(f.model.isTimerRunning());
+        // The delegate (and the view with it) gone before the drop is applied.
+        QVERIFY(delegate->performDrop({"Too late"}));
+        delegate.reset();
+        QCoreApplication::processEvents();
+        QCOMPARE(f.model.taskTitle(), QStringLiteral("Write the report"));
+    }
+
+    // Whole seconds on the tick source's clock count, including time asleep,
+    // and only while the countdown runs.
+    void tickSourceCountsWholeSecondsOfItsClock()
+    {
+        Fixture f;
+        f.model.setTaskTitle(QStringLiteral("Write report"));
+        std::chrono::milliseconds now{5'000'000};
+        TickTimer ticks(&f.model, [&now] { return now; });
+        f.model.setIsTimerRunning(true);
+        QVERIFY(ticks.isRunning());
+        now += 2700ms;
+        ticks.catchUp();
+        QCOMPARE(f.model.time(), 1498.0);
+        now += 300ms; // with the 0.7 s left over: a third second
+        ticks.catchUp();
+        QCOMPARE(f.model.time(), 1497.0);
+
+        // Paused for a while: nothing counts, and the restart counts from then.
+        f.model.setIsTimerRunning(false);
+        QVERIFY(!ticks.isRunning());
+        now += 5min;
+        f.model.setIsTimerRunning(true);
+        now += 1s;
+        ticks.catchUp();
+        QCOMPARE(f.model.time(), 1496.0);
+
+        // Nobody watching: it wakes only when the minutes left change (in
+        // 56 s); watched again, it catches up straight away.
+        ticks.setSecondsWatched(false);
+        QVERIFY(ticks.remainingTime() > 55'000 && ticks.remainingTime() <= 56'000);
+        now += 66s;
+        ticks.setSecondsWatched(true);
+        QCOMPARE(f.model.time(), 1430.0);
+
+        // Asleep for an hour: the phase ends once, with one gong.
+        now += 1h;
+        ticks.catchUp();
+        QVERIFY(!ticks.isRunning());
+        QCOMPARE(f.model.alarmPlayer().playCount(), 1);
     }
 };
 
-QTEST_GUILESS_MAIN(TestTimerEngine)
+QTEST_MAIN(TestTimerEngine)
 #include "tst_timerengine.moc"

@@ -1,0 +1,195 @@
+// The app's shell on the desktop: the countdown in the tray (drawn only when
+// what it shows changes), where the popover opens next to its icon, and the
+// login autostart entry.
+
+#include "accounts/usermanager.h"
+#include "app/popoverplacement.h"
+#include "app/startatlogin.h"
+#include "app/traycountdown.h"
+#include "support/stdoutcapture.h"
+#include "timer/defaultviewmodel.h"
+
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+// The share of the ring drawn in full colour, along the middle of the stroke.
+double fractionDrawn(const QImage &image)
+{
+    const double size = TrayCountdown::iconSize, radius = (size - size / 6.0) / 2;
+    int full = 0;
+    for (int i = 0; i < 720; ++i) {
+        const double angle = 2 * M_PI * (i + 0.5) / 720;
+        const QPoint at(int(size / 2 + radius * std::cos(angle)), int(size / 2 - radius * std::sin(angle)));
+        full += qAlpha(image.pixel(at)) > 200;
+    }
+    return full / 720.0;
+}
+
+struct Fixture
+{
+    StdoutCapture capture;
+    UserManager users{nullptr};
+    DefaultViewModel model{Alarm::makeDefault(), nullptr, &users};
+};
+
+// A 1920x1080 screen; the panels take 28 px (48 at the sides) from one edge.
+const QRect screen(0, 0, 1920, 1080);
+const QRect belowTopPanel(0, 28, 1920, 1052);
+const QRect aboveBottomPanel(0, 0, 1920, 1052);
+const QRect rightOfLeftPanel(48, 0, 1872, 1080);
+const QRect leftOfRightPanel(0, 0, 1872, 1080);
+const QSize popover(330, 500);
+} // namespace
+
+class TestAppShell : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QGuiApplication::setApplicationDisplayName(QStringLiteral("Stint")); }
+
+    void showsThePhaseAndTheMinutesLeft_data()
+    {
+        QTest::addColumn<bool>("rest");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<bool>("pause");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<double>("fraction"); // of the ring; none: the app's own icon
+        QTest::newRow("ready") << false << 0 << false << "Stint" << -1.0;
+        QTest::newRow("focus, 21 min 59 s left") << false << 181 << false << "Focus · 22 min left" << 0.88;
+        QTest::newRow("focus, last second") << false << 1499 << false << "Focus · 1 min left" << 0.04;
+        QTest::newRow("rest, 2 min 59 s left") << true << 121 << false << "Rest · 3 min left" << 0.6;
+        QTest::newRow("paused at 12 min") << false << 780 << true << "Paused · 12 min left" << 0.48;
+        QTest::newRow("focus ran out") << false << 1500 << false << "Stint" << -1.0;
+    }
+
+    void showsThePhaseAndTheMinutesLeft()
+    {
+        QFETCH(bool, rest);
+        QFETCH(int, ticks);
+        QFETCH(bool, pause);
+        QFETCH(QString, toolTip);
+        QFETCH(double, fraction);
+        Fixture f;
+        QSystemTrayIcon tray;
+        const QIcon appIcon(QStringLiteral(":/Stint/ui/icons/timer.svg"));
+        TrayCountdown countdown(&f.model, &tray, appIcon);
+        if (rest)
+            f.model.stopAndSwitchPhase();
+        f.model.setIsTimerRunning(ticks > 0);
+        for (int i = 0; i < ticks; ++i)
+            f.model.tick();
+        if (pause)
+            f.model.setIsTimerRunning(false);
+
+        QCOMPARE(tray.toolTip(), toolTip);
+        if (fraction < 0) {
+            QCOMPARE(tray.icon().cacheKey(), appIcon.cacheKey());
+            return;
+        }
+        const QImage drawn = TrayCountdown::render(countdown.face());
+        QVERIFY(qAbs(fractionDrawn(drawn) - fraction) < 0.02);
+        // Focus, rest and pause are drawn in different colours.
+        const QColor arc = drawn.pixelColor(TrayCountdown::iconSize / 2, TrayCountdown::iconSize / 24);
+        QVERIFY(pause ? arc.saturation() < 80 : rest ? arc.hue() > 90 && arc.hue() < 160 : arc.hue() > 200);
+    }
+
+    void drawsOncePerMinuteAndAtEachChange()
+    {
+        Fixture f;
+        TrayCountdown countdown(&f.model, nullptr, QIcon());
+        const int atStart = countdown.redraws();
+        f.model.setIsTimerRunning(true); // starts: drawn
+        for (int i = 0; i < 120; ++i)
+            f.model.tick(); // 25 -> 24 -> 23 minutes
+        f.model.setIsTimerRunning(false); // paused: drawn
+        f.model.setIsTimerRunning(false); // announced again, same face: not drawn
+        QCOMPARE(countdown.redraws(), atStart + 4);
+    }
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("anchor");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("expected");
+        const auto row = [](const char *name, QRect anchor, QSize size, QRect available, QRect expected) {
+            QTest::newRow(name) << anchor << size << available << expected;
+        };
+        row("top panel: centred below", {1000, 2, 24, 24}, popover, belowTopPanel, {846, 30, 330, 500});
+        row("bottom panel, right end: above", {1800, 1054, 24, 24}, popover, aboveBottomPanel, {1590, 550, 330, 500});
+        row("left panel, upper half", {12, 100, 24, 24}, popover, rightOfLeftPanel, {48, 100, 330, 500});
+        row("right panel, lower half", {1884, 900, 24, 24}, popover, leftOfRightPanel, {1542, 424, 330, 500});
+        row("no icon geometry, a click", {600, 10, 1, 1}, popover, belowTopPanel, {435, 28, 330, 500});
+        row("no room below: pushed up", {900, 500, 24, 24}, {330, 600}, belowTopPanel, {746, 480, 330, 600});
+        row("taller than the screen", {1000, 2, 24, 24}, {330, 2000}, belowTopPanel, {846, 28, 330, 1052});
+        row("second screen above, bottom panel", {100, -26, 24, 24}, popover, {0, -1080, 1920, 1052},
+            {0, -530, 330, 500});
+    }
+
+    void placement()
+    {
+        QFETCH(QRect, anchor);
+        QFETCH(QSize, size);
+        QFETCH(QRect, available);
+        QFETCH(QRect, expected);
+        QCOMPARE(PopoverPlacement::placement(anchor, size, available), expected);
+    }
+
+    void likelyTrayAnchor_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::addColumn<QPoint>("expected");
+        QTest::newRow("top panel") << belowTopPanel << false << QPoint(1919, 13);
+        QTest::newRow("top panel, right-to-left") << belowTopPanel << true << QPoint(0, 13);
+        QTest::newRow("bottom panel") << aboveBottomPanel << false << QPoint(1919, 1065);
+        QTest::newRow("left panel") << rightOfLeftPanel << false << QPoint(23, 1079);
+        QTest::newRow("right panel") << leftOfRightPanel << false << QPoint(1895, 1079);
+        QTest::newRow("no panel") << screen << false << QPoint(1919, 0);
+        QTest::newRow("dock left, wider panel bottom") << QRect(20, 0, 1900, 1040) << false << QPoint(1919, 1059);
+    }
+
+    void likelyTrayAnchor()
+    {
+        QFETCH(QRect, available);
+        QFETCH(bool, rightToLeft);
+        QFETCH(QPoint, expected);
+        QCOMPARE(PopoverPlacement::likelyTrayAnchor(screen, available, rightToLeft).topLeft(), expected);
+    }
+    void entryFollowsTheChoice_data()
+    {
+        QTest::addColumn<QString>("configHome");
+        QTest::newRow("XDG_CONFIG_HOME") << "/conf";
+        QTest::newRow("~/.config") << "";
+    }
+
+    void entryFollowsTheChoice()
+    {
+        QFETCH(QString, configHome);
+        QTemporaryDir home;
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", configHome.isEmpty() ? QByteArray() : (home.path() + configHome).toUtf8());
+        QFile entry(home.path() + (configHome.isEmpty() ? "/.config" : configHome) + "/autostart/app.stint.Stint.desktop");
+        QVERIFY(!StartAtLogin::isEnabled());
+        QVERIFY(StartAtLogin::setEnabled(true) && StartAtLogin::isEnabled());
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QVERIFY(entry.readAll().contains("\nExec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\"\n"));
+        entry.close();
+        QVERIFY(StartAtLogin::setEnabled(false) && !entry.exists());
+
+        QVERIFY(StartAtLogin::setEnabled(true) && entry.remove());
+        QVERIFY(!StartAtLogin::isEnabled());
+        QVERIFY(StartAtLogin::setEnabled(true) && entry.open(QIODevice::Append));
+        entry.write("Hidden=true\n");
+        entry.close();
+        QVERIFY(!StartAtLogin::isEnabled());
+    }
+};
+
+QTEST_MAIN(TestAppShell)
+#include "tst_appshell.moc"

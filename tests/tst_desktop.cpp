@@ -1,0 +1,254 @@
+// The desktop's side, against stand-ins on a private session bus: colours
+// from its palette and its dark/light preference (the settings portal), and
+// the phase-end notification (the notification server).
+
+#include "accounts/usermanager.h"
+#include "app/phasenotifier.h"
+#include "support/stdoutcapture.h"
+#include "timer/defaultviewmodel.h"
+#include "ui/colorschemewatcher.h"
+#include "ui/theme.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QPalette palette(QColor window, QColor base, QColor highlight)
+{
+    QPalette palette(window);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Highlight, highlight);
+    return palette;
+}
+
+const QString appearance = QStringLiteral("org.freedesktop.appearance");
+const QString colorScheme = QStringLiteral("color-scheme");
+
+// Answers Read as the real portal does: the value wrapped in one variant
+// more than the signature says.
+class StandInPortal : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+public Q_SLOTS:
+    QDBusVariant Read(const QString &group, const QString &key)
+    {
+        const QVariant value = group == appearance && key == colorScheme ? QVariant(1u) : QVariant(QString());
+        return QDBusVariant(QVariant::fromValue(QDBusVariant(value)));
+    }
+};
+
+// The server's side of org.freedesktop.Notifications, recording what it was asked.
+class NotificationServer : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QStringList shown, actions; // summary: body
+    QList<uint> closed;
+
+public Q_SLOTS:
+    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
+                const QStringList &actionList, const QVariantMap &, int)
+    {
+        shown << summary + QLatin1String(": ") + body;
+        actions = actionList;
+        return 7;
+    }
+    void CloseNotification(uint id) { closed.append(id); }
+
+Q_SIGNALS:
+    void ActionInvoked(uint id, const QString &action);
+};
+
+struct Fixture
+{
+    StdoutCapture capture;
+    UserManager users{nullptr};
+    DefaultViewModel model{Alarm::makeDefault(), nullptr, &users};
+
+    void endPhase()
+    {
+        model.setIsTimerRunning(true);
+        while (model.isTimerRunning())
+            model.tick();
+    }
+};
+
+} // namespace
+
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+
+    QProcess m_bus;
+    QString m_address;
+    int m_connections = 0;
+    StandInPortal m_portal;
+
+    QDBusConnection openConnection()
+    {
+        return QDBusConnection::connectToBus(m_address, QStringLiteral("c%1").arg(++m_connections));
+    }
+
+    void announce(const QString &group, const QString &key, uint value)
+    {
+        QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/portal/desktop"),
+                                                         QStringLiteral("org.freedesktop.portal.Settings"),
+                                                         QStringLiteral("SettingChanged"));
+        signal << group << key << QVariant::fromValue(QDBusVariant(value));
+        QVERIFY(QDBusConnection(QStringLiteral("portal")).send(signal));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // A session bus of our own, before anything in the process asks for one.
+        m_bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address"});
+        QVERIFY(m_bus.waitForReadyRead(10000));
+        m_address = QString::fromUtf8(m_bus.readLine()).trimmed();
+        qputenv("DBUS_SESSION_BUS_ADDRESS", m_address.toUtf8());
+        QDBusConnection portal = QDBusConnection::connectToBus(m_address, QStringLiteral("portal"));
+        QVERIFY(portal.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &m_portal,
+                                      QDBusConnection::ExportAllSlots));
+        QVERIFY(portal.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+    }
+
+    void cleanupTestCase()
+    {
+        m_bus.terminate();
+        m_bus.waitForFinished();
+    }
+
+    void colors_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<int>("scheme"); // 0 no preference, 1 dark, 2 light
+        QTest::addColumn<bool>("kdeNegative");
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<bool>("desktopAccent");
+        // What Qt uses when the desktop gives no palette (GNOME, bare X); and KDE's Breeze.
+        const QPalette qtPlain = palette(QColor(0xef, 0xef, 0xef), Qt::white, QColor(48, 140, 198));
+        const QPalette kdeDark = palette(QColor(0x2a, 0x2e, 0x32), QColor(0x1b, 0x1e, 0x20), QColor(0x3d, 0xae, 0xe9));
+        QTest::newRow("Qt's own palette: not its highlight") << qtPlain << 0 << false << false << false;
+        QTest::newRow("portal asks for dark over Qt's palette") << qtPlain << 1 << false << true << false;
+        QTest::newRow("KDE light") << palette(QColor(0xef, 0xf0, 0xf1), Qt::white, QColor(0x3d, 0xae, 0xe9)) << 0
+                                   << true << false << true;
+        QTest::newRow("KDE dark while the portal says light") << kdeDark << 2 << true << true << true;
+    }
+
+    void colors()
+    {
+        QFETCH(QPalette, palette);
+        QFETCH(int, scheme);
+        QFETCH(bool, kdeNegative);
+        QFETCH(bool, dark);
+        QFETCH(bool, desktopAccent);
+        const QColor negative(218, 68, 83);
+        const ThemeColors colors
+            = ThemeColors::from(palette, scheme, kdeNegative ? std::optional(negative) : std::nullopt);
+        QCOMPARE(colors.dark, dark);
+        QCOMPARE(colors.background.lightness() < 128, dark);
+        QCOMPARE(colors.accent == palette.color(QPalette::Highlight), desktopAccent);
+        QCOMPARE(colors.danger == negative, kdeNegative);
+        // Readable: text and accent stand out from the rows they sit on.
+        QVERIFY(qAbs(colors.text.lightness() - colors.rowBackground.lightness()) > 150);
+        QVERIFY(qAbs(colors.secondaryText.lightness() - colors.rowBackground.lightness()) > 70);
+        QVERIFY(qAbs(colors.accent.lightness() - colors.rowBackground.lightness()) > 50);
+    }
+    void readsThePreferenceThenFollowsIt()
+    {
+        ColorSchemeWatcher watcher;
+        QSignalSpy changes(&watcher, &ColorSchemeWatcher::schemeChanged);
+        QCOMPARE(watcher.scheme(), 0); // not known yet: asked without waiting
+        QTRY_COMPARE(watcher.scheme(), 1);
+        announce(appearance, colorScheme, 2);
+        QTRY_COMPARE(watcher.scheme(), 2);
+        // Other groups and keys are none of ours; an unknown value means none.
+        announce(QStringLiteral("org.gnome.desktop.interface"), colorScheme, 1);
+        announce(appearance, QStringLiteral("contrast"), 1);
+        announce(appearance, colorScheme, 7);
+        QTRY_COMPARE(watcher.scheme(), 0);
+        QCOMPARE(changes.count(), 3);
+    }
+    void phaseEndIsShownAndAnswered_data()
+    {
+        QTest::addColumn<bool>("rest");
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<QString>("answer"); // "yes", "popover", or "" when not asked
+        QTest::newRow("answered in the notification") << false << "Write report" << "yes";
+        QTest::newRow("answered in the popover") << true << "Write report" << "popover";
+        QTest::newRow("rest without a task") << true << "" << "";
+    }
+
+    void phaseEndIsShownAndAnswered()
+    {
+        QFETCH(bool, rest);
+        QFETCH(QString, task);
+        QFETCH(QString, answer);
+        NotificationServer server;
+        QDBusConnection bus = openConnection();
+        QVERIFY(bus.registerObject("/org/freedesktop/Notifications", &server,
+                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
+        QVERIFY(bus.registerService("org.freedesktop.Notifications"));
+        const auto release = qScopeGuard([&bus] { bus.unregisterService("org.freedesktop.Notifications"); });
+        Fixture f;
+        int opened = 0;
+        PhaseNotifier notifier(&f.model, [&opened] { ++opened; }, openConnection());
+        f.model.setTaskTitle(task);
+        if (rest)
+            f.model.stopAndSwitchPhase();
+        f.endPhase();
+
+        QTRY_COMPARE(server.shown, QStringList{(rest ? "Rest over: " : "Focus phase over: ") + task});
+        QCOMPARE(server.actions.size(), answer.isEmpty() ? 2 : 6);
+        QTRY_COMPARE(notifier.shownId(), 7u);
+
+        // Another app's notification is none of ours; a click on the body
+        // opens the popover and leaves the question (signals arrive in order).
+        Q_EMIT server.ActionInvoked(8, QStringLiteral("yes"));
+        Q_EMIT server.ActionInvoked(7, QStringLiteral("default"));
+        QTRY_COMPARE(opened, 1);
+        QCOMPARE(f.model.shouldAskIfTaskIsDone(), !answer.isEmpty());
+
+        if (answer == u"popover") {
+            f.model.answerTaskQuestion();
+            QTRY_COMPARE(server.closed, QList<uint>{7});
+        } else if (!answer.isEmpty()) {
+            Q_EMIT server.ActionInvoked(7, answer);
+            QTRY_VERIFY(!f.model.shouldAskIfTaskIsDone());
+        }
+    }
+
+    void withoutServerItSaysSoOnce_data()
+    {
+        QTest::addColumn<bool>("busAtAll");
+        QTest::newRow("bus without a server") << true;
+        QTest::newRow("no bus") << false;
+    }
+
+    void withoutServerItSaysSoOnce()
+    {
+        QFETCH(bool, busAtAll);
+        Fixture f;
+        PhaseNotifier notifier(&f.model, {}, busAtAll ? openConnection() : QDBusConnection(QStringLiteral("none")));
+        f.model.setTaskTitle(QStringLiteral("Write report"));
+        const auto reports = [&f] { return f.capture.lines().filter(QStringLiteral("No notification server")); };
+        f.endPhase();
+        QTRY_COMPARE(reports().size(), 1);
+        f.endPhase();
+        QCOMPARE(reports().size(), 1);
+        QVERIFY(f.model.shouldAskIfTaskIsDone());
+    }
+};
+
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"
