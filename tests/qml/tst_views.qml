@@ -185,6 +185,16 @@ Item {
             tryVerify(() => field.mapToItem(view, 0, 0).y >= 0)
         }
 
+        // Rows arriving while the entry is open leave the keyboard in it.
+        function test_entryKeepsFocusAsRowsArrive() {
+            const list = makeList([])
+            list.viewModel.newTask = true
+            tryVerify(() => findChild(list, "newTaskField")?.activeFocus ?? false)
+            Fixtures.setTasks(list.viewModel, [{ title: "Write report" }])
+            waitForRendering(list)
+            verify(findChild(list, "newTaskField").activeFocus)
+        }
+
         // The row's buttons show on the hovered row only.
         function test_rowButtons() {
             const list = makeList([{ title: "Write report", link: "https://tasks.google.com/task/abc" },
