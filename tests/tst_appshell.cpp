@@ -1,14 +1,19 @@
 // The app's shell on the desktop: the countdown in the tray (drawn only when
-// what it shows changes), where the popover opens next to its icon, and the
-// login autostart entry.
+// what it shows changes), where the popover opens next to its icon, its views
+// held while it is hidden (they catch up before it is measured or shown), and
+// the login autostart entry.
 
 #include "accounts/usermanager.h"
 #include "app/popoverplacement.h"
+#include "app/popoverwindow.h"
 #include "app/startatlogin.h"
 #include "app/traycountdown.h"
 #include "support/stdoutcapture.h"
 #include "timer/defaultviewmodel.h"
 
+#include <QQmlEngineExtensionPlugin>
+#include <QQuickItem>
+#include <QRegularExpression>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,6 +50,8 @@ const QRect rightOfLeftPanel(48, 0, 1872, 1080);
 const QRect leftOfRightPanel(0, 0, 1872, 1080);
 const QSize popover(330, 500);
 } // namespace
+
+Q_IMPORT_QML_PLUGIN(StintPlugin)
 
 class TestAppShell : public QObject
 {
@@ -161,6 +168,41 @@ private Q_SLOTS:
         QFETCH(QPoint, expected);
         QCOMPARE(PopoverPlacement::likelyTrayAnchor(screen, available, rightToLeft).topLeft(), expected);
     }
+    void hiddenViewsHoldUntilMeasuredOrShown()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("[Bb]inding loop")));
+        Fixture f;
+        DefaultViewModel &model = f.model;
+        PopoverWindow popover(PopoverWindow::Mode::popover);
+        popover.setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(&model)}});
+        popover.setSource(QUrl(QStringLiteral("qrc:/Stint/ui/ContentView.qml")));
+        QVERIFY(popover.rootObject());
+        const int heightWithoutStop = popover.fittingSize().height();
+        auto *time = popover.rootObject()->findChild<QObject *>(QStringLiteral("timeText"));
+        auto *stop = popover.rootObject()->findChild<QQuickItem *>(QStringLiteral("stopButton"));
+        QVERIFY(time && stop);
+        const auto shown = [time] { return time->property("text").toString(); };
+
+        model.setIsTimerRunning(true);
+        model.tick();
+        QCOMPARE(shown(), QStringLiteral("25:00"));
+        QVERIFY(!stop->isVisible());
+        // Measured as it will show: up to date, then held again.
+        QVERIFY(popover.fittingSize().height() > heightWithoutStop);
+        QCOMPARE(shown(), QStringLiteral("24:59"));
+        QVERIFY(stop->isVisible());
+        model.tick();
+        QCOMPARE(shown(), QStringLiteral("24:59"));
+
+        popover.show();
+        QCOMPARE(shown(), QStringLiteral("24:58"));
+        model.tick();
+        QCOMPARE(shown(), QStringLiteral("24:57"));
+        popover.hide();
+        model.tick();
+        QCOMPARE(shown(), QStringLiteral("24:57"));
+    }
+
     void entryFollowsTheChoice_data()
     {
         QTest::addColumn<QString>("configHome");
