@@ -30,3 +30,5 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends dpkg-dev file lintian
 # A window manager and keyboard-layout switching for the end-to-end tests' desktop.
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends openbox x11-xkb-utils
+# XCB headers: the popover keeps itself out of the taskbar on X11.
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libxcb1-dev

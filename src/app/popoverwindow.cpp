@@ -5,12 +5,39 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <qguiapplication_platform.h>
 #include <QQuickItem>
 #include <QScreen>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
 namespace {
 constexpr int reopenGuardMs = 400; // a tray click right after a focus loss
+
+// A popover belongs to its icon, not to the taskbar or the window switcher,
+// where some panels list a Qt::Tool window. Set while the window is
+// unmapped: Qt merges its own states into these when it maps the window.
+void keepOutOfTaskbar(QWindow *window)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return;
+    xcb_connection_t *connection = x11->connection();
+    const auto atom = [connection](const char *name) {
+        const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name);
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return atom;
+    };
+    const xcb_atom_t states[] = {atom("_NET_WM_STATE_SKIP_TASKBAR"), atom("_NET_WM_STATE_SKIP_PAGER")};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()), atom("_NET_WM_STATE"),
+                        XCB_ATOM_ATOM, 32, 2, states);
 }
+} // namespace
 
 PopoverWindow::PopoverWindow(Mode mode, QWindow *parent)
     : QQuickView(parent)
@@ -127,6 +154,8 @@ void PopoverWindow::showRelativeTo(const QRect &anchor)
     if (m_mode == Mode::popover) {
         m_anchor = anchor;
         setGeometry(PopoverPlacement::placement(anchor, size(), availableGeometryAt(anchor)));
+        if (!isVisible())
+            keepOutOfTaskbar(this);
     }
     show();
     raise();
