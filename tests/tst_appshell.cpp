@@ -3,13 +3,11 @@
 // held while it is hidden (they catch up before it is measured or shown), and
 // the login autostart entry.
 
-#include "accounts/usermanager.h"
 #include "app/popoverplacement.h"
 #include "app/popoverwindow.h"
 #include "app/startatlogin.h"
 #include "app/traycountdown.h"
-#include "support/stdoutcapture.h"
-#include "timer/defaultviewmodel.h"
+#include "support/modelfixture.h"
 
 #include <QQmlEngineExtensionPlugin>
 #include <QQuickItem>
@@ -34,13 +32,6 @@ double fractionDrawn(const QImage &image)
     }
     return full / 720.0;
 }
-
-struct Fixture
-{
-    StdoutCapture capture;
-    UserManager users{nullptr};
-    DefaultViewModel model{Alarm::makeDefault(), nullptr, &users};
-};
 
 // A 1920x1080 screen; the panels take 28 px (48 at the sides) from one edge.
 const QRect screen(0, 0, 1920, 1080);
@@ -82,7 +73,7 @@ private Q_SLOTS:
         QFETCH(bool, pause);
         QFETCH(QString, toolTip);
         QFETCH(double, fraction);
-        Fixture f;
+        ModelFixture f;
         QSystemTrayIcon tray;
         const QIcon appIcon(QStringLiteral(":/Stint/ui/icons/timer.svg"));
         TrayCountdown countdown(&f.model, &tray, appIcon);
@@ -108,7 +99,7 @@ private Q_SLOTS:
 
     void drawsOncePerMinuteAndAtEachChange()
     {
-        Fixture f;
+        ModelFixture f;
         TrayCountdown countdown(&f.model, nullptr, QIcon());
         const int atStart = countdown.redraws();
         f.model.setIsTimerRunning(true); // starts: drawn
@@ -171,7 +162,7 @@ private Q_SLOTS:
     void hiddenViewsHoldUntilMeasuredOrShown()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral("[Bb]inding loop")));
-        Fixture f;
+        ModelFixture f;
         DefaultViewModel &model = f.model;
         PopoverWindow popover(PopoverWindow::Mode::popover);
         popover.setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(&model)}});

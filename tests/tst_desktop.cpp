@@ -2,10 +2,8 @@
 // from its palette and its dark/light preference (the settings portal), and
 // the phase-end notification (the notification server).
 
-#include "accounts/usermanager.h"
 #include "app/phasenotifier.h"
-#include "support/stdoutcapture.h"
-#include "timer/defaultviewmodel.h"
+#include "support/modelfixture.h"
 #include "ui/colorschemewatcher.h"
 #include "ui/theme.h"
 
@@ -67,20 +65,6 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void ActionInvoked(uint id, const QString &action);
-};
-
-struct Fixture
-{
-    StdoutCapture capture;
-    UserManager users{nullptr};
-    DefaultViewModel model{Alarm::makeDefault(), nullptr, &users};
-
-    void endPhase()
-    {
-        model.setIsTimerRunning(true);
-        while (model.isTimerRunning())
-            model.tick();
-    }
 };
 
 } // namespace
@@ -200,13 +184,13 @@ private Q_SLOTS:
                                    QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
         QVERIFY(bus.registerService("org.freedesktop.Notifications"));
         const auto release = qScopeGuard([&bus] { bus.unregisterService("org.freedesktop.Notifications"); });
-        Fixture f;
+        ModelFixture f;
         int opened = 0;
         PhaseNotifier notifier(&f.model, [&opened] { ++opened; }, openConnection());
         f.model.setTaskTitle(task);
         if (rest)
             f.model.stopAndSwitchPhase();
-        f.endPhase();
+        f.run();
 
         QTRY_COMPARE(server.shown, QStringList{(rest ? "Rest over: " : "Focus phase over: ") + task});
         QCOMPARE(server.actions.size(), answer.isEmpty() ? 2 : 6);
@@ -230,13 +214,13 @@ private Q_SLOTS:
 
     void withoutServerItSaysSoOnce()
     {
-        Fixture f;
+        ModelFixture f;
         PhaseNotifier notifier(&f.model, {}, openConnection()); // a bus, but no notification server on it
         f.model.setTaskTitle(QStringLiteral("Write report"));
         const auto reports = [&f] { return f.capture.lines().filter(QStringLiteral("No notification server")); };
-        f.endPhase();
+        f.run();
         QTRY_COMPARE(reports().size(), 1);
-        f.endPhase();
+        f.run();
         QCOMPARE(reports().size(), 1);
         QVERIFY(f.model.shouldAskIfTaskIsDone());
     }

@@ -1,9 +1,7 @@
 // The countdown's steps, starting work from any phase, the gong, the text
 // drop and the tick source.
 
-#include "accounts/usermanager.h"
-#include "support/stdoutcapture.h"
-#include "timer/defaultviewmodel.h"
+#include "support/modelfixture.h"
 #include "ui/textdropdelegate.h"
 #include "ui/ticktimer.h"
 
@@ -13,23 +11,6 @@
 
 using namespace std::chrono_literals;
 
-namespace {
-
-struct Fixture
-{
-    StdoutCapture capture; // keeps "new" out of the test log
-    UserManager users{nullptr};
-    DefaultViewModel model{Alarm::makeDefault(), [](DefaultViewModel &) {}, &users};
-
-    void run(int seconds)
-    {
-        model.setIsTimerRunning(true);
-        for (int i = 0; i < seconds; ++i)
-            model.tick();
-    }
-};
-
-} // namespace
 
 class TestTimerEngine : public QObject
 {
@@ -49,7 +30,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, rest);
         QFETCH(QString, taskTitle);
-        Fixture f;
+        ModelFixture f;
         if (rest) {
             f.run(100);
             f.model.stopAndSwitchPhase(); // the stop button
@@ -92,7 +73,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, fromRest);
         QFETCH(bool, dropped);
-        Fixture f;
+        ModelFixture f;
         if (fromRest)
             f.model.stopAndSwitchPhase();
         f.run(30);
@@ -143,7 +124,7 @@ private Q_SLOTS:
 
     void dropAppliesTheFirstTextLater()
     {
-        Fixture f;
+        ModelFixture f;
         auto delegate = std::make_unique<TextDropDelegate>();
         delegate->setViewModel(&f.model);
         QVERIFY(!delegate->performDrop({}));
@@ -162,7 +143,7 @@ private Q_SLOTS:
     // and only while the countdown runs.
     void tickSourceCountsWholeSecondsOfItsClock()
     {
-        Fixture f;
+        ModelFixture f;
         f.model.setTaskTitle(QStringLiteral("Write report"));
         std::chrono::milliseconds now{5'000'000};
         TickTimer ticks(&f.model, [&now] { return now; });

@@ -6,9 +6,8 @@
 #   run-e2e.sh <driver> <stint> <atspi.py>
 #
 # Real key presses and clicks through a real X server and window manager are
-# at the mercy of a busy machine (a lost key while xdotool remaps the
-# keyboard), so a failed run gets one more try in a fresh session; a fault in
-# the app fails both.
+# at the mercy of a busy machine, so a failed run gets one more try in a
+# fresh session; a fault in the app fails both.
 set -eu
 
 run_once() {
@@ -16,11 +15,20 @@ run_once() {
     # shared with any other session of the same user.
     XDG_RUNTIME_DIR=$(mktemp -d)
     export XDG_RUNTIME_DIR
+    # An X server on a display number it picks itself (xvfb-run -a can hand
+    # two runs started together the same one), kept up between clients.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$XDG_RUNTIME_DIR/display" 2>/dev/null &
+    xvfb=$!
+    while [ ! -s "$XDG_RUNTIME_DIR/display" ] && kill -0 "$xvfb" 2>/dev/null; do sleep 0.1; done
+    DISPLAY=:$(cat "$XDG_RUNTIME_DIR/display")
+    export DISPLAY
     status=0
     dbus-run-session -- sh -c '
         echo -n stint-e2e | gnome-keyring-daemon --unlock --components=secrets >/dev/null
-        exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$@"
+        exec "$@"
     ' run-e2e "$@" || status=$?
+    kill "$xvfb"
+    wait "$xvfb" 2>/dev/null || true
     rm -rf "$XDG_RUNTIME_DIR"
     return "$status"
 }
