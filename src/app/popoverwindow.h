@@ -35,9 +35,6 @@ public:
     void showRelativeTo(const QRect &anchor);
     void performClose();
 
-    // The icon area the popover was last shown beside.
-    QRect anchor() const { return m_anchor; }
-
     // True just after the popover closed itself because it lost focus: a
     // click on the tray icon that took the focus away must not reopen it.
     bool closedByFocusLossJustNow() const;
