@@ -13,13 +13,14 @@ bool isUnchanged(const Task2 &a, const Task2 &b)
         && a.position == b.position && a.webViewLink == b.webViewLink;
 }
 
-bool containsFrom(const QList<Task2> &tasks, qsizetype from, const Task2 &task)
+// Where `task` is among `tasks` from index `from` on, or -1.
+int indexFrom(const QList<Task2> &tasks, qsizetype from, const Task2 &task)
 {
     for (qsizetype i = from; i < tasks.size(); ++i) {
         if (isSameTask(tasks.at(i), task))
-            return true;
+            return int(i);
     }
-    return false;
+    return -1;
 }
 
 } // namespace
@@ -50,38 +51,27 @@ void TaskListModel::setTasks(const QList<Task2> &tasks)
     for (int row = 0; row < tasks.size(); ++row) {
         const Task2 &task = tasks.at(row);
         // Rows whose task is gone go first, so that the rest need no moving.
-        while (row < m_tasks.size() && !containsFrom(tasks, row, m_tasks.at(row))) {
+        while (row < m_tasks.size() && indexFrom(tasks, row, m_tasks.at(row)) < 0) {
             beginRemoveRows({}, row, row);
             m_tasks.removeAt(row);
             endRemoveRows();
         }
-        if (row < m_tasks.size() && isSameTask(m_tasks.at(row), task)) {
-            if (!isUnchanged(m_tasks.at(row), task)) {
-                m_tasks[row] = task;
-                Q_EMIT dataChanged(index(row), index(row), {taskRole});
-            }
-            continue;
-        }
-        // Further down already: move that row up here.
-        int found = -1;
-        for (int later = row + 1; later < m_tasks.size(); ++later) {
-            if (isSameTask(m_tasks.at(later), task)) {
-                found = later;
-                break;
-            }
-        }
-        if (found >= 0) {
-            beginMoveRows({}, found, found, {}, row);
-            m_tasks.move(found, row);
-            endMoveRows();
-            if (!isUnchanged(m_tasks.at(row), task)) {
-                m_tasks[row] = task;
-                Q_EMIT dataChanged(index(row), index(row), {taskRole});
-            }
-        } else {
+        const int found = indexFrom(m_tasks, row, task);
+        if (found < 0) {
             beginInsertRows({}, row, row);
             m_tasks.insert(row, task);
             endInsertRows();
+            continue;
+        }
+        // Further down already: move that row up here.
+        if (found > row) {
+            beginMoveRows({}, found, found, {}, row);
+            m_tasks.move(found, row);
+            endMoveRows();
+        }
+        if (!isUnchanged(m_tasks.at(row), task)) {
+            m_tasks[row] = task;
+            Q_EMIT dataChanged(index(row), index(row), {taskRole});
         }
     }
     if (m_tasks.size() > tasks.size()) {
