@@ -21,8 +21,7 @@ void checkDates(const QString &text)
 {
     if (const std::optional<QDateTime> instant = parseRfc3339DateTime(text)) {
         check(instant->isValid());
-        const std::optional<QDateTime> again
-            = parseRfc3339DateTime(instant->toUTC().toString(Qt::ISODateWithMs));
+        const std::optional<QDateTime> again = parseRfc3339DateTime(instant->toUTC().toString(Qt::ISODateWithMs));
         check(again.has_value());
         check(again->toMSecsSinceEpoch() == instant->toMSecsSinceEpoch());
     }
@@ -34,8 +33,7 @@ void checkDates(const QString &text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray json
-        = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArray json = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     if (size <= 64)
         checkDates(QString::fromUtf8(json));
 

@@ -41,8 +41,7 @@ void checkTask(const Task2 &task, const QJsonObject &object)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray json
-        = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArray json = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const Result<QList<Task2>> result = decodeTaskList(json);
     if (!result.isSuccess()) {
         check(result.error().domain == QLatin1StringView("JSON"));

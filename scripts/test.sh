@@ -14,6 +14,9 @@ FUZZ_SECONDS=${STINT_FUZZ_SECONDS:-60}
 export QT_QPA_PLATFORM=offscreen
 export QT_QUICK_BACKEND=software
 
+echo "== Formatting (.clang-format)"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 echo "== Build and test"
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-test -j "$JOBS"

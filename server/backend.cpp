@@ -53,7 +53,7 @@ qint64 numberIn(const QJsonObject &object, QLatin1StringView key)
     return value.isString() ? value.toString().toLongLong() : value.toInteger();
 }
 
-template <typename Map, typename Stale>
+template<typename Map, typename Stale>
 void trim(Map &map, Stale stale)
 {
     if (map.size() > maxCachedUsers)
@@ -65,9 +65,7 @@ void trim(Map &map, Stale stale)
 } // namespace
 
 Backend::Backend(BackendSettings settings, QObject *parent)
-    : QObject(parent)
-    , m_settings(std::move(settings))
-    , m_network(new QNetworkAccessManager(this))
+    : QObject(parent), m_settings(std::move(settings)), m_network(new QNetworkAccessManager(this))
 {
     m_network->setTransferTimeout(m_settings.googleTimeoutMs);
     m_network->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
@@ -126,9 +124,8 @@ void Backend::authenticate(const HttpRequest &request, const HttpReply &reply, C
     if (!token)
         return reply(unauthorized(describe(TokenCheck::malformed)));
     if (!m_keys || m_keysExpiry <= nowSeconds()) {
-        withKeySet(true, [this, token = *token, request, reply, next] {
-            checkIdToken(token, false, request, reply, next);
-        });
+        withKeySet(true,
+                   [this, token = *token, request, reply, next] { checkIdToken(token, false, request, reply, next); });
         return;
     }
     checkIdToken(*token, true, request, reply, std::move(next));
@@ -154,7 +151,8 @@ void Backend::checkIdToken(const SignedToken &token, bool mayRefresh, const Http
 
     caller.userHash = sha256(caller.subject.toUtf8()).toHex().left(10);
     if (!allowRequest(caller.subject)) {
-        HttpAnswer answer = HttpAnswer::error(429, QLatin1StringView("rate_limited"), QStringLiteral("Too many requests"));
+        HttpAnswer answer =
+                HttpAnswer::error(429, QLatin1StringView("rate_limited"), QStringLiteral("Too many requests"));
         answer.headers.append({QByteArrayLiteral("Retry-After"), QByteArrayLiteral("10")});
         answer.user = caller.userHash;
         return reply(answer);
@@ -185,8 +183,9 @@ void Backend::withKeySet(bool refresh, std::function<void()> then)
         } else {
             // Stale keys still beat none; they are tried again in a minute.
             log(QStringLiteral("google key set: unusable answer (HTTP %1%2)")
-                    .arg(status)
-                    .arg(reply->error() == QNetworkReply::NoError ? QString() : QStringLiteral(", ") + reply->errorString()));
+                        .arg(status)
+                        .arg(reply->error() == QNetworkReply::NoError ? QString()
+                                                                      : QStringLiteral(", ") + reply->errorString()));
             m_keysExpiry = nowSeconds() + 60;
         }
         m_fetchingKeys = false;
@@ -226,7 +225,8 @@ void Backend::checkAccessToken(Caller caller, const HttpReply &reply, Continue n
     }
 
     QUrl url = m_settings.tokenInfoUrl;
-    url.setQuery(QUrlQuery{{QStringLiteral("access_token"), QString::fromLatin1(QUrl::toPercentEncoding(QString::fromLatin1(caller.accessToken)))}});
+    url.setQuery(QUrlQuery{{QStringLiteral("access_token"),
+                            QString::fromLatin1(QUrl::toPercentEncoding(QString::fromLatin1(caller.accessToken)))}});
     QNetworkReply *network = m_network->get(QNetworkRequest(url));
     connect(network, &QNetworkReply::finished, this, [this, network, caller, key, reply, next] {
         network->deleteLater();
@@ -234,8 +234,9 @@ void Backend::checkAccessToken(Caller caller, const HttpReply &reply, Continue n
         const QByteArray body = network->isOpen() ? network->readAll() : QByteArray();
         if (status == 400 || status == 401) // Google's word for a token it does not know
             return reply(unauthorized(QStringLiteral("The access token is not valid")));
-        Upstream upstream{status, body, network->error() == QNetworkReply::OperationCanceledError
-                                            || network->error() == QNetworkReply::TimeoutError};
+        Upstream upstream{status, body,
+                          network->error() == QNetworkReply::OperationCanceledError
+                                  || network->error() == QNetworkReply::TimeoutError};
         if (auto failed = failure(upstream, QLatin1StringView("google tokeninfo")))
             return reply(*failed);
         const QJsonObject info = QJsonDocument::fromJson(body).object();
@@ -273,7 +274,8 @@ void Backend::call(const QUrl &url, const QByteArray &accessToken, UpstreamDone 
         reply->deleteLater();
         done({reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
               reply->isOpen() ? reply->readAll() : QByteArray(),
-              reply->error() == QNetworkReply::OperationCanceledError || reply->error() == QNetworkReply::TimeoutError});
+              reply->error() == QNetworkReply::OperationCanceledError
+                      || reply->error() == QNetworkReply::TimeoutError});
     });
 }
 
@@ -283,18 +285,22 @@ std::optional<HttpAnswer> Backend::failure(const Upstream &upstream, QLatin1Stri
         return std::nullopt;
     HttpAnswer answer;
     if (upstream.timedOut) {
-        answer = HttpAnswer::error(504, QLatin1StringView("google_timeout"), QStringLiteral("Google did not answer in time"));
+        answer = HttpAnswer::error(504, QLatin1StringView("google_timeout"),
+                                   QStringLiteral("Google did not answer in time"));
     } else if (upstream.status == 401 || upstream.status == 403) {
-        answer = HttpAnswer::error(upstream.status, QLatin1StringView(upstream.status == 401 ? "unauthorized" : "forbidden"),
+        answer = HttpAnswer::error(upstream.status,
+                                   QLatin1StringView(upstream.status == 401 ? "unauthorized" : "forbidden"),
                                    QStringLiteral("Google refused the access token"));
     } else {
-        answer = HttpAnswer::error(502, QLatin1StringView("google_unavailable"), QStringLiteral("Google's answer was not usable"));
+        answer = HttpAnswer::error(502, QLatin1StringView("google_unavailable"),
+                                   QStringLiteral("Google's answer was not usable"));
     }
     log(QStringLiteral("%1: %2 -> %3")
-            .arg(what, upstream.timedOut ? QStringLiteral("timeout")
-                       : upstream.status ? QStringLiteral("HTTP %1").arg(upstream.status)
-                                         : QStringLiteral("no connection"))
-            .arg(answer.status));
+                .arg(what,
+                     upstream.timedOut         ? QStringLiteral("timeout")
+                             : upstream.status ? QStringLiteral("HTTP %1").arg(upstream.status)
+                                               : QStringLiteral("no connection"))
+                .arg(answer.status));
     return answer;
 }
 
@@ -319,7 +325,8 @@ void Backend::readPages(const Caller &caller, QUrl url, QLatin1StringView what, 
         }
         QUrlQuery query(url);
         query.removeAllQueryItems(QStringLiteral("pageToken"));
-        query.addQueryItem(QStringLiteral("pageToken"), QString::fromLatin1(QUrl::toPercentEncoding(read->nextPageToken)));
+        query.addQueryItem(QStringLiteral("pageToken"),
+                           QString::fromLatin1(QUrl::toPercentEncoding(read->nextPageToken)));
         url.setQuery(query);
         readPages(caller, url, what, items, page + 1, reply, done);
     });
@@ -345,22 +352,29 @@ void Backend::createTask(const Caller &caller, const QByteArray &body, const Htt
     const QJsonDocument document = QJsonDocument::fromJson(body);
     const QJsonValue title = document.object().value(QLatin1StringView("title"));
     if (!document.isObject() || !title.isString())
-        return reply(HttpAnswer::error(400, QLatin1StringView("invalid_task"), QStringLiteral("The body must be {\"title\": text}")));
+        return reply(HttpAnswer::error(400, QLatin1StringView("invalid_task"),
+                                       QStringLiteral("The body must be {\"title\": text}")));
     if (title.toString().size() > maxTitleLength)
-        return reply(HttpAnswer::error(400, QLatin1StringView("invalid_task"), QStringLiteral("The title is over 1024 characters")));
-    const QByteArray create = QJsonDocument(QJsonObject{{QStringLiteral("title"), title}}).toJson(QJsonDocument::Compact);
-    call(m_settings.tasksUrl, caller.accessToken, [this, reply, user = caller.userHash](const Upstream &upstream) {
-        if (auto failed = failure(upstream, QLatin1StringView("google tasks insert")))
-            return reply(*failed);
-        const QJsonDocument created = QJsonDocument::fromJson(upstream.body);
-        if (!created.isObject()) {
-            log(QStringLiteral("google tasks insert: not the expected JSON -> 502"));
-            return reply(HttpAnswer::error(502, QLatin1StringView("google_unavailable"), QStringLiteral("Google's answer was not usable")));
-        }
-        HttpAnswer answer = HttpAnswer::json(200, GoogleReplies::task(created.object()));
-        answer.user = user;
-        reply(answer);
-    }, create);
+        return reply(HttpAnswer::error(400, QLatin1StringView("invalid_task"),
+                                       QStringLiteral("The title is over 1024 characters")));
+    const QByteArray create =
+            QJsonDocument(QJsonObject{{QStringLiteral("title"), title}}).toJson(QJsonDocument::Compact);
+    call(
+            m_settings.tasksUrl, caller.accessToken,
+            [this, reply, user = caller.userHash](const Upstream &upstream) {
+                if (auto failed = failure(upstream, QLatin1StringView("google tasks insert")))
+                    return reply(*failed);
+                const QJsonDocument created = QJsonDocument::fromJson(upstream.body);
+                if (!created.isObject()) {
+                    log(QStringLiteral("google tasks insert: not the expected JSON -> 502"));
+                    return reply(HttpAnswer::error(502, QLatin1StringView("google_unavailable"),
+                                                   QStringLiteral("Google's answer was not usable")));
+                }
+                HttpAnswer answer = HttpAnswer::json(200, GoogleReplies::task(created.object()));
+                answer.user = user;
+                reply(answer);
+            },
+            create);
 }
 
 void Backend::listEvents(const Caller &caller, const HttpReply &reply)
@@ -378,10 +392,12 @@ void Backend::listEvents(const Caller &caller, const HttpReply &reply)
     call(zoneUrl, caller.accessToken, [this, caller, reply](const Upstream &upstream) {
         if (auto failed = failure(upstream, QLatin1StringView("google calendar")))
             return reply(*failed);
-        const QString zone = QJsonDocument::fromJson(upstream.body).object().value(QLatin1StringView("timeZone")).toString();
+        const QString zone =
+                QJsonDocument::fromJson(upstream.body).object().value(QLatin1StringView("timeZone")).toString();
         if (zone.isEmpty()) {
             log(QStringLiteral("google calendar: not the expected JSON -> 502"));
-            return reply(HttpAnswer::error(502, QLatin1StringView("google_unavailable"), QStringLiteral("Google's answer was not usable")));
+            return reply(HttpAnswer::error(502, QLatin1StringView("google_unavailable"),
+                                           QStringLiteral("Google's answer was not usable")));
         }
         const qint64 now = nowSeconds();
         trim(m_timeZones, [now](const auto &it) { return it.value().expiry <= now; });
@@ -399,15 +415,20 @@ void Backend::listEventsIn(const Caller &caller, const QString &timeZone, const 
     const QDateTime to(today.addDays(eventDays), QTime(0, 0), usable);
 
     QUrl url = m_settings.eventsUrl;
-    url.setQuery(QUrlQuery{{QStringLiteral("timeMin"), QString::fromLatin1(QUrl::toPercentEncoding(from.toOffsetFromUtc(from.offsetFromUtc()).toString(Qt::ISODate)))},
-                           {QStringLiteral("timeMax"), QString::fromLatin1(QUrl::toPercentEncoding(to.toOffsetFromUtc(to.offsetFromUtc()).toString(Qt::ISODate)))},
+    url.setQuery(QUrlQuery{{QStringLiteral("timeMin"),
+                            QString::fromLatin1(QUrl::toPercentEncoding(
+                                    from.toOffsetFromUtc(from.offsetFromUtc()).toString(Qt::ISODate)))},
+                           {QStringLiteral("timeMax"),
+                            QString::fromLatin1(QUrl::toPercentEncoding(
+                                    to.toOffsetFromUtc(to.offsetFromUtc()).toString(Qt::ISODate)))},
                            {QStringLiteral("singleEvents"), QStringLiteral("true")},
                            {QStringLiteral("orderBy"), QStringLiteral("startTime")},
                            {QStringLiteral("showDeleted"), QStringLiteral("false")},
                            {QStringLiteral("maxResults"), QStringLiteral("250")}});
     readPages(caller, url, QLatin1StringView("google calendar events"), {}, 0, reply,
               [reply, user = caller.userHash, timeZone](const QJsonArray &items, const QString &pageZone) {
-                  HttpAnswer answer = HttpAnswer::json(200, GoogleReplies::events(items, pageZone.isEmpty() ? timeZone : pageZone));
+                  HttpAnswer answer =
+                          HttpAnswer::json(200, GoogleReplies::events(items, pageZone.isEmpty() ? timeZone : pageZone));
                   answer.user = user;
                   reply(answer);
               });

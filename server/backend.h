@@ -89,8 +89,8 @@ private:
     using UpstreamDone = std::function<void(const Upstream &)>;
 
     void authenticate(const HttpRequest &request, const HttpReply &reply, Continue next);
-    void checkIdToken(const SignedToken &token, bool mayRefresh, const HttpRequest &request,
-                      const HttpReply &reply, Continue next);
+    void checkIdToken(const SignedToken &token, bool mayRefresh, const HttpRequest &request, const HttpReply &reply,
+                      Continue next);
     void checkAccessToken(Caller caller, const HttpReply &reply, Continue next);
     void withKeySet(bool refresh, std::function<void()> then);
     bool allowRequest(const QString &subject);
@@ -102,8 +102,7 @@ private:
     void readPages(const Caller &caller, QUrl url, QLatin1StringView what, QJsonArray items, int page,
                    const HttpReply &reply, std::function<void(const QJsonArray &, const QString &)> done);
 
-    void call(const QUrl &url, const QByteArray &accessToken, UpstreamDone done,
-              const QByteArray &postBody = {});
+    void call(const QUrl &url, const QByteArray &accessToken, UpstreamDone done, const QByteArray &postBody = {});
     // The answer for a failed Google reply, logged; none when it succeeded.
     std::optional<HttpAnswer> failure(const Upstream &upstream, QLatin1StringView what);
     void log(const QString &line) const;
@@ -119,7 +118,7 @@ private:
     QList<std::function<void()>> m_waitingForKeys;
 
     QHash<QByteArray, TokenInfo> m_tokenInfo; // by SHA-256 of the access token
-    QHash<QString, Bucket> m_buckets;         // by user
-    QHash<QString, Zone> m_timeZones;         // by user
+    QHash<QString, Bucket> m_buckets; // by user
+    QHash<QString, Zone> m_timeZones; // by user
     QElapsedTimer m_clock;
 };

@@ -49,7 +49,7 @@ std::optional<QJsonObject> conference(const QJsonValue &value)
         if (!isText(point, QLatin1StringView("entryPointType")) || !isText(point, QLatin1StringView("uri")))
             continue;
         (point.value(QLatin1StringView("entryPointType")).toString() == QLatin1StringView("video") ? video : others)
-            .append(point);
+                .append(point);
     }
     for (const QJsonValue &point : std::as_const(others))
         video.append(point);
@@ -59,8 +59,8 @@ std::optional<QJsonObject> conference(const QJsonValue &value)
 
     QJsonObject request = data.value(QLatin1StringView("createRequest")).toObject();
     const bool requestComplete = isText(request, QLatin1StringView("requestId"))
-        && isText(request.value(QLatin1StringView("conferenceSolutionKey")).toObject(), QLatin1StringView("type"))
-        && isText(request.value(QLatin1StringView("status")).toObject(), QLatin1StringView("statusCode"));
+            && isText(request.value(QLatin1StringView("conferenceSolutionKey")).toObject(), QLatin1StringView("type"))
+            && isText(request.value(QLatin1StringView("status")).toObject(), QLatin1StringView("statusCode"));
     if (!requestComplete)
         data.remove(QLatin1StringView("createRequest"));
 

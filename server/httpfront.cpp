@@ -37,14 +37,11 @@ QByteArray methodName(QHttpServerRequest::Method method)
 }
 
 // Hands every accepted socket to the front before the HTTP server reads it.
-template <typename Base>
+template<typename Base>
 class WatchingServer final : public Base
 {
 public:
-    explicit WatchingServer(std::function<void(QTcpSocket *)> watch)
-        : m_watch(std::move(watch))
-    {
-    }
+    explicit WatchingServer(std::function<void(QTcpSocket *)> watch) : m_watch(std::move(watch)) { }
     QTcpSocket *nextPendingConnection() override
     {
         QTcpSocket *socket = Base::nextPendingConnection();
@@ -63,10 +60,7 @@ private:
 class ConnectionGuard final : public QObject
 {
 public:
-    ConnectionGuard(HttpFront *front, QTcpSocket *socket)
-        : QObject(socket)
-        , m_front(front)
-        , m_socket(socket)
+    ConnectionGuard(HttpFront *front, QTcpSocket *socket) : QObject(socket), m_front(front), m_socket(socket)
     {
         m_timer.setSingleShot(true);
         connect(&m_timer, &QTimer::timeout, this, &ConnectionGuard::timedOut);
@@ -92,7 +86,8 @@ public:
             m_refused = true;
             const QByteArray body = R"({"error":"too_large","message":"The request is over 64 KiB"})";
             m_socket->write("HTTP/1.1 413 Payload Too Large\r\nContent-Type: application/json\r\nConnection: close\r\n"
-                            "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+                            "Content-Length: "
+                            + QByteArray::number(body.size()) + "\r\n\r\n" + body);
             m_front->log(QStringLiteral("refused a request over 64 KiB"));
             m_socket->readAll();
         }
@@ -140,11 +135,7 @@ private:
 class HttpFront::Server final : public QAbstractHttpServer
 {
 public:
-    explicit Server(HttpFront *front)
-        : QAbstractHttpServer(front)
-        , m_front(front)
-    {
-    }
+    explicit Server(HttpFront *front) : QAbstractHttpServer(front), m_front(front) { }
     using QAbstractHttpServer::makeResponder;
 
 protected:
@@ -155,16 +146,14 @@ protected:
                           socket, std::make_shared<QHttpServerResponder>(makeResponder(request, socket)));
         return true;
     }
-    void missingHandler(const QHttpServerRequest &, QTcpSocket *) override {}
+    void missingHandler(const QHttpServerRequest &, QTcpSocket *) override { }
 
 private:
     HttpFront *m_front;
 };
 
 HttpFront::HttpFront(HttpHandler handler, QObject *parent)
-    : QObject(parent)
-    , m_handler(std::move(handler))
-    , m_server(new Server(this))
+    : QObject(parent), m_handler(std::move(handler)), m_server(new Server(this))
 {
 }
 
@@ -186,7 +175,10 @@ bool HttpFront::listen(const QHostAddress &address, quint16 port, const std::opt
         server = new WatchingServer<QTcpServer>(watch);
     }
     if (!server->listen(address, port)) {
-        log(QStringLiteral("cannot listen on %1 port %2: %3").arg(address.toString()).arg(port).arg(server->errorString()));
+        log(QStringLiteral("cannot listen on %1 port %2: %3")
+                    .arg(address.toString())
+                    .arg(port)
+                    .arg(server->errorString()));
         delete server;
         return false;
     }
@@ -235,19 +227,19 @@ void HttpFront::dispatch(HttpRequest request, QTcpSocket *socket, std::shared_pt
             alive->abort();
         } else if (alive) {
             QHttpServerResponse response = answer.contentType.isEmpty()
-                ? QHttpServerResponse(static_cast<QHttpServerResponder::StatusCode>(answer.status))
-                : QHttpServerResponse(answer.contentType, answer.body,
-                                      static_cast<QHttpServerResponder::StatusCode>(answer.status));
+                    ? QHttpServerResponse(static_cast<QHttpServerResponder::StatusCode>(answer.status))
+                    : QHttpServerResponse(answer.contentType, answer.body,
+                                          static_cast<QHttpServerResponder::StatusCode>(answer.status));
             for (const auto &[name, value] : answer.headers)
                 response.addHeader(name, value);
             response.write(std::move(*responder));
         }
         if (m_accessLog) {
             log(QStringLiteral("%1 %2 %3 %4ms user=%5")
-                    .arg(QString::fromLatin1(method), path)
-                    .arg(answer.status)
-                    .arg(double(clock.nsecsElapsed()) / 1e6, 0, 'f', 1)
-                    .arg(answer.user.isEmpty() ? QStringLiteral("-") : QString::fromLatin1(answer.user)));
+                        .arg(QString::fromLatin1(method), path)
+                        .arg(answer.status)
+                        .arg(double(clock.nsecsElapsed()) / 1e6, 0, 'f', 1)
+                        .arg(answer.user.isEmpty() ? QStringLiteral("-") : QString::fromLatin1(answer.user)));
         }
         if (watched)
             watched->answered();

@@ -14,13 +14,13 @@ namespace {
 constexpr qint64 allowedClockSkew = 60;
 constexpr int minimumKeyBits = 2048;
 
-template <typename T, void (*Free)(T *)>
+template<typename T, void (*Free)(T *)>
 using Owned = std::unique_ptr<T, decltype([](T *p) { Free(p); })>;
 
 std::optional<QByteArray> base64UrlDecode(QByteArrayView text)
 {
     auto decoded = QByteArray::fromBase64Encoding(
-        text.toByteArray(), QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
+            text.toByteArray(), QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded)
         return std::nullopt;
     return decoded.decoded;
@@ -39,10 +39,10 @@ std::optional<QJsonObject> jsonObject(const std::optional<QByteArray> &bytes)
 
 std::shared_ptr<EVP_PKEY> rsaPublicKey(const QByteArray &modulus, const QByteArray &exponent)
 {
-    Owned<BIGNUM, BN_free> n(BN_bin2bn(reinterpret_cast<const unsigned char *>(modulus.constData()),
-                                       int(modulus.size()), nullptr));
-    Owned<BIGNUM, BN_free> e(BN_bin2bn(reinterpret_cast<const unsigned char *>(exponent.constData()),
-                                       int(exponent.size()), nullptr));
+    Owned<BIGNUM, BN_free> n(
+            BN_bin2bn(reinterpret_cast<const unsigned char *>(modulus.constData()), int(modulus.size()), nullptr));
+    Owned<BIGNUM, BN_free> e(
+            BN_bin2bn(reinterpret_cast<const unsigned char *>(exponent.constData()), int(exponent.size()), nullptr));
     Owned<OSSL_PARAM_BLD, OSSL_PARAM_BLD_free> build(OSSL_PARAM_BLD_new());
     if (!n || !e || !build || !OSSL_PARAM_BLD_push_BN(build.get(), OSSL_PKEY_PARAM_RSA_N, n.get())
         || !OSSL_PARAM_BLD_push_BN(build.get(), OSSL_PKEY_PARAM_RSA_E, e.get()))
@@ -158,8 +158,8 @@ QLatin1StringView describe(TokenCheck check)
     return QLatin1StringView("invalid ID token");
 }
 
-TokenCheck verifyIdToken(const SignedToken &token, const KeySet &keys, const QStringList &clientIds,
-                         qint64 now, QString *subject)
+TokenCheck verifyIdToken(const SignedToken &token, const KeySet &keys, const QStringList &clientIds, qint64 now,
+                         QString *subject)
 {
     // The algorithm first: a token must never choose how it is checked.
     if (token.header.value(QLatin1StringView("alg")).toString() != QLatin1StringView("RS256"))
@@ -173,11 +173,12 @@ TokenCheck verifyIdToken(const SignedToken &token, const KeySet &keys, const QSt
                             size_t(token.signature.size()),
                             reinterpret_cast<const unsigned char *>(token.signingInput.constData()),
                             size_t(token.signingInput.size()))
-            != 1)
+                != 1)
         return TokenCheck::badSignature;
 
     const QString issuer = token.claims.value(QLatin1StringView("iss")).toString();
-    if (issuer != QLatin1StringView("accounts.google.com") && issuer != QLatin1StringView("https://accounts.google.com"))
+    if (issuer != QLatin1StringView("accounts.google.com")
+        && issuer != QLatin1StringView("https://accounts.google.com"))
         return TokenCheck::wrongIssuer;
     if (!hasAudience(token.claims.value(QLatin1StringView("aud")), clientIds))
         return TokenCheck::wrongAudience;
@@ -195,8 +196,7 @@ TokenCheck verifyIdToken(const SignedToken &token, const KeySet &keys, const QSt
 }
 
 SigningKey::SigningKey(const QString &kid, int bits)
-    : m_kid(kid)
-    , m_key(EVP_RSA_gen(static_cast<unsigned>(bits)), EVP_PKEY_free)
+    : m_kid(kid), m_key(EVP_RSA_gen(static_cast<unsigned>(bits)), EVP_PKEY_free)
 {
     if (!m_key)
         qFatal("OpenSSL could not make an RSA key");
@@ -205,12 +205,14 @@ SigningKey::SigningKey(const QString &kid, int bits)
 QJsonObject SigningKey::jwk() const
 {
     return {
-        {QStringLiteral("kty"), QStringLiteral("RSA")},
-        {QStringLiteral("alg"), QStringLiteral("RS256")},
-        {QStringLiteral("use"), QStringLiteral("sig")},
-        {QStringLiteral("kid"), m_kid},
-        {QStringLiteral("n"), QString::fromLatin1(base64UrlEncode(bigNumberParam(m_key.get(), OSSL_PKEY_PARAM_RSA_N)))},
-        {QStringLiteral("e"), QString::fromLatin1(base64UrlEncode(bigNumberParam(m_key.get(), OSSL_PKEY_PARAM_RSA_E)))},
+            {QStringLiteral("kty"), QStringLiteral("RSA")},
+            {QStringLiteral("alg"), QStringLiteral("RS256")},
+            {QStringLiteral("use"), QStringLiteral("sig")},
+            {QStringLiteral("kid"), m_kid},
+            {QStringLiteral("n"),
+             QString::fromLatin1(base64UrlEncode(bigNumberParam(m_key.get(), OSSL_PKEY_PARAM_RSA_N)))},
+            {QStringLiteral("e"),
+             QString::fromLatin1(base64UrlEncode(bigNumberParam(m_key.get(), OSSL_PKEY_PARAM_RSA_E)))},
     };
 }
 
@@ -221,7 +223,7 @@ QByteArray SigningKey::sign(const QByteArray &data) const
     if (!context || EVP_DigestSignInit(context.get(), nullptr, EVP_sha256(), nullptr, m_key.get()) != 1
         || EVP_DigestSign(context.get(), nullptr, &length, reinterpret_cast<const unsigned char *>(data.constData()),
                           size_t(data.size()))
-            != 1)
+                != 1)
         return {};
     QByteArray signature(qsizetype(length), Qt::Uninitialized);
     if (EVP_DigestSign(context.get(), reinterpret_cast<unsigned char *>(signature.data()), &length,
@@ -241,6 +243,6 @@ QByteArray SigningKey::signToken(const QJsonObject &claims, QJsonObject header) 
     if (!header.contains(QLatin1StringView("typ")))
         header.insert(QStringLiteral("typ"), QStringLiteral("JWT"));
     const QByteArray input = base64UrlEncode(QJsonDocument(header).toJson(QJsonDocument::Compact)) + '.'
-        + base64UrlEncode(QJsonDocument(claims).toJson(QJsonDocument::Compact));
+            + base64UrlEncode(QJsonDocument(claims).toJson(QJsonDocument::Compact));
     return input + '.' + base64UrlEncode(sign(input));
 }

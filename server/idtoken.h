@@ -58,8 +58,8 @@ QLatin1StringView describe(TokenCheck check);
 // Checks a Google ID token: RS256 only, signed by a key of `keys`, issued by
 // Google, for one of `clientIds`, and not expired more than a minute ago at
 // `now` (seconds since the epoch). On success `subject` gets the user's id.
-TokenCheck verifyIdToken(const SignedToken &token, const KeySet &keys, const QStringList &clientIds,
-                         qint64 now, QString *subject = nullptr);
+TokenCheck verifyIdToken(const SignedToken &token, const KeySet &keys, const QStringList &clientIds, qint64 now,
+                         QString *subject = nullptr);
 
 // An RSA key pair made with OpenSSL, for whoever plays the part of Google's
 // sign-in (the dev server, tests): signs RS256 tokens and publishes its key.

@@ -44,21 +44,47 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("stint-backend"));
 
     const BackendSettings defaults;
-    const auto option = [](const char *name, const QString &description, const char *value, const QString &fallback = {}) {
+    const auto option = [](const char *name, const QString &description, const char *value,
+                           const QString &fallback = {}) {
         return QCommandLineOption(QString::fromLatin1(name), description, QString::fromLatin1(value), fallback);
     };
-    const Option listen{option("listen", QStringLiteral("Address to listen on (STINT_LISTEN)."), "ADDRESS", QStringLiteral("127.0.0.1")), "STINT_LISTEN"};
-    const Option port{option("port", QStringLiteral("Port to listen on (STINT_PORT)."), "N", QStringLiteral("8080")), "STINT_PORT"};
-    const Option clientIds{option("client-id", QStringLiteral("OAuth client id whose users are served; repeat it, or separate "
-                                                             "several with commas (STINT_CLIENT_IDS)."), "ID"), "STINT_CLIENT_IDS"};
-    const Option cert{option("tls-cert", QStringLiteral("PEM certificate chain: serve HTTPS (STINT_TLS_CERT)."), "FILE"), "STINT_TLS_CERT"};
-    const Option key{option("tls-key", QStringLiteral("PEM private key of the certificate (STINT_TLS_KEY)."), "FILE"), "STINT_TLS_KEY"};
-    const Option keySet{option("google-keys-url", QStringLiteral("Google's signing keys (STINT_GOOGLE_KEYS_URL)."), "URL", defaults.keySetUrl.toString()), "STINT_GOOGLE_KEYS_URL"};
-    const Option tokenInfo{option("google-tokeninfo-url", QStringLiteral("Google's tokeninfo endpoint (STINT_GOOGLE_TOKENINFO_URL)."), "URL", defaults.tokenInfoUrl.toString()), "STINT_GOOGLE_TOKENINFO_URL"};
-    const Option tasks{option("google-tasks-url", QStringLiteral("The default task list's tasks (STINT_GOOGLE_TASKS_URL)."), "URL", defaults.tasksUrl.toString()), "STINT_GOOGLE_TASKS_URL"};
-    const Option events{option("google-events-url", QStringLiteral("The primary calendar's events (STINT_GOOGLE_EVENTS_URL)."), "URL", defaults.eventsUrl.toString()), "STINT_GOOGLE_EVENTS_URL"};
-    const Option rate{option("rate-limit", QStringLiteral("Requests per minute per user, 0 for no limit (STINT_RATE_LIMIT)."), "N", QString::number(defaults.requestsPerMinute)), "STINT_RATE_LIMIT"};
-    const Option accessLog{option("access-log", QStringLiteral("One line per request: on or off (STINT_ACCESS_LOG)."), "on|off", QStringLiteral("on")), "STINT_ACCESS_LOG"};
+    const Option listen{option("listen", QStringLiteral("Address to listen on (STINT_LISTEN)."), "ADDRESS",
+                               QStringLiteral("127.0.0.1")),
+                        "STINT_LISTEN"};
+    const Option port{option("port", QStringLiteral("Port to listen on (STINT_PORT)."), "N", QStringLiteral("8080")),
+                      "STINT_PORT"};
+    const Option clientIds{option("client-id",
+                                  QStringLiteral("OAuth client id whose users are served; repeat it, or separate "
+                                                 "several with commas (STINT_CLIENT_IDS)."),
+                                  "ID"),
+                           "STINT_CLIENT_IDS"};
+    const Option cert{
+            option("tls-cert", QStringLiteral("PEM certificate chain: serve HTTPS (STINT_TLS_CERT)."), "FILE"),
+            "STINT_TLS_CERT"};
+    const Option key{option("tls-key", QStringLiteral("PEM private key of the certificate (STINT_TLS_KEY)."), "FILE"),
+                     "STINT_TLS_KEY"};
+    const Option keySet{option("google-keys-url", QStringLiteral("Google's signing keys (STINT_GOOGLE_KEYS_URL)."),
+                               "URL", defaults.keySetUrl.toString()),
+                        "STINT_GOOGLE_KEYS_URL"};
+    const Option tokenInfo{option("google-tokeninfo-url",
+                                  QStringLiteral("Google's tokeninfo endpoint (STINT_GOOGLE_TOKENINFO_URL)."), "URL",
+                                  defaults.tokenInfoUrl.toString()),
+                           "STINT_GOOGLE_TOKENINFO_URL"};
+    const Option tasks{option("google-tasks-url",
+                              QStringLiteral("The default task list's tasks (STINT_GOOGLE_TASKS_URL)."), "URL",
+                              defaults.tasksUrl.toString()),
+                       "STINT_GOOGLE_TASKS_URL"};
+    const Option events{option("google-events-url",
+                               QStringLiteral("The primary calendar's events (STINT_GOOGLE_EVENTS_URL)."), "URL",
+                               defaults.eventsUrl.toString()),
+                        "STINT_GOOGLE_EVENTS_URL"};
+    const Option rate{option("rate-limit",
+                             QStringLiteral("Requests per minute per user, 0 for no limit (STINT_RATE_LIMIT)."), "N",
+                             QString::number(defaults.requestsPerMinute)),
+                      "STINT_RATE_LIMIT"};
+    const Option accessLog{option("access-log", QStringLiteral("One line per request: on or off (STINT_ACCESS_LOG)."),
+                                  "on|off", QStringLiteral("on")),
+                           "STINT_ACCESS_LOG"};
     const QList<Option> options{listen, port, clientIds, cert, key, keySet, tokenInfo, tasks, events, rate, accessLog};
 
     QCommandLineParser parser;
@@ -127,14 +153,15 @@ int main(int argc, char *argv[])
     }
 
     Backend backend(settings);
-    HttpFront front([&backend](const HttpRequest &request, HttpReply reply) { backend.handle(request, std::move(reply)); });
+    HttpFront front(
+            [&backend](const HttpRequest &request, HttpReply reply) { backend.handle(request, std::move(reply)); });
     front.setAccessLog(value(accessLog) != QLatin1StringView("off"));
     if (!front.listen(address, static_cast<quint16>(portNumber), tls))
         return 1;
     printLogLine(QStringLiteral("stint-backend listening on %1://%2:%3 for %4 client id(s)")
-                     .arg(tls ? QStringLiteral("https") : QStringLiteral("http"), address.toString())
-                     .arg(front.port())
-                     .arg(settings.clientIds.size()));
+                         .arg(tls ? QStringLiteral("https") : QStringLiteral("http"), address.toString())
+                         .arg(front.port())
+                         .arg(settings.clientIds.size()));
 
     // SIGTERM and SIGINT: finish what is in flight, then exit.
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)

@@ -27,7 +27,11 @@ namespace {
 struct RecordingTokenStore : MemoryTokenStore
 {
     int reads = 0;
-    void read(ReadCompletion completion) override { ++reads; MemoryTokenStore::read(std::move(completion)); }
+    void read(ReadCompletion completion) override
+    {
+        ++reads;
+        MemoryTokenStore::read(std::move(completion));
+    }
 };
 
 } // namespace
@@ -87,10 +91,7 @@ private Q_SLOTS:
         QSettings().clear();
     }
 
-    void init()
-    {
-        QSettings().setValue(QStringLiteral("hasLaunchedBefore"), true);
-    }
+    void init() { QSettings().setValue(QStringLiteral("hasLaunchedBefore"), true); }
 
     // The welcome shows on the first launch only, before the restore starts;
     // "Get Started" opens the popover, which the icon then toggles.

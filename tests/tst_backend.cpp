@@ -45,9 +45,11 @@ QJsonObject claims(qint64 expiresIn = 3600, const char *claim = nullptr, const Q
 QByteArray tokenInfo(const QString &client, const QString &subject)
 {
     const QString expiry = QString::number(QDateTime::currentSecsSinceEpoch() + 3000);
-    return QJsonDocument(QJsonObject{{QStringLiteral("azp"), client}, {QStringLiteral("aud"), client},
-                                     {QStringLiteral("sub"), subject}, {QStringLiteral("exp"), expiry}})
-        .toJson(QJsonDocument::Compact);
+    return QJsonDocument(QJsonObject{{QStringLiteral("azp"), client},
+                                     {QStringLiteral("aud"), client},
+                                     {QStringLiteral("sub"), subject},
+                                     {QStringLiteral("exp"), expiry}})
+            .toJson(QJsonDocument::Compact);
 }
 
 struct Reply
@@ -66,7 +68,12 @@ class TestBackend : public QObject
 private:
     // Google's endpoints as the backend sees them: canned answers by path
     // (the last one of a path repeats) and every request recorded.
-    struct Canned { int status; QByteArray body; int delayMs = 0; };
+    struct Canned
+    {
+        int status;
+        QByteArray body;
+        int delayMs = 0;
+    };
     QHash<QString, QList<Canned>> m_answers;
     QList<HttpRequest> m_received;
     HttpFront m_google{[this](const HttpRequest &request, HttpReply reply) {
@@ -86,7 +93,8 @@ private:
 
     void setKeys(const QJsonArray &keys)
     {
-        m_answers[QStringLiteral("/certs")] = {{200, QJsonDocument(QJsonObject{{QStringLiteral("keys"), keys}}).toJson()}};
+        m_answers[QStringLiteral("/certs")] = {
+                {200, QJsonDocument(QJsonObject{{QStringLiteral("keys"), keys}}).toJson()}};
     }
     QList<HttpRequest> to(const char *path) const
     {
@@ -96,18 +104,26 @@ private:
                 list << request;
         return list;
     }
-    QUrl google(const char *path) const { return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_google.port()).arg(QLatin1StringView(path))); }
+    QUrl google(const char *path) const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_google.port()).arg(QLatin1StringView(path)));
+    }
 
     void start(int requestsPerMinute = 0, int maxPages = 20, int keyRefetchMs = 60000, int timeoutMs = 10000)
     {
         m_front.reset();
         m_backend = std::make_unique<Backend>(BackendSettings{{QStringLiteral("another-client"), ourClient},
-                                                              google("/certs"), google("/tokeninfo"),
-                                                              google("/tasks"), google("/calendar/events"),
-                                                              timeoutMs, requestsPerMinute, keyRefetchMs, maxPages});
+                                                              google("/certs"),
+                                                              google("/tokeninfo"),
+                                                              google("/tasks"),
+                                                              google("/calendar/events"),
+                                                              timeoutMs,
+                                                              requestsPerMinute,
+                                                              keyRefetchMs,
+                                                              maxPages});
         m_backend->setLog([this](const QString &line) { m_log.append(line); });
         m_front = std::make_unique<HttpFront>(
-            [this](const HttpRequest &request, HttpReply reply) { m_backend->handle(request, std::move(reply)); });
+                [this](const HttpRequest &request, HttpReply reply) { m_backend->handle(request, std::move(reply)); });
         m_front->setLog([this](const QString &line) { m_log.append(line); });
         QVERIFY(m_front->listen(QHostAddress::LocalHost, 0));
     }
@@ -166,17 +182,29 @@ private Q_SLOTS:
         const QString tokenInfo = QStringLiteral("/tokeninfo");
         const QString tasks = QStringLiteral("/tasks");
         QTest::newRow("valid") << QByteArray() << QString() << 0 << QByteArray() << 200;
-        QTest::newRow("issuer without scheme") << m_key.signToken(claims(3600, "iss", QStringLiteral("accounts.google.com"))) << QString() << 0 << QByteArray() << 200;
-        QTest::newRow("expired within the skew") << m_key.signToken(claims(-30)) << QString() << 0 << QByteArray() << 200;
+        QTest::newRow("issuer without scheme")
+                << m_key.signToken(claims(3600, "iss", QStringLiteral("accounts.google.com"))) << QString() << 0
+                << QByteArray() << 200;
+        QTest::newRow("expired within the skew")
+                << m_key.signToken(claims(-30)) << QString() << 0 << QByteArray() << 200;
         QTest::newRow("expired") << m_key.signToken(claims(-90)) << QString() << 0 << QByteArray() << 401;
-        QTest::newRow("wrong audience") << m_key.signToken(claims(3600, "aud", QStringLiteral("x.apps.googleusercontent.com"))) << QString() << 0 << QByteArray() << 401;
-        QTest::newRow("wrong issuer") << m_key.signToken(claims(3600, "iss", QStringLiteral("https://accounts.example.com"))) << QString() << 0 << QByteArray() << 401;
+        QTest::newRow("wrong audience") << m_key.signToken(
+                claims(3600, "aud", QStringLiteral("x.apps.googleusercontent.com")))
+                                        << QString() << 0 << QByteArray() << 401;
+        QTest::newRow("wrong issuer") << m_key.signToken(
+                claims(3600, "iss", QStringLiteral("https://accounts.example.com")))
+                                      << QString() << 0 << QByteArray() << 401;
         // The right key id on a key Google never published.
-        QTest::newRow("bad signature") << SigningKey(m_key.kid()).signToken(claims()) << QString() << 0 << QByteArray() << 401;
-        QTest::newRow("key set unreachable") << QByteArray() << QStringLiteral("/certs") << 503 << QByteArray("<html/>") << 502;
-        QTest::newRow("access token of another client") << QByteArray() << tokenInfo << 200 << ::tokenInfo(QStringLiteral("evil"), user) << 401;
-        QTest::newRow("access token of another user") << QByteArray() << tokenInfo << 200 << ::tokenInfo(ourClient, QStringLiteral("999")) << 401;
-        QTest::newRow("access token unknown") << QByteArray() << tokenInfo << 400 << QByteArray("{\"error\":\"invalid_token\"}") << 401;
+        QTest::newRow("bad signature") << SigningKey(m_key.kid()).signToken(claims()) << QString() << 0 << QByteArray()
+                                       << 401;
+        QTest::newRow("key set unreachable")
+                << QByteArray() << QStringLiteral("/certs") << 503 << QByteArray("<html/>") << 502;
+        QTest::newRow("access token of another client")
+                << QByteArray() << tokenInfo << 200 << ::tokenInfo(QStringLiteral("evil"), user) << 401;
+        QTest::newRow("access token of another user")
+                << QByteArray() << tokenInfo << 200 << ::tokenInfo(ourClient, QStringLiteral("999")) << 401;
+        QTest::newRow("access token unknown")
+                << QByteArray() << tokenInfo << 400 << QByteArray("{\"error\":\"invalid_token\"}") << 401;
         QTest::newRow("token info down") << QByteArray() << tokenInfo << 500 << QByteArray("{}") << 502;
         QTest::newRow("Google 401") << QByteArray() << tasks << 401 << QByteArray("{}") << 401;
         QTest::newRow("Google 403") << QByteArray() << tasks << 403 << QByteArray("{}") << 403;
@@ -184,7 +212,8 @@ private Q_SLOTS:
         QTest::newRow("Google HTML") << QByteArray() << tasks << 200 << QByteArray("<html>Sorry</html>") << 502;
         QTest::newRow("items not a list") << QByteArray() << tasks << 200 << QByteArray("{\"items\":{}}") << 502;
         QTest::newRow("Google too slow") << QByteArray() << tasks << -1 << QByteArray() << 504;
-        QTest::newRow("calendar HTML") << QByteArray() << QStringLiteral("/calendar/events") << 200 << QByteArray("<html/>") << 502;
+        QTest::newRow("calendar HTML") << QByteArray() << QStringLiteral("/calendar/events") << 200
+                                       << QByteArray("<html/>") << 502;
     }
 
     void replies()
@@ -214,7 +243,8 @@ private Q_SLOTS:
             QCOMPARE(call.header("Authorization"), "Bearer " + m_accessToken);
         const QList<HttpRequest> asked = to("/tokeninfo");
         if (!asked.isEmpty())
-            QCOMPARE(QUrlQuery(asked.first().query).queryItemValue(QStringLiteral("access_token")), QString::fromLatin1(m_accessToken));
+            QCOMPARE(QUrlQuery(asked.first().query).queryItemValue(QStringLiteral("access_token")),
+                     QString::fromLatin1(m_accessToken));
         if (google == QStringLiteral("/tokeninfo"))
             QCOMPARE(asked.size(), 2); // a refusal is not cached...
         else if (status == 200)
@@ -264,7 +294,8 @@ private Q_SLOTS:
                  QStringLiteral("CgwI2cP7sQYQ+PHmhgMa"));
 
         start(0, 3);
-        m_answers[QStringLiteral("/tasks")] = {{200, "{\"items\":[{\"title\":\"a\",\"status\":\"needsAction\"}],\"nextPageToken\":\"more\"}"}};
+        m_answers[QStringLiteral("/tasks")] = {
+                {200, "{\"items\":[{\"title\":\"a\",\"status\":\"needsAction\"}],\"nextPageToken\":\"more\"}"}};
         QCOMPARE(decodeTaskList(get(tasksPath).body).value().size(), 3);
         QCOMPARE(to("/tasks").size(), 2 + 3);
     }
@@ -273,13 +304,15 @@ private Q_SLOTS:
     // untitled events and the page's time zone filled in.
     void eventsWindowAndShapes()
     {
-        m_answers[QStringLiteral("/calendar/events")] = {{200, "{\"timeZone\":\"Pacific/Kiritimati\"}"}, {200, fixture("events.json")}};
+        m_answers[QStringLiteral("/calendar/events")] = {{200, "{\"timeZone\":\"Pacific/Kiritimati\"}"},
+                                                         {200, fixture("events.json")}};
         const Result<QList<Event>> events = decodeEventList(get(QStringLiteral("/api/v1/events")).body);
         const QUrlQuery query(to("/calendar/events").last().query);
         const QTimeZone zone("Pacific/Kiritimati");
         const QDateTime midnight(QDateTime::currentDateTimeUtc().toTimeZone(zone).date(), QTime(0, 0), zone);
         const auto at = [&](const char *item) {
-            return QDateTime::fromString(query.queryItemValue(QLatin1StringView(item), QUrl::FullyDecoded), Qt::ISODate);
+            return QDateTime::fromString(query.queryItemValue(QLatin1StringView(item), QUrl::FullyDecoded),
+                                         Qt::ISODate);
         };
         QCOMPARE(at("timeMin"), midnight);
         QCOMPARE(at("timeMax"), midnight.addDays(7));
@@ -287,7 +320,8 @@ private Q_SLOTS:
         QVERIFY(events.isSuccess());
         QCOMPARE(events.value().size(), 4);
         QCOMPARE(events.value().at(1).summary, QStringLiteral("(No title)"));
-        QCOMPARE(events.value().at(1).meetingLink(), QStringLiteral("zoomus://zoom.us/join?action=join&confno=81234567890&pwd=123456"));
+        QCOMPARE(events.value().at(1).meetingLink(),
+                 QStringLiteral("zoomus://zoom.us/join?action=join&confno=81234567890&pwd=123456"));
         QCOMPARE(events.value().at(1).start.timeZone, QStringLiteral("Europe/Berlin")); // the page's zone
     }
 
@@ -307,7 +341,8 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, body);
         QFETCH(int, status);
-        m_answers[QStringLiteral("/tasks")] = {{200, "{\"id\":\"n1\",\"title\":\"a\",\"status\":\"needsAction\",\"position\":\"0\"}"}};
+        m_answers[QStringLiteral("/tasks")] = {
+                {200, "{\"id\":\"n1\",\"title\":\"a\",\"status\":\"needsAction\",\"position\":\"0\"}"}};
         const Reply reply = send("POST", tasksPath, {}, {}, body);
         QCOMPARE(reply.status, status);
         const QList<HttpRequest> calls = to("/tasks");

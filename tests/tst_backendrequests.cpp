@@ -78,7 +78,8 @@ private Q_SLOTS:
         m_store.write(m_server.issueTokens().refreshToken);
         m_signIn = new GoogleSignIn(SignInSettings::fromInfoDictionary(), &m_store, this);
         bool restored = false;
-        m_signIn->restorePreviousSignIn([&](std::optional<GoogleUser> user, const QString &) { restored = bool(user); });
+        m_signIn->restorePreviousSignIn(
+                [&](std::optional<GoogleUser> user, const QString &) { restored = bool(user); });
         QTRY_VERIFY(restored);
         m_users = new UserManager(m_signIn, this);
     }
@@ -87,8 +88,9 @@ private Q_SLOTS:
     {
         m_server.setMisbehaviour(Misbehaviour::none);
         const QJsonObject moment{{"dateTime", "2026-12-07T10:00:00+01:00"}, {"timeZone", "Europe/Berlin"}};
-        const QJsonObject event{{"id", "e1"}, {"kind", "calendar#event"}, {"etag", "\"1\""}, {"status", "confirmed"},
-                                {"summary", "Standup"}, {"start", moment}, {"end", moment}};
+        const QJsonObject event{
+                {"id", "e1"},           {"kind", "calendar#event"}, {"etag", "\"1\""}, {"status", "confirmed"},
+                {"summary", "Standup"}, {"start", moment},          {"end", moment}};
         m_server.setData({taskJson("Plan", "needsAction"), taskJson("Done", "completed")}, {event});
         m_server.clearRequests();
         Network::setTransferTimeout(60000);
@@ -189,7 +191,8 @@ private Q_SLOTS:
         model->addTask("Something");
         waitForIdle(*model);
         QVERIFY(!model->newTask()); // the entry closes either way
-        QCOMPARE(capture.lines().value(2), created ? "fetching tasks" : "Failed to add task: " + model->tasksErrorText());
+        QCOMPARE(capture.lines().value(2),
+                 created ? "fetching tasks" : "Failed to add task: " + model->tasksErrorText());
 
         // The next fetch clears the error.
         m_server.setMisbehaviour(Misbehaviour::none);

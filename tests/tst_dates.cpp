@@ -62,10 +62,11 @@ private Q_SLOTS:
     void rfc3339Refuses_data()
     {
         QTest::addColumn<QString>("text");
-        for (const char *text : {"", "2024-05-03", "2024-05-03T08:00:00", "2024-05-03T08:00Z", "2024-05-03 08:00:00Z",
-                 "2024-05-03T24:00:00Z", "2024-02-30T08:00:00Z", "2024-05-03T08:00:60Z", "2024-05-03T08:00:00Z ",
-                 "2024-05-03T08:00:00.Z", "2024-05-03T08:00:00+0200", "2024-05-03T08:00:00+24:00", "2024-5-3T8:00:00Z",
-                 "0000-01-01T00:00:00Z", "2024-05-03T08:00:00.\u0661Z", "0001-01-01T00:30:00+01:00"})
+        for (const char *text :
+             {"", "2024-05-03", "2024-05-03T08:00:00", "2024-05-03T08:00Z", "2024-05-03 08:00:00Z",
+              "2024-05-03T24:00:00Z", "2024-02-30T08:00:00Z", "2024-05-03T08:00:60Z", "2024-05-03T08:00:00Z ",
+              "2024-05-03T08:00:00.Z", "2024-05-03T08:00:00+0200", "2024-05-03T08:00:00+24:00", "2024-5-3T8:00:00Z",
+              "0000-01-01T00:00:00Z", "2024-05-03T08:00:00.\u0661Z", "0001-01-01T00:30:00+01:00"})
             QTest::newRow(text) << QString::fromUtf8(text);
     }
 
@@ -82,15 +83,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("due");
         QTest::addColumn<QDateTime>("instant");
         QTest::newRow("New York, midnight Z")
-            << QByteArray("America/New_York") << "2024-05-03T00:00:00.000Z" << utc(2024, 5, 3, 4, 0);
+                << QByteArray("America/New_York") << "2024-05-03T00:00:00.000Z" << utc(2024, 5, 3, 4, 0);
         QTest::newRow("Kolkata, day") << QByteArray("Asia/Kolkata") << "2024-05-03" << utc(2024, 5, 2, 18, 30);
         QTest::newRow("Auckland, afternoon")
-            << QByteArray("Pacific/Auckland") << "2024-12-24T15:45:10.250Z" << utc(2024, 12, 24, 2, 45, 10, 250);
+                << QByteArray("Pacific/Auckland") << "2024-12-24T15:45:10.250Z" << utc(2024, 12, 24, 2, 45, 10, 250);
         // Times the clocks skip read as if the clock had not been put forward yet.
         QTest::newRow("New York, spring gap")
-            << QByteArray("America/New_York") << "2024-03-10T02:30:00.000Z" << utc(2024, 3, 10, 7, 30);
+                << QByteArray("America/New_York") << "2024-03-10T02:30:00.000Z" << utc(2024, 3, 10, 7, 30);
         QTest::newRow("Santiago, day starting in a gap")
-            << QByteArray("America/Santiago") << "2024-09-08" << utc(2024, 9, 8, 4, 0);
+                << QByteArray("America/Santiago") << "2024-09-08" << utc(2024, 9, 8, 4, 0);
     }
 
     void dueDateAcrossZones()
@@ -111,7 +112,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("due");
         for (const char *due : {"", "2024-05-03T00:00:00Z", "2024-05-03T00:00:00.000", "2024-05-03T00:00:00.000+00:00",
-                 "2024-05-03T00:00:00.000z", "2024-05-03 ", "2024-02-30", "2024-05-03T24:00:00.000Z"})
+                                "2024-05-03T00:00:00.000z", "2024-05-03 ", "2024-02-30", "2024-05-03T24:00:00.000Z"})
             QTest::newRow(due) << QString::fromLatin1(due);
     }
 
@@ -140,19 +141,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("when");
         QTest::addColumn<QString>("text");
         const QByteArray utc("UTC");
-        QTest::newRow("due today") << false << utc << "2024-03-05T00:00:00Z" << "Today";
-        QTest::newRow("due yesterday") << false << utc << "2024-03-04T00:00:00Z" << "Yesterday";
-        QTest::newRow("due tomorrow") << false << utc << "2024-03-06T00:00:00Z" << "Tomorrow";
-        QTest::newRow("due another day") << false << utc << "2024-03-09T00:00:00Z" << "09 March";
+        QTest::newRow("due today") << false << utc << "2024-03-05T00:00:00Z"
+                                   << "Today";
+        QTest::newRow("due yesterday") << false << utc << "2024-03-04T00:00:00Z"
+                                       << "Yesterday";
+        QTest::newRow("due tomorrow") << false << utc << "2024-03-06T00:00:00Z"
+                                      << "Tomorrow";
+        QTest::newRow("due another day") << false << utc << "2024-03-09T00:00:00Z"
+                                         << "09 March";
         QTest::newRow("due after midnight: a time of day") << false << utc << "2024-03-05T00:00:01Z"
                                                            << "Mar 5, 2024 12:00 AM";
-        QTest::newRow("due, milliseconds do not count") << false << utc << "2024-03-05T00:00:00.500Z" << "Today";
+        QTest::newRow("due, milliseconds do not count") << false << utc << "2024-03-05T00:00:00.500Z"
+                                                        << "Today";
         QTest::newRow("event another day: date and time") << true << utc << "2024-03-08T00:00:00Z"
                                                           << "Mar 8, 2024 12:00 AM";
         QTest::newRow("Berlin's midnight seen from London is 23:00")
-            << true << QByteArray("Europe/London") << "2024-03-05T00:00:00+01:00" << "Mar 4, 2024 11:00 PM";
+                << true << QByteArray("Europe/London") << "2024-03-05T00:00:00+01:00"
+                << "Mar 4, 2024 11:00 PM";
         QTest::newRow("Auckland is already on the next day")
-            << true << QByteArray("Pacific/Auckland") << "2024-03-06T00:00:00+13:00" << "Today";
+                << true << QByteArray("Pacific/Auckland") << "2024-03-06T00:00:00+13:00"
+                << "Today";
     }
 
     void dayOrDate()

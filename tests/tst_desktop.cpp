@@ -137,8 +137,8 @@ private Q_SLOTS:
         QFETCH(bool, dark);
         QFETCH(bool, desktopAccent);
         const QColor negative(218, 68, 83);
-        const ThemeColors colors
-            = ThemeColors::from(palette, scheme, kdeNegative ? std::optional(negative) : std::nullopt);
+        const ThemeColors colors =
+                ThemeColors::from(palette, scheme, kdeNegative ? std::optional(negative) : std::nullopt);
         QCOMPARE(colors.dark, dark);
         QCOMPARE(colors.background.lightness() < 128, dark);
         QCOMPARE(colors.accent == palette.color(QPalette::Highlight), desktopAccent);
@@ -168,9 +168,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("rest");
         QTest::addColumn<QString>("task");
         QTest::addColumn<QString>("answer"); // "yes", "popover", or "" when not asked
-        QTest::newRow("answered in the notification") << false << "Write report" << "yes";
-        QTest::newRow("answered in the popover") << true << "Write report" << "popover";
-        QTest::newRow("rest without a task") << true << "" << "";
+        QTest::newRow("answered in the notification") << false << "Write report"
+                                                      << "yes";
+        QTest::newRow("answered in the popover") << true << "Write report"
+                                                 << "popover";
+        QTest::newRow("rest without a task") << true << ""
+                                             << "";
     }
 
     void phaseEndIsShownAndAnswered()
@@ -186,7 +189,8 @@ private Q_SLOTS:
         const auto release = qScopeGuard([&bus] { bus.unregisterService("org.freedesktop.Notifications"); });
         ModelFixture f;
         int opened = 0;
-        PhaseNotifier notifier(&f.model, [&opened] { ++opened; }, openConnection());
+        PhaseNotifier notifier(
+                &f.model, [&opened] { ++opened; }, openConnection());
         f.model.setTaskTitle(task);
         if (rest)
             f.model.stopAndSwitchPhase();

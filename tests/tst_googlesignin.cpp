@@ -85,7 +85,8 @@ private:
     {
         QUrl consent;
         m_signIn->setBrowserOpener([&consent](const QUrl &url) { consent = url; });
-        m_signIn->signIn(nullptr, QString(), {QStringLiteral("https://www.googleapis.com/auth/tasks")}, recordInto(outcome));
+        m_signIn->signIn(nullptr, QString(), {QStringLiteral("https://www.googleapis.com/auth/tasks")},
+                         recordInto(outcome));
         return consent;
     }
 

@@ -20,7 +20,8 @@ Event meeting(const QStringList &uris, std::optional<QString> passcode = {}, con
     event.conferenceData.emplace();
     event.conferenceData->conferenceId = id;
     for (const QString &uri : uris)
-        event.conferenceData->entryPoints.append({QStringLiteral("video"), uri, std::nullopt, std::exchange(passcode, {})});
+        event.conferenceData->entryPoints.append(
+                {QStringLiteral("video"), uri, std::nullopt, std::exchange(passcode, {})});
     return event;
 }
 
@@ -82,7 +83,7 @@ private Q_SLOTS:
         QTest::newRow("zoom with the client") << meeting({zoomWeb}, "abc") << true << zoomClient;
         QTest::newRow("zoom without passcode") << meeting({zoomWeb}) << true << zoomClient.chopped(8);
         QTest::newRow("number from the conference, not the uri")
-            << meeting({"https://zoom.us/j/99999999999"}, "abc") << true << zoomClient;
+                << meeting({"https://zoom.us/j/99999999999"}, "abc") << true << zoomClient;
         QTest::newRow("delimiters escaped") << meeting({zoomWeb}, "a&b=c#d e", "81 2") << true
                                             << "zoomus://zoom.us/join?action=join&confno=81%202&pwd=a%26b%3Dc%23d%20e";
         QTest::newRow("zoom without the client: its web page") << meeting({zoomWeb}, "abc") << false << zoomWeb;

@@ -90,7 +90,7 @@ public:
                 event.conferenceData.emplace();
                 event.conferenceData->conferenceId = QStringLiteral("123");
                 event.conferenceData->entryPoints = {
-                    {QStringLiteral("video"), row.value("meeting").toString(), std::nullopt, std::nullopt}};
+                        {QStringLiteral("video"), row.value("meeting").toString(), std::nullopt, std::nullopt}};
             }
         }
         viewModel->setEvents(events);

@@ -113,7 +113,7 @@ private Q_SLOTS:
         QCOMPARE(error.domain, "JSON");
         QCOMPARE(error.code, code);
         QVERIFY2(error.description == description
-                     || (description.endsWith(u' ') && error.description.startsWith(description)),
+                         || (description.endsWith(u' ') && error.description.startsWith(description)),
                  qPrintable(error.description));
     }
 
@@ -122,11 +122,12 @@ private Q_SLOTS:
     void readsEveryLinkLikeAWholeParse_data()
     {
         QTest::addColumn<QString>("link");
-        for (const char *link : {"https://tasks.google.com", "https://tasks.google.com/?#",
-                 "https://tasks.google.com/a?b#c?d#e", "https://tasks.google.com/a%2", "https://tasks.google.com/a b",
-                 "https://tasks.google.com/a?x=%zz", "https://tasks.google.com/a#b#c", "https://tasks.google.com/[x]",
-                 "https://tasks.google.com/ü?é#ö", "https://tasks.google.com:443/x", "https://TASKS.google.com/x",
-                 "https://user@tasks.google.com/x", "https://tasks.google.com/%00", "tasks/123", "?", "%zz"})
+        for (const char *link :
+             {"https://tasks.google.com", "https://tasks.google.com/?#", "https://tasks.google.com/a?b#c?d#e",
+              "https://tasks.google.com/a%2", "https://tasks.google.com/a b", "https://tasks.google.com/a?x=%zz",
+              "https://tasks.google.com/a#b#c", "https://tasks.google.com/[x]", "https://tasks.google.com/ü?é#ö",
+              "https://tasks.google.com:443/x", "https://TASKS.google.com/x", "https://user@tasks.google.com/x",
+              "https://tasks.google.com/%00", "tasks/123", "?", "%zz"})
             QTest::newRow(link) << QString::fromUtf8(link);
     }
 

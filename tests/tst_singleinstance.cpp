@@ -56,7 +56,9 @@ private Q_SLOTS:
         SingleInstance first;
         QVERIFY(first.listen());
         QSignalSpy received(&first, &SingleInstance::urlsReceived);
-        struct stat info {}; // the socket is the user's alone
+        struct stat info
+        {
+        }; // the socket is the user's alone
         QCOMPARE(::stat(QFile::encodeName(SingleInstance::socketPath()).constData(), &info), 0);
         QCOMPARE(info.st_mode & 077, 0u);
 
@@ -107,14 +109,16 @@ private Q_SLOTS:
         qunsetenv("XDG_RUNTIME_DIR");
         qputenv("TMPDIR", QFile::encodeName(tmp.path()));
         // Qt's own fallback runtime folder, made unusable.
-        const QByteArray qtRuntime = QFile::encodeName(tmp.filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(getpwuid(getuid())->pw_name)));
+        const QByteArray qtRuntime = QFile::encodeName(
+                tmp.filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(getpwuid(getuid())->pw_name)));
         QVERIFY(::mkdir(qtRuntime, 0700) == 0 && ::chmod(qtRuntime, 0755) == 0);
         QVERIFY(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).isEmpty());
 
         const QString folder = tmp.filePath(QStringLiteral("stint-%1").arg(getuid()));
         const QByteArray native = QFile::encodeName(folder);
         if (setup == u"link")
-            QVERIFY(::mkdir(QFile::encodeName(tmp.filePath(QStringLiteral("elsewhere"))), 0700) == 0 && QFile::link(tmp.filePath(QStringLiteral("elsewhere")), folder));
+            QVERIFY(::mkdir(QFile::encodeName(tmp.filePath(QStringLiteral("elsewhere"))), 0700) == 0
+                    && QFile::link(tmp.filePath(QStringLiteral("elsewhere")), folder));
         else if (setup != u"none")
             QVERIFY(::mkdir(native, 0700) == 0 && ::chmod(native, setup.toUInt(nullptr, 8)) == 0);
 
@@ -123,7 +127,9 @@ private Q_SLOTS:
         QCOMPARE(instance.listen(), used);
         qputenv("XDG_RUNTIME_DIR", savedRuntime);
         qunsetenv("TMPDIR");
-        struct stat info {};
+        struct stat info
+        {
+        };
         QVERIFY(::lstat(native, &info) == 0 && (!used || (info.st_mode & 0777) == 0700));
         QCOMPARE(capture.lines().size(), used ? 0 : 1);
     }

@@ -11,7 +11,6 @@
 
 using namespace std::chrono_literals;
 
-
 class TestTimerEngine : public QObject
 {
     Q_OBJECT

@@ -68,7 +68,8 @@ private Q_SLOTS:
                     for (const QString &form : forms) {
                         if (type == u"unfinished" || form.trimmed().isEmpty()
                             || placeholders(form) != placeholders(source))
-                            faults << file + QLatin1String(": ") + source + QLatin1String(" is unfinished, empty or odd");
+                            faults << file + QLatin1String(": ") + source
+                                            + QLatin1String(" is unfinished, empty or odd");
                     }
                 }
             }

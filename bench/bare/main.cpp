@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     view.setTitle(QStringLiteral("Bare"));
     view.setResizeMode(QQuickView::SizeRootObjectToView);
     view.setSource(QUrl(qEnvironmentVariableIsSet("STINT_BARE_CONTROLS") ? QStringLiteral("qrc:/bare/Controls.qml")
-                                                                          : QStringLiteral("qrc:/bare/Bare.qml")));
+                                                                         : QStringLiteral("qrc:/bare/Bare.qml")));
     view.resize(330, 445);
     reportFirstFrame(&view);
     view.show();

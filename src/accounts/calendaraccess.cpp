@@ -5,9 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-CalendarAccess::CalendarAccess(QObject *parent)
-    : QObject(parent)
-    , m_storePath(storePath())
+CalendarAccess::CalendarAccess(QObject *parent) : QObject(parent), m_storePath(storePath())
 {
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &CalendarAccess::onPathChanged);
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &CalendarAccess::onPathChanged);
@@ -17,7 +15,7 @@ CalendarAccess::CalendarAccess(QObject *parent)
 QString CalendarAccess::storePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/evolution/calendar");
+            + QStringLiteral("/evolution/calendar");
 }
 
 CalendarAccess::AuthorizationStatus CalendarAccess::authorizationStatus()
@@ -44,8 +42,7 @@ void CalendarAccess::rearm()
     if (QFileInfo(m_storePath).isDir()) {
         paths << m_storePath;
         // Each calendar source is a folder holding a calendar.ics.
-        QDirIterator it(m_storePath, QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
+        QDirIterator it(m_storePath, QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
         while (it.hasNext())
             paths << it.next();
     } else {

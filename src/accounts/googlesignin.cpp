@@ -22,8 +22,8 @@
 #include <climits>
 #include <vector>
 
-const QStringList GoogleSignIn::baseScopes = {
-    QStringLiteral("openid"), QStringLiteral("email"), QStringLiteral("profile")};
+const QStringList GoogleSignIn::baseScopes = {QStringLiteral("openid"), QStringLiteral("email"),
+                                              QStringLiteral("profile")};
 
 namespace {
 
@@ -42,7 +42,6 @@ constexpr int listenerLingerMs = 2000;
 // its listener does not stay open for the rest of the session.
 constexpr std::chrono::milliseconds defaultSignInTimeout = std::chrono::minutes(10);
 
-
 // `words` 32-bit words from the operating system's CSPRNG, as base64url text.
 QByteArray randomUrlSafeText(int words)
 {
@@ -56,7 +55,7 @@ QByteArray randomUrlSafeText(int words)
 QByteArray pkceChallenge(const QByteArray &verifier)
 {
     return QCryptographicHash::hash(verifier, QCryptographicHash::Sha256)
-        .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+            .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
 }
 
 QByteArray formBody(const QList<QPair<QString, QString>> &fields)
@@ -73,8 +72,7 @@ QByteArray formBody(const QList<QPair<QString, QString>> &fields)
 QNetworkRequest formRequest(const QUrl &url)
 {
     QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::ContentTypeHeader,
-                      QByteArrayLiteral("application/x-www-form-urlencoded"));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/x-www-form-urlencoded"));
     request.setTransferTimeout(Network::transferTimeout());
     return request;
 }
@@ -95,8 +93,7 @@ std::optional<IdentityClaims> readIdentityToken(const QString &token)
     if (parts.size() != 3)
         return std::nullopt;
     const auto payload = QByteArray::fromBase64Encoding(
-        parts.at(1).toLatin1(),
-        QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
+            parts.at(1).toLatin1(), QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
     if (!payload)
         return std::nullopt;
     const QJsonDocument document = QJsonDocument::fromJson(payload.decoded);
@@ -129,8 +126,8 @@ qint64 lifetimeOf(const QJsonObject &tokens)
 
 // The user that a token answer describes. `previous` supplies the identity
 // when a refresh answer carries no new ID token.
-std::optional<GoogleUser> userFromTokens(const QJsonObject &tokens,
-                                         const std::optional<GoogleUser> &previous, QString *error)
+std::optional<GoogleUser> userFromTokens(const QJsonObject &tokens, const std::optional<GoogleUser> &previous,
+                                         QString *error)
 {
     const QString accessToken = tokens.value(QStringLiteral("access_token")).toString();
     if (accessToken.isEmpty()) {
@@ -140,9 +137,7 @@ std::optional<GoogleUser> userFromTokens(const QJsonObject &tokens,
     GoogleUser user = previous.value_or(GoogleUser{});
     const qint64 lifetime = lifetimeOf(tokens);
     user.accessToken.tokenString = accessToken;
-    user.accessToken.expirationDate = lifetime > 0
-        ? QDateTime::currentDateTimeUtc().addSecs(lifetime)
-        : QDateTime();
+    user.accessToken.expirationDate = lifetime > 0 ? QDateTime::currentDateTimeUtc().addSecs(lifetime) : QDateTime();
 
     const QString idToken = tokens.value(QStringLiteral("id_token")).toString();
     if (!idToken.isEmpty()) {
@@ -154,9 +149,8 @@ std::optional<GoogleUser> userFromTokens(const QJsonObject &tokens,
         user.userID = claims->subject;
         user.email = claims->email;
         user.name = claims->name;
-        user.idToken = GoogleToken{idToken, claims->expiry.isValid()
-                                                ? claims->expiry
-                                                : user.accessToken.expirationDate};
+        user.idToken =
+                GoogleToken{idToken, claims->expiry.isValid() ? claims->expiry : user.accessToken.expirationDate};
     }
     return user;
 }
@@ -173,8 +167,7 @@ class SignInReplyHandler final : public QOAuthOobReplyHandler
 {
 public:
     SignInReplyHandler(QString redirectUri, QObject *parent)
-        : QOAuthOobReplyHandler(parent)
-        , m_redirectUri(std::move(redirectUri))
+        : QOAuthOobReplyHandler(parent), m_redirectUri(std::move(redirectUri))
     {
     }
 
@@ -284,9 +277,7 @@ SignInSettings SignInSettings::fromInfoDictionary()
 }
 
 GoogleSignIn::GoogleSignIn(SignInSettings settings, TokenStore *store, QObject *parent)
-    : QObject(parent)
-    , m_settings(std::move(settings))
-    , m_store(store)
+    : QObject(parent), m_settings(std::move(settings)), m_store(store)
 {
     m_refreshTimer.setSingleShot(true);
     connect(&m_refreshTimer, &QTimer::timeout, this, &GoogleSignIn::refreshNow);
@@ -434,16 +425,15 @@ void GoogleSignIn::watchReachability()
             });
 }
 
-void GoogleSignIn::requestRefresh(const QString &refreshToken,
-                                  std::function<void(const RefreshAnswer &)> done)
+void GoogleSignIn::requestRefresh(const QString &refreshToken, std::function<void(const RefreshAnswer &)> done)
 {
     // Qt 6.4's refreshAccessToken() swallows failures and can stay stuck in
     // "refreshing", so the refresh grant is sent by hand.
     const QByteArray body = formBody({
-        {QStringLiteral("grant_type"), QStringLiteral("refresh_token")},
-        {QStringLiteral("client_id"), m_settings.clientId},
-        {QStringLiteral("client_secret"), m_settings.clientSecret},
-        {QStringLiteral("refresh_token"), refreshToken},
+            {QStringLiteral("grant_type"), QStringLiteral("refresh_token")},
+            {QStringLiteral("client_id"), m_settings.clientId},
+            {QStringLiteral("client_secret"), m_settings.clientSecret},
+            {QStringLiteral("refresh_token"), refreshToken},
     });
     QNetworkReply *reply = Network::sharedManager()->post(formRequest(m_settings.tokenEndpoint), body);
     // An unanswered refresh goes away with this object.
@@ -460,7 +450,7 @@ void GoogleSignIn::requestRefresh(const QString &refreshToken,
             const QString error = tokens.value(QStringLiteral("error")).toString();
             answer.rejected = true;
             answer.description = QStringLiteral("the token endpoint refused the sign-in: ")
-                + (error.isEmpty() ? QStringLiteral("HTTP %1").arg(status) : error);
+                    + (error.isEmpty() ? QStringLiteral("HTTP %1").arg(status) : error);
         } else if (reply->error() != QNetworkReply::NoError) {
             answer.description = QStringLiteral("could not reach the token endpoint: ") + reply->errorString();
         } else {
@@ -477,8 +467,7 @@ void GoogleSignIn::scheduleRefresh(qint64 expiresInSeconds)
         m_refreshTimer.stop();
         return;
     }
-    const qint64 delayMs = std::max((expiresInSeconds - refreshMarginSeconds) * 1000,
-                                    expiresInSeconds * 800);
+    const qint64 delayMs = std::max((expiresInSeconds - refreshMarginSeconds) * 1000, expiresInSeconds * 800);
     m_refreshTimer.start(static_cast<int>(std::min<qint64>(delayMs, INT_MAX)));
 }
 
@@ -501,13 +490,12 @@ void GoogleSignIn::refreshNow()
         if (answer.rejected) {
             // The user stays signed in with the tokens they have until they
             // sign out and in again; retrying a refused grant cannot help.
-            printLine(QStringLiteral("The Google sign-in could not be refreshed (")
-                      + failure + QStringLiteral("); sign out and in again to reconnect"));
+            printLine(QStringLiteral("The Google sign-in could not be refreshed (") + failure
+                      + QStringLiteral("); sign out and in again to reconnect"));
             return;
         }
-        m_retryDelaySeconds = m_retryDelaySeconds == 0
-            ? firstRetrySeconds
-            : std::min(m_retryDelaySeconds * 2, longestRetrySeconds);
+        m_retryDelaySeconds =
+                m_retryDelaySeconds == 0 ? firstRetrySeconds : std::min(m_retryDelaySeconds * 2, longestRetrySeconds);
         printLine(QStringLiteral("The Google sign-in could not be refreshed (") + failure
                   + QStringLiteral("); trying again in %1 s").arg(m_retryDelaySeconds));
         m_refreshTimer.start(m_retryDelaySeconds * 1000);
@@ -516,8 +504,8 @@ void GoogleSignIn::refreshNow()
 
 // ---- Interactive sign-in --------------------------------------------------
 
-void GoogleSignIn::signIn(QWindow *presentingWindow, const QString &hint,
-                          const QStringList &additionalScopes, Completion completion)
+void GoogleSignIn::signIn(QWindow *presentingWindow, const QString &hint, const QStringList &additionalScopes,
+                          Completion completion)
 {
     // The consent page opens in the browser, not over a window of ours.
     Q_UNUSED(presentingWindow);
@@ -564,45 +552,42 @@ void GoogleSignIn::signIn(QWindow *presentingWindow, const QString &hint,
     }
     flow->setScope(scopes.join(u' '));
 
-    flow->setModifyParametersFunction(
-        [this, flow](QAbstractOAuth::Stage stage, QMultiMap<QString, QVariant> *parameters) {
-            if (!m_attempt || m_attempt->flow != flow)
-                return;
-            const auto put = [parameters](const QString &key, const QVariant &value) {
-                parameters->remove(key);
-                parameters->insert(key, value);
-            };
-            switch (stage) {
-            case QAbstractOAuth::Stage::RequestingAuthorization:
-                put(QStringLiteral("code_challenge"), QString::fromLatin1(pkceChallenge(m_attempt->codeVerifier)));
-                put(QStringLiteral("code_challenge_method"), QStringLiteral("S256"));
-                // Without these Google gives no refresh token.
-                put(QStringLiteral("access_type"), QStringLiteral("offline"));
-                put(QStringLiteral("prompt"), QStringLiteral("consent"));
-                if (!m_attempt->hint.isEmpty())
-                    put(QStringLiteral("login_hint"), m_attempt->hint);
-                break;
-            case QAbstractOAuth::Stage::RequestingAccessToken:
-                // Qt 6.4 percent-encodes the code it was handed once more;
-                // the values go in encoded exactly once so that QUrlQuery
-                // keeps them as they are.
-                put(QStringLiteral("code"), QString::fromLatin1(QUrl::toPercentEncoding(m_attempt->code)));
-                put(QStringLiteral("client_secret"),
-                    QString::fromLatin1(QUrl::toPercentEncoding(m_settings.clientSecret)));
-                put(QStringLiteral("code_verifier"), QString::fromLatin1(m_attempt->codeVerifier));
-                if (m_attempt->handler)
-                    m_attempt->handler->tokenRequestInFlight = true;
-                break;
-            default:
-                break;
-            }
-        });
+    flow->setModifyParametersFunction([this, flow](QAbstractOAuth::Stage stage,
+                                                   QMultiMap<QString, QVariant> *parameters) {
+        if (!m_attempt || m_attempt->flow != flow)
+            return;
+        const auto put = [parameters](const QString &key, const QVariant &value) {
+            parameters->remove(key);
+            parameters->insert(key, value);
+        };
+        switch (stage) {
+        case QAbstractOAuth::Stage::RequestingAuthorization:
+            put(QStringLiteral("code_challenge"), QString::fromLatin1(pkceChallenge(m_attempt->codeVerifier)));
+            put(QStringLiteral("code_challenge_method"), QStringLiteral("S256"));
+            // Without these Google gives no refresh token.
+            put(QStringLiteral("access_type"), QStringLiteral("offline"));
+            put(QStringLiteral("prompt"), QStringLiteral("consent"));
+            if (!m_attempt->hint.isEmpty())
+                put(QStringLiteral("login_hint"), m_attempt->hint);
+            break;
+        case QAbstractOAuth::Stage::RequestingAccessToken:
+            // Qt 6.4 percent-encodes the code it was handed once more;
+            // the values go in encoded exactly once so that QUrlQuery
+            // keeps them as they are.
+            put(QStringLiteral("code"), QString::fromLatin1(QUrl::toPercentEncoding(m_attempt->code)));
+            put(QStringLiteral("client_secret"), QString::fromLatin1(QUrl::toPercentEncoding(m_settings.clientSecret)));
+            put(QStringLiteral("code_verifier"), QString::fromLatin1(m_attempt->codeVerifier));
+            if (m_attempt->handler)
+                m_attempt->handler->tokenRequestInFlight = true;
+            break;
+        default:
+            break;
+        }
+    });
 
     connect(listener, &QAbstractOAuthReplyHandler::callbackReceived, this,
             [this, listener](const QVariantMap &data) { handleAuthorizationCallback(listener, data); });
-    handler->onTokenRequestFailed = [this](const QString &reason) {
-        finishAttempt(std::nullopt, reason);
-    };
+    handler->onTokenRequestFailed = [this](const QString &reason) { finishAttempt(std::nullopt, reason); };
     connect(flow, &QAbstractOAuth::granted, this, &GoogleSignIn::handleGranted);
     connect(flow, &QAbstractOAuth2::error, this, [this](const QString &error) {
         finishAttempt(std::nullopt, QStringLiteral("Google sign-in was not granted: ") + error);
@@ -662,8 +647,8 @@ void GoogleSignIn::handleGranted()
     QOAuth2AuthorizationCodeFlow *flow = m_attempt->flow;
 
     QJsonObject tokens{
-        {QStringLiteral("access_token"), flow->token()},
-        {QStringLiteral("id_token"), flow->extraTokens().value(QStringLiteral("id_token")).toString()},
+            {QStringLiteral("access_token"), flow->token()},
+            {QStringLiteral("id_token"), flow->extraTokens().value(QStringLiteral("id_token")).toString()},
     };
     const QDateTime expiry = flow->expirationAt();
     if (expiry.isValid()) {
@@ -701,9 +686,8 @@ void GoogleSignIn::finishAttempt(std::optional<GoogleUser> user, const QString &
     if (!attempt->completion)
         return;
     // Never inside the call that got here: that may be signIn() itself.
-    QTimer::singleShot(0, this, [completion = attempt->completion, user = std::move(user), error] {
-        completion(user, error);
-    });
+    QTimer::singleShot(0, this,
+                       [completion = attempt->completion, user = std::move(user), error] { completion(user, error); });
 }
 
 bool GoogleSignIn::handleURL(const QUrl &url)
@@ -746,8 +730,8 @@ void GoogleSignIn::signOut()
         return;
     // Fire and forget: the reply is on its own, so a sign-out just before
     // quitting still gets a chance to reach the provider.
-    QNetworkReply *reply = Network::sharedManager()->post(
-        formRequest(m_settings.revocationEndpoint), formBody({{QStringLiteral("token"), revocable}}));
+    QNetworkReply *reply = Network::sharedManager()->post(formRequest(m_settings.revocationEndpoint),
+                                                          formBody({{QStringLiteral("token"), revocable}}));
     QObject::connect(reply, &QNetworkReply::finished, reply, [reply] {
         if (reply->error() != QNetworkReply::NoError)
             printLine(QStringLiteral("The Google sign-in could not be revoked: ") + reply->errorString());

@@ -75,8 +75,8 @@ public:
     // the redirect that do not carry this sign-in's `state` get an error
     // page and are otherwise ignored. Without an answer the sign-in ends
     // after the sign-in timeout (10 minutes), and its listener closes.
-    void signIn(QWindow *presentingWindow, const QString &hint,
-                const QStringList &additionalScopes, Completion completion);
+    void signIn(QWindow *presentingWindow, const QString &hint, const QStringList &additionalScopes,
+                Completion completion);
 
     // Completes a pending sign-in from its redirect URL (a matching `state`
     // and a `code`); returns false and does nothing for any other URL.

@@ -16,9 +16,7 @@ const QString keychainKey = QStringLiteral("google-refresh-token");
 void MemoryTokenStore::read(ReadCompletion completion)
 {
     // Taken now, so a write that follows the read does not change its answer.
-    QTimer::singleShot(0, this, [completion = std::move(completion), token = m_token] {
-        completion(token);
-    });
+    QTimer::singleShot(0, this, [completion = std::move(completion), token = m_token] { completion(token); });
 }
 
 void MemoryTokenStore::write(const QString &refreshToken)
@@ -31,10 +29,7 @@ void MemoryTokenStore::remove()
     m_token.reset();
 }
 
-KeychainTokenStore::KeychainTokenStore(QObject *parent)
-    : TokenStore(parent)
-{
-}
+KeychainTokenStore::KeychainTokenStore(QObject *parent) : TokenStore(parent) { }
 
 // The jobs delete themselves when they finish; they are not parented to the
 // store because the keyring may still call back into a job after the store
@@ -50,29 +45,28 @@ void KeychainTokenStore::read(ReadCompletion completion)
     auto *job = new QKeychain::ReadPasswordJob(keychainService);
     job->setKey(keychainKey);
     job->setAutoDelete(true);
-    connect(job, &QKeychain::Job::finished, this,
-            [this, completion = std::move(completion)](QKeychain::Job *finished) {
-                auto *readJob = static_cast<QKeychain::ReadPasswordJob *>(finished);
-                switch (readJob->error()) {
-                case QKeychain::NoError: {
-                    const QString token = readJob->textData();
-                    std::optional<QString> result;
-                    if (!token.isEmpty())
-                        result = token;
-                    // The keyring may answer inside start(); the caller is
-                    // promised a later call either way.
-                    QTimer::singleShot(0, this, [completion, result] { completion(result); });
-                    return;
-                }
-                case QKeychain::EntryNotFound:
-                    QTimer::singleShot(0, this, [completion] { completion(std::nullopt); });
-                    return;
-                default:
-                    fallBackToMemory();
-                    m_memory.read(completion);
-                    return;
-                }
-            });
+    connect(job, &QKeychain::Job::finished, this, [this, completion = std::move(completion)](QKeychain::Job *finished) {
+        auto *readJob = static_cast<QKeychain::ReadPasswordJob *>(finished);
+        switch (readJob->error()) {
+        case QKeychain::NoError: {
+            const QString token = readJob->textData();
+            std::optional<QString> result;
+            if (!token.isEmpty())
+                result = token;
+            // The keyring may answer inside start(); the caller is
+            // promised a later call either way.
+            QTimer::singleShot(0, this, [completion, result] { completion(result); });
+            return;
+        }
+        case QKeychain::EntryNotFound:
+            QTimer::singleShot(0, this, [completion] { completion(std::nullopt); });
+            return;
+        default:
+            fallBackToMemory();
+            m_memory.read(completion);
+            return;
+        }
+    });
     job->start();
 }
 

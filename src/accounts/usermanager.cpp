@@ -3,10 +3,7 @@
 #include "accounts/googlesignin.h"
 #include "diagnostics.h"
 
-
-UserManager::UserManager(GoogleSignIn *signIn, QObject *parent)
-    : QObject(parent)
-    , m_signIn(signIn)
+UserManager::UserManager(GoogleSignIn *signIn, QObject *parent) : QObject(parent), m_signIn(signIn)
 {
     printLine(QStringLiteral("new"));
 }

@@ -24,7 +24,6 @@
 
 namespace {
 
-
 const char hasLaunchedBeforeKey[] = "hasLaunchedBefore";
 const QString contentViewUrl = QStringLiteral("qrc:/Stint/ui/ContentView.qml");
 const QString trayIconPath = QStringLiteral(":/Stint/ui/icons/timer.svg");
@@ -67,18 +66,20 @@ void AppDelegate::applicationDidFinishLaunching()
     createPopover();
 
     // 6.-7. The alarm and the view-model.
-    m_viewModel = new DefaultViewModel(Alarm::makeDefault(),
-                                       [this](DefaultViewModel &model) { signIn(model); },
-                                       m_userManager, this);
+    m_viewModel = new DefaultViewModel(
+            Alarm::makeDefault(), [this](DefaultViewModel &model) { signIn(model); }, m_userManager, this);
     m_viewModel->setSignInButtonHandler([this](DefaultViewModel &model) { signIn(model); });
     // The countdown's clock, for as long as the view-model lives.
     (new TickTimer(m_viewModel))->followViews(ViewGate::of(m_popover->engine()));
     new TrayCountdown(m_viewModel, m_statusBarItem, QIcon(trayIconPath));
-    new PhaseNotifier(m_viewModel, [this] { resizePopover(); showPopover(); });
+    new PhaseNotifier(m_viewModel, [this] {
+        resizePopover();
+        showPopover();
+    });
 
     // 8. The root view, on the "Timer" tab.
-    m_popover->setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(m_viewModel)},
-                                     {QStringLiteral("selectedIndex"), 0}});
+    m_popover->setInitialProperties(
+            {{QStringLiteral("viewModel"), QVariant::fromValue(m_viewModel)}, {QStringLiteral("selectedIndex"), 0}});
     m_popover->setSource(QUrl(contentViewUrl));
     if (m_popover->status() == QQuickView::Error) {
         QStringList errors;
@@ -122,16 +123,15 @@ void AppDelegate::createStatusBarItem()
     m_statusBarMenu->addAction(tr("Exit"), qApp, &QCoreApplication::quit);
     m_statusBarItem->setContextMenu(m_statusBarMenu.get());
 
-    connect(m_statusBarItem, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
-                    return;
-                // StatusNotifierItem hosts give no icon geometry: the click,
-                // which is on the icon, stands for it, now and for later showings.
-                const QRect icon = m_statusBarItem->geometry();
-                m_lastAnchor = icon.isValid() && !icon.isEmpty() ? icon : QRect(QCursor::pos(), QSize(1, 1));
-                togglePopover();
-            });
+    connect(m_statusBarItem, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
+            return;
+        // StatusNotifierItem hosts give no icon geometry: the click,
+        // which is on the icon, stands for it, now and for later showings.
+        const QRect icon = m_statusBarItem->geometry();
+        m_lastAnchor = icon.isValid() && !icon.isEmpty() ? icon : QRect(QCursor::pos(), QSize(1, 1));
+        togglePopover();
+    });
     m_statusBarItem->show();
 }
 

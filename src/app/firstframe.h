@@ -19,7 +19,7 @@ inline void reportFirstFrame(QQuickWindow *window)
     auto connection = std::make_shared<QMetaObject::Connection>();
     *connection = QObject::connect(window, &QQuickWindow::frameSwapped, window, [started, connection] {
         QObject::disconnect(*connection);
-        timespec now {};
+        timespec now{};
         clock_gettime(CLOCK_REALTIME, &now);
         const qint64 elapsedNs = qint64(now.tv_sec) * 1000000000 + now.tv_nsec - started;
         std::fprintf(stderr, "first-frame-ms %.1f\n", double(elapsedNs) / 1e6);

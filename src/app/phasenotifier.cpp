@@ -19,12 +19,8 @@ const QString noAction = QStringLiteral("no");
 
 } // namespace
 
-PhaseNotifier::PhaseNotifier(DefaultViewModel *viewModel, std::function<void()> openPopover,
-                             const QDBusConnection &bus)
-    : QObject(viewModel)
-    , m_viewModel(viewModel)
-    , m_openPopover(std::move(openPopover))
-    , m_bus(bus)
+PhaseNotifier::PhaseNotifier(DefaultViewModel *viewModel, std::function<void()> openPopover, const QDBusConnection &bus)
+    : QObject(viewModel), m_viewModel(viewModel), m_openPopover(std::move(openPopover)), m_bus(bus)
 {
     connect(viewModel, &DefaultViewModel::phaseEnded, this, &PhaseNotifier::notify);
     connect(viewModel, &DefaultViewModel::shouldAskIfTaskIsDoneChanged, this, [this] {
@@ -35,9 +31,9 @@ PhaseNotifier::PhaseNotifier(DefaultViewModel *viewModel, std::function<void()> 
     });
     if (m_bus.isConnected()) {
         m_bus.connect(service, path, interface, QStringLiteral("ActionInvoked"), this,
-                      SLOT(actionInvoked(uint,QString)));
+                      SLOT(actionInvoked(uint, QString)));
         m_bus.connect(service, path, interface, QStringLiteral("NotificationClosed"), this,
-                      SLOT(notificationClosed(uint,uint)));
+                      SLOT(notificationClosed(uint, uint)));
     }
 }
 
@@ -52,8 +48,8 @@ void PhaseNotifier::notify()
     QStringList actions{defaultAction, tr("Open Stint")};
     if (asking)
         actions << yesAction << tr("Yes") << noAction << tr("No");
-    const QString summary = m_viewModel->currentState() == PomodoroState::focus ? tr("Focus phase over")
-                                                                               : tr("Rest over");
+    const QString summary =
+            m_viewModel->currentState() == PomodoroState::focus ? tr("Focus phase over") : tr("Rest over");
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("app.stint.Stint")},
                             {QStringLiteral("category"), QStringLiteral("im.received")}};
 
@@ -78,8 +74,7 @@ void PhaseNotifier::withdraw()
 {
     if (m_shownId == 0)
         return;
-    m_bus.asyncCall(QDBusMessage::createMethodCall(service, path, interface,
-                                                   QStringLiteral("CloseNotification"))
+    m_bus.asyncCall(QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("CloseNotification"))
                     << m_shownId);
     m_shownId = 0;
     m_asking = false;

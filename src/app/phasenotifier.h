@@ -39,6 +39,6 @@ private:
     std::function<void()> m_openPopover;
     QDBusConnection m_bus;
     uint m_shownId = 0;
-    bool m_asking = false;      // the shown notification carries the question
+    bool m_asking = false; // the shown notification carries the question
     bool m_reportedMissing = false;
 };

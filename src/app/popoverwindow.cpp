@@ -47,9 +47,7 @@ void keepOutOfTaskbar(QWindow *window)
 }
 } // namespace
 
-PopoverWindow::PopoverWindow(Mode mode, QWindow *parent)
-    : QQuickView(parent)
-    , m_mode(mode)
+PopoverWindow::PopoverWindow(Mode mode, QWindow *parent) : QQuickView(parent), m_mode(mode)
 {
     setResizeMode(QQuickView::SizeRootObjectToView);
     // The views follow the countdown only while they can be seen.

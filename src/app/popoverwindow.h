@@ -12,7 +12,7 @@ class PopoverWindow : public QQuickView
 
 public:
     enum class Mode {
-        popover,    // frameless, next to the tray icon, hides when it loses focus
+        popover, // frameless, next to the tray icon, hides when it loses focus
         standalone, // an ordinary window, for desktops without a tray
     };
 

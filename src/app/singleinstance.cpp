@@ -28,7 +28,9 @@ std::optional<QString> privateFolderProblem(const QString &path)
         return std::nullopt;
     if (errno != EEXIST)
         return QStringLiteral("it cannot be made: ") + QString::fromLocal8Bit(std::strerror(errno));
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::lstat(native.constData(), &info) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
     if (!S_ISDIR(info.st_mode))
@@ -42,8 +44,7 @@ std::optional<QString> privateFolderProblem(const QString &path)
 
 } // namespace
 
-SingleInstance::SingleInstance(QObject *parent)
-    : QObject(parent)
+SingleInstance::SingleInstance(QObject *parent) : QObject(parent)
 {
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
@@ -61,8 +62,7 @@ QString SingleInstance::socketPath(QString *problem)
         dir = QDir::tempPath() + QStringLiteral("/stint-%1").arg(::getuid());
         if (const std::optional<QString> why = privateFolderProblem(dir)) {
             if (problem)
-                *problem = QStringLiteral("Stint does not use %1 for its single-instance socket: %2")
-                               .arg(dir, *why);
+                *problem = QStringLiteral("Stint does not use %1 for its single-instance socket: %2").arg(dir, *why);
             return {};
         }
     }

@@ -30,7 +30,7 @@ QString quotedExec(const QString &path)
 QString StartAtLogin::entryPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/autostart/app.stint.Stint.desktop");
+            + QStringLiteral("/autostart/app.stint.Stint.desktop");
 }
 
 bool StartAtLogin::isEnabled()
@@ -69,7 +69,7 @@ bool StartAtLogin::setEnabled(bool enabled)
                                              "Icon=app.stint.Stint\n"
                                              "Terminal=false\n"
                                              "X-GNOME-Autostart-enabled=true\n")
-                                  .arg(quotedExec(QCoreApplication::applicationFilePath()));
+                                      .arg(quotedExec(QCoreApplication::applicationFilePath()));
         file.write(entry.toUtf8());
         if (file.commit())
             return true;

@@ -17,10 +17,7 @@ const QColor pausedColor(0x6b, 0x72, 0x80);
 } // namespace
 
 TrayCountdown::TrayCountdown(DefaultViewModel *viewModel, QSystemTrayIcon *tray, const QIcon &idleIcon)
-    : QObject(viewModel)
-    , m_viewModel(viewModel)
-    , m_tray(tray)
-    , m_idleIcon(idleIcon)
+    : QObject(viewModel), m_viewModel(viewModel), m_tray(tray), m_idleIcon(idleIcon)
 {
     for (auto signal : {&DefaultViewModel::timeChanged, &DefaultViewModel::isTimerRunningChanged,
                         &DefaultViewModel::currentStateChanged})
@@ -52,9 +49,7 @@ QImage TrayCountdown::render(const Face &face)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    const QColor color = face.kind == Face::rest     ? restColor
-                         : face.kind == Face::paused ? pausedColor
-                                                     : focusColor;
+    const QColor color = face.kind == Face::rest ? restColor : face.kind == Face::paused ? pausedColor : focusColor;
     const qreal stroke = iconSize / 6.0;
     const QRectF ring = QRectF(0, 0, iconSize, iconSize).adjusted(stroke / 2, stroke / 2, -stroke / 2, -stroke / 2);
 

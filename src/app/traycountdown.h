@@ -26,7 +26,7 @@ public:
     {
         enum Kind { idle, focus, rest, paused };
         Kind kind = idle;
-        int minutesLeft = 0;  // rounded up: "1 min left" down to the last second
+        int minutesLeft = 0; // rounded up: "1 min left" down to the last second
         double fractionLeft = 1.0; // of the phase, at the whole minute shown
 
         bool operator==(const Face &) const = default;

@@ -9,7 +9,7 @@
 namespace Configuration {
 
 enum class Error {
-    missingKey,   // no value under the key
+    missingKey, // no value under the key
     invalidValue, // a value, but not text
 };
 

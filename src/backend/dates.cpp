@@ -55,8 +55,7 @@ QDateTime localDateTime(QDate date, QTime time)
         return local;
     const qint64 asIfUtc = QDateTime(date, time, Qt::UTC).toMSecsSinceEpoch();
     // The offset in force a day earlier is the one from before the gap.
-    const int offsetBefore
-        = QDateTime::fromMSecsSinceEpoch(asIfUtc - 24 * 3600 * 1000, Qt::LocalTime).offsetFromUtc();
+    const int offsetBefore = QDateTime::fromMSecsSinceEpoch(asIfUtc - 24 * 3600 * 1000, Qt::LocalTime).offsetFromUtc();
     return QDateTime::fromMSecsSinceEpoch(asIfUtc - qint64(offsetBefore) * 1000, Qt::LocalTime);
 }
 

@@ -24,7 +24,7 @@ struct Error
 
 // Success with a value, or failure with an Error. Network completions and
 // decoders hand one of these back; nothing is thrown.
-template <typename T>
+template<typename T>
 class Result
 {
 public:
@@ -37,8 +37,10 @@ public:
     const Error &error() const { return std::get<1>(m_value); }
 
 private:
-    template <std::size_t I, typename V>
-    Result(std::in_place_index_t<I> index, V &&value) : m_value(index, std::forward<V>(value)) {}
+    template<std::size_t I, typename V>
+    Result(std::in_place_index_t<I> index, V &&value) : m_value(index, std::forward<V>(value))
+    {
+    }
 
     std::variant<T, Error> m_value;
 };

@@ -27,38 +27,38 @@ Event::Status decodeStatus(const ObjectReader &reader)
 Event::CreateRequest decodeCreateRequest(const ObjectReader &reader)
 {
     return {
-        reader.string("requestId"_L1),
-        reader.object("conferenceSolutionKey"_L1, decodeSolutionKey),
-        reader.object("status"_L1, decodeStatus),
+            reader.string("requestId"_L1),
+            reader.object("conferenceSolutionKey"_L1, decodeSolutionKey),
+            reader.object("status"_L1, decodeStatus),
     };
 }
 
 Event::EntryPoint decodeEntryPoint(const ObjectReader &reader)
 {
     return {
-        reader.string("entryPointType"_L1),
-        reader.string("uri"_L1),
-        reader.optionalString("label"_L1),
-        reader.optionalString("passcode"_L1),
+            reader.string("entryPointType"_L1),
+            reader.string("uri"_L1),
+            reader.optionalString("label"_L1),
+            reader.optionalString("passcode"_L1),
     };
 }
 
 Event::ConferenceSolution decodeConferenceSolution(const ObjectReader &reader)
 {
     return {
-        reader.object("key"_L1, decodeSolutionKey),
-        reader.string("name"_L1),
-        reader.string("iconUri"_L1),
+            reader.object("key"_L1, decodeSolutionKey),
+            reader.string("name"_L1),
+            reader.string("iconUri"_L1),
     };
 }
 
 Event::ConferenceData decodeConferenceData(const ObjectReader &reader)
 {
     return {
-        reader.optionalObject("createRequest"_L1, decodeCreateRequest),
-        reader.array("entryPoints"_L1, decodeEntryPoint),
-        reader.object("conferenceSolution"_L1, decodeConferenceSolution),
-        reader.string("conferenceId"_L1),
+            reader.optionalObject("createRequest"_L1, decodeCreateRequest),
+            reader.array("entryPoints"_L1, decodeEntryPoint),
+            reader.object("conferenceSolution"_L1, decodeConferenceSolution),
+            reader.string("conferenceId"_L1),
     };
 }
 
@@ -84,14 +84,14 @@ Event::EventDateTime decodeEventDateTime(const ObjectReader &reader)
 Event decodeEvent(const ObjectReader &reader)
 {
     return {
-        reader.string("id"_L1),
-        reader.string("kind"_L1),
-        reader.string("etag"_L1),
-        reader.string("status"_L1),
-        reader.string("summary"_L1),
-        reader.object("start"_L1, decodeEventDateTime),
-        reader.object("end"_L1, decodeEventDateTime),
-        reader.optionalObject("conferenceData"_L1, decodeConferenceData),
+            reader.string("id"_L1),
+            reader.string("kind"_L1),
+            reader.string("etag"_L1),
+            reader.string("status"_L1),
+            reader.string("summary"_L1),
+            reader.object("start"_L1, decodeEventDateTime),
+            reader.object("end"_L1, decodeEventDateTime),
+            reader.optionalObject("conferenceData"_L1, decodeConferenceData),
     };
 }
 
@@ -120,8 +120,7 @@ QString Event::meetingLink() const
 
     // Opens the meeting in the Zoom desktop client rather than in a browser.
     // The meeting number comes from the conference, not from the uri.
-    QString link
-        = "zoomus://zoom.us/join?action=join&confno="_L1 + queryValue(conferenceData->conferenceId);
+    QString link = "zoomus://zoom.us/join?action=join&confno="_L1 + queryValue(conferenceData->conferenceId);
     if (first.passcode)
         link += "&pwd="_L1 + queryValue(*first.passcode);
     return link;

@@ -71,7 +71,7 @@ public:
     struct EventDateTime
     {
         std::optional<QDateTime> dateTime; // an absolute instant (RFC 3339 with a zone)
-        std::optional<QDateTime> date;     // never decoded; kept for the record's shape
+        std::optional<QDateTime> date; // never decoded; kept for the record's shape
         QString timeZone;
     };
 
@@ -88,7 +88,6 @@ public:
     // client ("zoomus://zoom.us/join?action=join&confno=..."), otherwise the
     // first entry point's uri; empty without conference data or entry points.
     QString meetingLink() const;
-
 
 private:
     bool hasStartDateTime() const { return start.dateTime.has_value(); }

@@ -30,13 +30,11 @@ std::optional<Error> replyError(QNetworkReply *reply)
     if (reply->error() == QNetworkReply::NoError)
         return std::nullopt;
     if (reply->error() == QNetworkReply::OperationCanceledError)
-        return Error{QStringLiteral("QNetworkReply"), reply->error(),
-                     QStringLiteral("The request timed out.")};
+        return Error{QStringLiteral("QNetworkReply"), reply->error(), QStringLiteral("The request timed out.")};
     return Error{QStringLiteral("QNetworkReply"), reply->error(), reply->errorString()};
 }
 
-void GoogleAPIAccessor::getTasks(const QString &token, const QString &accessToken,
-                                 TasksCompletion completion)
+void GoogleAPIAccessor::getTasks(const QString &token, const QString &accessToken, TasksCompletion completion)
 {
     QNetworkRequest request = Network::backendRequest(QStringLiteral("/api/v1/tasks"));
     request.setRawHeader("Authorization", bearer(token));
@@ -54,8 +52,8 @@ void GoogleAPIAccessor::getTasks(const QString &token, const QString &accessToke
     });
 }
 
-void GoogleAPIAccessor::postTask(const QString &title, const QString &token,
-                                 const QString &accessToken, PostCompletion completion)
+void GoogleAPIAccessor::postTask(const QString &title, const QString &token, const QString &accessToken,
+                                 PostCompletion completion)
 {
     QNetworkRequest request = Network::backendRequest(QStringLiteral("/api/v1/tasks"));
     request.setRawHeader("Authorization", bearer(token));

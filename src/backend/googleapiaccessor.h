@@ -25,8 +25,7 @@ public:
     // GET /api/v1/tasks.
     void getTasks(const QString &token, const QString &accessToken, TasksCompletion completion);
     // POST /api/v1/tasks with {"title": title}.
-    void postTask(const QString &title, const QString &token, const QString &accessToken,
-                  PostCompletion completion);
+    void postTask(const QString &title, const QString &token, const QString &accessToken, PostCompletion completion);
 };
 
 // How a finished reply failed, if it did: a transport error, or an HTTP

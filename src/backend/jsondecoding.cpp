@@ -90,15 +90,13 @@ QJsonValue ObjectReader::required(QLatin1StringView key) const
 void ObjectReader::failType(QLatin1StringView key, const char *expected, const QJsonValue &found)
 {
     fail(Code::typeMismatch,
-        QStringLiteral("%1 is not %2 (found %3)")
-            .arg(memberName(key), QLatin1String(expected), typeName(found)));
+         QStringLiteral("%1 is not %2 (found %3)").arg(memberName(key), QLatin1String(expected), typeName(found)));
 }
 
 void ObjectReader::failValue(QLatin1StringView key, const char *expected, const QString &found)
 {
     fail(Code::dataCorrupted,
-        QStringLiteral("%1 is not %2: %3")
-            .arg(memberName(key), QLatin1String(expected), quoted(found)));
+         QStringLiteral("%1 is not %2: %3").arg(memberName(key), QLatin1String(expected), quoted(found)));
 }
 
 void ObjectReader::failElement(const QJsonValue &found)
@@ -129,20 +127,20 @@ std::optional<QJsonArray> parseArray(const QByteArray &json, QLatin1StringView w
     const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
     if (std::all_of(json.begin(), json.end(), isSpace))
         return failWith(Code::dataCorrupted,
-            QStringLiteral("The reply is empty; expected a JSON array of %1").arg(what));
+                        QStringLiteral("The reply is empty; expected a JSON array of %1").arg(what));
 
     QJsonParseError parseError;
     QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
         return failWith(Code::dataCorrupted,
-            QStringLiteral("The reply is not valid JSON: %1 at offset %2")
-                .arg(parseError.errorString())
-                .arg(parseError.offset));
+                        QStringLiteral("The reply is not valid JSON: %1 at offset %2")
+                                .arg(parseError.errorString())
+                                .arg(parseError.offset));
     if (!document.isArray())
-        return failWith(Code::typeMismatch,
-            QStringLiteral("Expected a JSON array of %1, found %2")
-                .arg(what,
-                    document.isObject() ? QLatin1String("an object") : QLatin1String("nothing")));
+        return failWith(
+                Code::typeMismatch,
+                QStringLiteral("Expected a JSON array of %1, found %2")
+                        .arg(what, document.isObject() ? QLatin1String("an object") : QLatin1String("nothing")));
     return document.array();
 }
 

@@ -58,23 +58,22 @@ QString quoted(const QString &text);
 class ObjectReader
 {
 public:
-    explicit ObjectReader(QJsonObject object)
-        : m_object(std::move(object))
-    { }
+    explicit ObjectReader(QJsonObject object) : m_object(std::move(object)) { }
 
     QString string(QLatin1StringView key) const;
     std::optional<QString> optionalString(QLatin1StringView key) const;
 
     // A nested record, decoded in place by `decode(const ObjectReader &)`.
-    template <typename Decode> auto object(QLatin1StringView key, Decode decode) const
+    template<typename Decode>
+    auto object(QLatin1StringView key, Decode decode) const
     {
         const QJsonValue value = required(key);
         return nested(key, value, decode);
     }
 
-    template <typename Decode>
+    template<typename Decode>
     auto optionalObject(QLatin1StringView key, Decode decode) const
-        -> std::optional<decltype(decode(std::declval<const ObjectReader &>()))>
+            -> std::optional<decltype(decode(std::declval<const ObjectReader &>()))>
     {
         const QJsonValue value = m_object.value(key);
         if (value.isUndefined() || value.isNull())
@@ -83,9 +82,9 @@ public:
     }
 
     // A JSON array of records, kept in its order.
-    template <typename Decode>
+    template<typename Decode>
     auto array(QLatin1StringView key, Decode decode) const
-        -> QList<decltype(decode(std::declval<const ObjectReader &>()))>
+            -> QList<decltype(decode(std::declval<const ObjectReader &>()))>
     {
         const QJsonValue value = required(key);
         if (!value.isArray())
@@ -111,14 +110,12 @@ public:
     // The member's value; fails when it is missing or null.
     QJsonValue required(QLatin1StringView key) const;
 
-    [[noreturn]] static void failType(
-        QLatin1StringView key, const char *expected, const QJsonValue &found);
-    [[noreturn]] static void failValue(
-        QLatin1StringView key, const char *expected, const QString &found);
+    [[noreturn]] static void failType(QLatin1StringView key, const char *expected, const QJsonValue &found);
+    [[noreturn]] static void failValue(QLatin1StringView key, const char *expected, const QString &found);
     [[noreturn]] static void failElement(const QJsonValue &found);
 
 private:
-    template <typename Decode>
+    template<typename Decode>
     static auto nested(QLatin1StringView key, const QJsonValue &value, Decode decode)
     {
         if (!value.isObject())
@@ -141,7 +138,7 @@ std::optional<QJsonArray> parseArray(const QByteArray &json, QLatin1StringView w
 
 // The records of an array already parsed. `noun` names one record in error
 // descriptions ("Task 3: member "position" is missing").
-template <typename T, typename Decode>
+template<typename T, typename Decode>
 Result<QList<T>> decodeElements(const QJsonArray &elements, QLatin1StringView noun, Decode decode)
 {
     QList<T> records;
@@ -155,17 +152,15 @@ Result<QList<T>> decodeElements(const QJsonArray &elements, QLatin1StringView no
             ++index;
         }
     } catch (const Failure &failure) {
-        return Result<QList<T>>::failure(
-            toError(failure, QString(noun) + u' ' + QString::number(index)));
+        return Result<QList<T>>::failure(toError(failure, QString(noun) + u' ' + QString::number(index)));
     }
     return Result<QList<T>>::success(std::move(records));
 }
 
 // A reply holding a JSON array of records; `what` names them in the plural
 // for errors about the reply as a whole.
-template <typename T, typename Decode>
-Result<QList<T>> decodeArray(
-    const QByteArray &json, QLatin1StringView noun, QLatin1StringView what, Decode decode)
+template<typename T, typename Decode>
+Result<QList<T>> decodeArray(const QByteArray &json, QLatin1StringView noun, QLatin1StringView what, Decode decode)
 {
     Error error;
     const std::optional<QJsonArray> elements = parseArray(json, what, error);

@@ -65,8 +65,8 @@ QString displayAddress(const QString &address)
     const qsizetype separator = address.indexOf(QLatin1String("://"));
     const qsizetype authorityStart = separator < 0 ? 0 : separator + 3;
     qsizetype authorityEnd = authorityStart;
-    while (authorityEnd < address.size() && address[authorityEnd] != u'/'
-           && address[authorityEnd] != u'?' && address[authorityEnd] != u'#')
+    while (authorityEnd < address.size() && address[authorityEnd] != u'/' && address[authorityEnd] != u'?'
+           && address[authorityEnd] != u'#')
         ++authorityEnd;
     const qsizetype at = QStringView(address).mid(authorityStart, authorityEnd - authorityStart).lastIndexOf(u'@');
     QString shown = address;

@@ -29,8 +29,7 @@ public:
     QUrl read(const QString &text)
     {
         const qsizetype authorityEnd = this->authorityEnd(text);
-        if (authorityEnd < 0 || m_start.isEmpty()
-            || QStringView(text).left(authorityEnd) != m_start)
+        if (authorityEnd < 0 || m_start.isEmpty() || QStringView(text).left(authorityEnd) != m_start)
             return readWhole(text, authorityEnd);
 
         // Split as the whole parse does: the fragment after the first '#',
@@ -73,10 +72,7 @@ private:
     }
 
     // A present but empty query or fragment ("...?#") is kept as present.
-    static QString nonNull(QStringView part)
-    {
-        return part.isEmpty() ? QStringLiteral("") : part.toString();
-    }
+    static QString nonNull(QStringView part) { return part.isEmpty() ? QStringLiteral("") : part.toString(); }
 
     QUrl readWhole(const QString &text, qsizetype authorityEnd)
     {
@@ -110,8 +106,7 @@ QUrl readWebViewLink(const ObjectReader &reader, LinkReader &links)
 class FreshIds
 {
 public:
-    explicit FreshIds(qsizetype count)
-        : m_words(count * 4)
+    explicit FreshIds(qsizetype count) : m_words(count * 4)
     {
         QRandomGenerator::system()->fillRange(m_words.data(), m_words.size());
     }
@@ -138,12 +133,12 @@ Task2 decodeTask(const ObjectReader &reader, const QUuid &id, LinkReader &links)
     // Braced initialisation runs left to right, so members are read, and the
     // first bad one reported, in the order the record lists them.
     return Task2{
-        id,
-        reader.string("title"_L1),
-        reader.string("status"_L1),
-        reader.optionalString("due"_L1),
-        reader.string("position"_L1),
-        readWebViewLink(reader, links),
+            id,
+            reader.string("title"_L1),
+            reader.string("status"_L1),
+            reader.optionalString("due"_L1),
+            reader.string("position"_L1),
+            readWebViewLink(reader, links),
     };
 }
 
@@ -169,6 +164,6 @@ Result<QList<Task2>> decodeTaskList(const QByteArray &json)
         return Result<QList<Task2>>::failure(std::move(error));
     FreshIds ids(elements->size());
     LinkReader links;
-    return JsonDecoding::decodeElements<Task2>(*elements, "Task"_L1,
-        [&](const ObjectReader &reader) { return decodeTask(reader, ids.next(), links); });
+    return JsonDecoding::decodeElements<Task2>(
+            *elements, "Task"_L1, [&](const ObjectReader &reader) { return decodeTask(reader, ids.next(), links); });
 }

@@ -43,7 +43,6 @@ public:
     // "yyyy-MM-dd'T'HH:mm:ss.SSS'Z'" and "yyyy-MM-dd" that fits the whole text.
     std::optional<QDateTime> dueDate() const;
 
-
 private:
     QString idText() const { return id.toString(QUuid::WithoutBraces); }
     bool hasDueDate() const { return dueDate().has_value(); }

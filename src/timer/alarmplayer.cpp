@@ -7,8 +7,7 @@
 
 #include <optional>
 
-const QString AlarmPlayer::defaultResource =
-    QStringLiteral(":/sounds/76100__tormelkind__ravolen_gong_remix2.wav");
+const QString AlarmPlayer::defaultResource = QStringLiteral(":/sounds/76100__tormelkind__ravolen_gong_remix2.wav");
 
 namespace {
 
@@ -32,8 +31,7 @@ std::optional<QString> wavProblem(QFile &file)
         if (size > quint32(data.size() - body)) {
             if (id == "data" && haveFormat && data.size() > body)
                 return std::nullopt; // a data chunk cut short still plays
-            return QStringLiteral("The WAV file is truncated (chunk \"%1\").")
-                .arg(QString::fromLatin1(id.toHex()));
+            return QStringLiteral("The WAV file is truncated (chunk \"%1\").").arg(QString::fromLatin1(id.toHex()));
         }
         if (id == "fmt ") {
             if (size < 16)
@@ -60,7 +58,6 @@ std::optional<QString> wavProblem(QFile &file)
     }
     return QStringLiteral("The WAV file has no sound data.");
 }
-
 
 } // namespace
 

@@ -21,13 +21,13 @@ namespace {
 
 // Runs `work` later on the main thread, after the current event is done:
 // replies never change state re-entrantly in the middle of a caller.
-template <typename Work>
+template<typename Work>
 void onMainQueue(QObject *context, Work &&work)
 {
     QMetaObject::invokeMethod(context, std::forward<Work>(work), Qt::QueuedConnection);
 }
 
-template <typename T>
+template<typename T>
 QVariantList toVariantList(const QList<T> &values)
 {
     QVariantList list;
@@ -37,12 +37,10 @@ QVariantList toVariantList(const QList<T> &values)
     return list;
 }
 
-
 } // namespace
 
-DefaultViewModel::DefaultViewModel(Alarm alarm, SignInButtonHandler signInButtonHandler,
-                                   UserManager *userManager, QObject *parent,
-                                   const QString &alarmResource)
+DefaultViewModel::DefaultViewModel(Alarm alarm, SignInButtonHandler signInButtonHandler, UserManager *userManager,
+                                   QObject *parent, const QString &alarmResource)
     : QObject(parent)
     , m_alarm(std::move(alarm))
     , m_userManager(userManager)
@@ -56,11 +54,9 @@ DefaultViewModel::DefaultViewModel(Alarm alarm, SignInButtonHandler signInButton
     for (auto signal : {&DefaultViewModel::isTimerRunningChanged, &DefaultViewModel::timeChanged,
                         &DefaultViewModel::currentStateChanged})
         connect(this, signal, this, &DefaultViewModel::isPhaseStartedChanged);
-    connect(this, &DefaultViewModel::currentUserRenewedChanged, this,
-            &DefaultViewModel::isSignedInChanged);
+    connect(this, &DefaultViewModel::currentUserRenewedChanged, this, &DefaultViewModel::isSignedInChanged);
     if (m_userManager && m_userManager->signIn())
-        connect(m_userManager->signIn(), &GoogleSignIn::currentUserChanged, this,
-                &DefaultViewModel::isSignedInChanged);
+        connect(m_userManager->signIn(), &GoogleSignIn::currentUserChanged, this, &DefaultViewModel::isSignedInChanged);
 }
 
 DefaultViewModel::~DefaultViewModel() = default;
@@ -173,8 +169,7 @@ bool DefaultViewModel::isSignedIn() const
     // moment an interactive sign-in succeeds.
     if (m_currentUserRenewed)
         return true;
-    return m_userManager && m_userManager->signIn()
-        && m_userManager->signIn()->currentUser().has_value();
+    return m_userManager && m_userManager->signIn() && m_userManager->signIn()->currentUser().has_value();
 }
 
 QString DefaultViewModel::tasksErrorText() const
@@ -356,8 +351,7 @@ void DefaultViewModel::joinMeeting(const Event &event)
 
 void DefaultViewModel::openPrivacyPolicy()
 {
-    const QString host = Configuration::text(QStringLiteral("PRIVACY_POLICY_HOST"),
-                                             QStringLiteral("stint.app"));
+    const QString host = Configuration::text(QStringLiteral("PRIVACY_POLICY_HOST"), QStringLiteral("stint.app"));
     const QUrl url(QStringLiteral("https://%1/privacy-policy/").arg(host), QUrl::StrictMode);
     if (!isWebUrl(url))
         return;

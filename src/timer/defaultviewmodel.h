@@ -43,7 +43,8 @@ class DefaultViewModel : public QObject
     /// The task being worked on; empty when there is none.
     Q_PROPERTY(QString taskTitle READ taskTitle WRITE setTaskTitle NOTIFY taskTitleChanged)
     /// Whether to ask "Is the task now done?".
-    Q_PROPERTY(bool shouldAskIfTaskIsDone READ shouldAskIfTaskIsDone WRITE setShouldAskIfTaskIsDone NOTIFY shouldAskIfTaskIsDoneChanged)
+    Q_PROPERTY(bool shouldAskIfTaskIsDone READ shouldAskIfTaskIsDone WRITE setShouldAskIfTaskIsDone NOTIFY
+                       shouldAskIfTaskIsDoneChanged)
     /// Focus or rest.
     Q_PROPERTY(PomodoroState::Value currentState READ currentState WRITE setCurrentState NOTIFY currentStateChanged)
     /// The phase was started and has not run out or been stopped: the stop button shows.
@@ -57,13 +58,16 @@ class DefaultViewModel : public QObject
     /// The text of the error row: the failure's description, or a generic one.
     Q_PROPERTY(QString tasksErrorText READ tasksErrorText NOTIFY tasksErrorMessageChanged)
     /// The last task fetch failed.
-    Q_PROPERTY(bool tasksFetchHasError READ tasksFetchHasError WRITE setTasksFetchHasError NOTIFY tasksFetchHasErrorChanged)
+    Q_PROPERTY(bool tasksFetchHasError READ tasksFetchHasError WRITE setTasksFetchHasError NOTIFY
+                       tasksFetchHasErrorChanged)
     /// The new-task entry is open.
     Q_PROPERTY(bool newTask READ newTask WRITE setNewTask NOTIFY newTaskChanged)
     /// A create-task request is under way.
-    Q_PROPERTY(bool newTaskCreatingInProgress READ newTaskCreatingInProgress WRITE setNewTaskCreatingInProgress NOTIFY newTaskCreatingInProgressChanged)
+    Q_PROPERTY(bool newTaskCreatingInProgress READ newTaskCreatingInProgress WRITE setNewTaskCreatingInProgress NOTIFY
+                       newTaskCreatingInProgressChanged)
     /// Someone signed in through the sign-in button since start-up or the last sign-out.
-    Q_PROPERTY(bool currentUserRenewed READ currentUserRenewed WRITE setCurrentUserRenewed NOTIFY currentUserRenewedChanged)
+    Q_PROPERTY(bool currentUserRenewed READ currentUserRenewed WRITE setCurrentUserRenewed NOTIFY
+                       currentUserRenewedChanged)
     /// The views treat the user as signed in: a fresh sign-in through the
     /// button, or a current user in the sign-in layer.
     Q_PROPERTY(bool isSignedIn READ isSignedIn NOTIFY isSignedInChanged)
@@ -75,9 +79,8 @@ public:
     static constexpr double defaultRestDuration = 300;
 
     // `userManager` is shared with the application and must outlive this object.
-    DefaultViewModel(Alarm alarm, SignInButtonHandler signInButtonHandler,
-                     UserManager *userManager, QObject *parent = nullptr,
-                     const QString &alarmResource = AlarmPlayer::defaultResource);
+    DefaultViewModel(Alarm alarm, SignInButtonHandler signInButtonHandler, UserManager *userManager,
+                     QObject *parent = nullptr, const QString &alarmResource = AlarmPlayer::defaultResource);
     ~DefaultViewModel() override;
 
     // Published state. Every setter announces, changed or not.

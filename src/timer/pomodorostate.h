@@ -10,7 +10,7 @@ QML_ELEMENT
 
 enum Value {
     focus, // working on a task: the focus duration, 25 minutes
-    rest,  // a break: the rest duration, 5 minutes
+    rest, // a break: the rest duration, 5 minutes
 };
 Q_ENUM_NS(Value)
 

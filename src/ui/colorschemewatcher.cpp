@@ -24,14 +24,12 @@ QVariant unwrap(QVariant value)
 
 } // namespace
 
-ColorSchemeWatcher::ColorSchemeWatcher(QObject *parent)
-    : QObject(parent)
+ColorSchemeWatcher::ColorSchemeWatcher(QObject *parent) : QObject(parent)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
-    bus.connect(service, path, interface, QStringLiteral("SettingChanged"), this,
-                SLOT(settingChanged(QDBusMessage)));
+    bus.connect(service, path, interface, QStringLiteral("SettingChanged"), this, SLOT(settingChanged(QDBusMessage)));
     QDBusMessage read = QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Read"));
     read << group << key;
     // Asked without waiting: a missing portal must not hold up the start.

@@ -40,8 +40,7 @@ QString formatTime(double seconds)
     const qint64 whole = static_cast<qint64>(seconds);
     const qint64 minutes = whole / 60;
     const qint64 rest = whole - minutes * 60;
-    return QString::asprintf("%02lld:%02lld", static_cast<long long>(minutes),
-                             static_cast<long long>(rest));
+    return QString::asprintf("%02lld:%02lld", static_cast<long long>(minutes), static_cast<long long>(rest));
 }
 
 QString mediumDateShortTimePattern(const QLocale &locale)
@@ -89,10 +88,7 @@ QString formatEventDate(const QDateTime &date)
     return formatEventDate(date, QDateTime::currentDateTime(), QLocale());
 }
 
-Formatters::Formatters(QObject *parent)
-    : QObject(parent)
-{
-}
+Formatters::Formatters(QObject *parent) : QObject(parent) { }
 
 Formatters *Formatters::create(QQmlEngine *, QJSEngine *)
 {

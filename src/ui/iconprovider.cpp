@@ -13,10 +13,7 @@ QString hex(const QColor &color)
 
 } // namespace
 
-IconProvider::IconProvider()
-    : QQuickImageProvider(QQuickImageProvider::Image)
-{
-}
+IconProvider::IconProvider() : QQuickImageProvider(QQuickImageProvider::Image) { }
 
 QString IconProvider::prefix(const QColor &accent, const QColor &danger, const QColor &text)
 {

@@ -13,7 +13,6 @@ namespace {
 
 const QString zoomScheme = QStringLiteral("zoomus");
 
-
 bool isOpenable(const QUrl &url, bool hasZoomHandler)
 {
     if (!url.isValid())
@@ -68,13 +67,12 @@ void queryZoomHandler(QObject *context, std::function<void(bool hasHandler)> don
                          const bool answered = status == QProcess::NormalExit && exitCode == 0;
                          finish(answered && !process->readAllStandardOutput().trimmed().isEmpty());
                      });
-    QObject::connect(process, &QProcess::errorOccurred, process,
-                     [process, finish](QProcess::ProcessError error) {
-                         if (error == QProcess::FailedToStart)
-                             finish(false);
-                         else if (error == QProcess::Timedout)
-                             process->kill();
-                     });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, finish](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            finish(false);
+        else if (error == QProcess::Timedout)
+            process->kill();
+    });
     QTimer::singleShot(5000, process, [process, finish] {
         process->kill();
         finish(false);
@@ -83,8 +81,7 @@ void queryZoomHandler(QObject *context, std::function<void(bool hasHandler)> don
     process->setProcessChannelMode(QProcess::SeparateChannels);
     process->setStandardInputFile(QProcess::nullDevice());
     process->start(QStringLiteral("xdg-mime"),
-                   {QStringLiteral("query"), QStringLiteral("default"),
-                    QStringLiteral("x-scheme-handler/zoomus")});
+                   {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("x-scheme-handler/zoomus")});
 }
 
 void openMeeting(const Event &event, QObject *context)

@@ -9,8 +9,8 @@ bool isSameTask(const Task2 &a, const Task2 &b)
 
 bool isUnchanged(const Task2 &a, const Task2 &b)
 {
-    return a.id == b.id && a.title == b.title && a.status == b.status && a.due == b.due
-        && a.position == b.position && a.webViewLink == b.webViewLink;
+    return a.id == b.id && a.title == b.title && a.status == b.status && a.due == b.due && a.position == b.position
+            && a.webViewLink == b.webViewLink;
 }
 
 // Where `task` is among `tasks` from index `from` on, or -1.

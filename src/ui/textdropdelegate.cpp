@@ -27,13 +27,13 @@ bool TextDropDelegate::performDrop(const QStringList &texts)
     // The view-model is looked up when the text is applied: the timer view,
     // and this delegate with it, may be gone by then.
     QMetaObject::invokeMethod(
-        this,
-        [this, text = texts.first()] {
-            if (!m_viewModel)
-                return;
-            m_viewModel->setTaskTitle(text);
-            m_viewModel->handleDroppedText(text);
-        },
-        Qt::QueuedConnection);
+            this,
+            [this, text = texts.first()] {
+                if (!m_viewModel)
+                    return;
+                m_viewModel->setTaskTitle(text);
+                m_viewModel->handleDroppedText(text);
+            },
+            Qt::QueuedConnection);
     return true;
 }

@@ -116,8 +116,8 @@ bool Theme::eventFilter(QObject *watched, QEvent *event)
 
 void Theme::update()
 {
-    const ThemeColors colors = ThemeColors::from(QGuiApplication::palette(), m_watcher ? m_watcher->scheme() : 0,
-                                                 kdeNegativeColor());
+    const ThemeColors colors =
+            ThemeColors::from(QGuiApplication::palette(), m_watcher ? m_watcher->scheme() : 0, kdeNegativeColor());
     m_colors = colors;
     Q_EMIT colorsChanged();
 }

@@ -17,9 +17,9 @@ struct ThemeColors
     bool dark = false;
     QColor accent;
     QColor danger;
-    QColor track;          // the ring's track and other quiet gray shapes
-    QColor background;     // the popover itself
-    QColor rowBackground;  // list rows
+    QColor track; // the ring's track and other quiet gray shapes
+    QColor background; // the popover itself
+    QColor rowBackground; // list rows
     QColor button;
     QColor text;
     QColor secondaryText;

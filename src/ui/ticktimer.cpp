@@ -15,9 +15,7 @@ milliseconds TickTimer::bootTime()
 }
 
 TickTimer::TickTimer(DefaultViewModel *viewModel, Clock clock)
-    : QObject(viewModel)
-    , m_viewModel(viewModel)
-    , m_clock(std::move(clock))
+    : QObject(viewModel), m_viewModel(viewModel), m_clock(std::move(clock))
 {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);

@@ -35,7 +35,7 @@ Q_SIGNALS:
     void openChanged();
 
 private:
-    explicit ViewGate(QObject *parent) : QObject(parent) {}
+    explicit ViewGate(QObject *parent) : QObject(parent) { }
 
     bool m_open = true;
 };

@@ -55,7 +55,8 @@ bool windowManagerRunning()
 {
     const QString root = run(u"xprop"_s, {u"-root"_s, u"_NET_SUPPORTING_WM_CHECK"_s});
     const qsizetype hash = root.indexOf(u'#');
-    return hash >= 0 && run(u"xprop"_s, {u"-id"_s, root.mid(hash + 1).trimmed(), u"_NET_WM_NAME"_s}).contains(u"Openbox");
+    return hash >= 0
+            && run(u"xprop"_s, {u"-id"_s, root.mid(hash + 1).trimmed(), u"_NET_WM_NAME"_s}).contains(u"Openbox");
 }
 
 // An ampersand, both kinds of quotes and letters outside ASCII. Typed with
@@ -102,7 +103,7 @@ private:
         for (const RecordedRequest &request : m_server.requests()) {
             const QByteArray authorization = request.header("Authorization");
             count += request.method == "GET" && request.path == u"/api/v1/tasks" && authorization.startsWith("Bearer ")
-                && m_server.isIdTokenAccepted(QString::fromLatin1(authorization.mid(7)));
+                    && m_server.isIdTokenAccepted(QString::fromLatin1(authorization.mid(7)));
         }
         return count;
     }
@@ -166,8 +167,9 @@ private:
             return;
         auto *tray = new QProcess(this);
         tray->setProcessChannelMode(QProcess::MergedChannels);
-        tray->start(u"trayer"_s, {u"--edge"_s, u"top"_s, u"--align"_s, u"right"_s, u"--widthtype"_s, u"request"_s,
-                                  u"--height"_s, u"24"_s, u"--SetDockType"_s, u"true"_s});
+        tray->start(u"trayer"_s,
+                    {u"--edge"_s, u"top"_s, u"--align"_s, u"right"_s, u"--widthtype"_s, u"request"_s, u"--height"_s,
+                     u"24"_s, u"--SetDockType"_s, u"true"_s});
         m_desktop << tray;
         // trayer takes the tray selection before it maps its panel.
         const QStringList trayer = {u"search"_s, u"--onlyvisible"_s, u"--class"_s, u"trayer"_s};
@@ -180,13 +182,15 @@ private:
     {
         QList<QRect> windows;
         const QString pid = QString::number(m_app.processId());
-        for (const QString &id : xdotool({u"search"_s, u"--onlyvisible"_s, u"--pid"_s, pid}).split(u'\n', Qt::SkipEmptyParts)) {
+        for (const QString &id :
+             xdotool({u"search"_s, u"--onlyvisible"_s, u"--pid"_s, pid}).split(u'\n', Qt::SkipEmptyParts)) {
             QHash<QString, int> values;
             for (const QString &line : xdotool({u"getwindowgeometry"_s, u"--shell"_s, id}).split(u'\n')) {
                 if (const qsizetype equals = line.indexOf(u'='); equals > 0)
                     values.insert(line.left(equals), line.mid(equals + 1).toInt());
             }
-            windows << QRect(values.value(u"X"_s), values.value(u"Y"_s), values.value(u"WIDTH"_s), values.value(u"HEIGHT"_s));
+            windows << QRect(values.value(u"X"_s), values.value(u"Y"_s), values.value(u"WIDTH"_s),
+                             values.value(u"HEIGHT"_s));
         }
         return windows;
     }
@@ -260,10 +264,12 @@ private Q_SLOTS:
             return;
         // The icon, once the tray has embedded it and stopped moving it.
         QRect icon;
-        QVERIFY(QTest::qWaitFor([&] {
-            const QRect previous = std::exchange(icon, appWindow(false));
-            return icon.isValid() && icon == previous;
-        }, 10000));
+        QVERIFY(QTest::qWaitFor(
+                [&] {
+                    const QRect previous = std::exchange(icon, appWindow(false));
+                    return icon.isValid() && icon == previous;
+                },
+                10000));
         QVERIFY(!appWindow(true).isValid());
 
         // A click on the icon opens the popover right under it.
@@ -273,8 +279,10 @@ private Q_SLOTS:
         QVERIFY2(shown.top() > icon.bottom() && shown.top() <= icon.bottom() + 10,
                  qPrintable(u"popover at y %1, icon bottom %2"_s.arg(shown.top()).arg(icon.bottom())));
         QVERIFY(shown.left() <= icon.center().x() && icon.center().x() <= shown.right());
-        const QString states = u"for w in $(xdotool search --onlyvisible --pid %1); do xprop -id $w _NET_WM_STATE; done"_s;
-        QVERIFY(run(u"sh"_s, {u"-c"_s, states.arg(m_app.processId())}).contains(u"SKIP_TASKBAR")); // its icon's, not the taskbar's
+        const QString states =
+                u"for w in $(xdotool search --onlyvisible --pid %1); do xprop -id $w _NET_WM_STATE; done"_s;
+        QVERIFY(run(u"sh"_s, {u"-c"_s, states.arg(m_app.processId())})
+                        .contains(u"SKIP_TASKBAR")); // its icon's, not the taskbar's
 
         // It takes keys at once: Space starts the countdown; the stop button
         // appears and everything still fits, down to the task list.

@@ -42,8 +42,7 @@ QStringList StdoutCapture::lines()
     QStringList lines = text.isEmpty() ? QStringList() : text.split(u'\n');
     // The test framework reports Qt's own warnings on stdout too; those are
     // not the program's lines.
-    static const QRegularExpression testLogLine(
-        QStringLiteral("^(QWARN|QDEBUG|QINFO|QSYSTEM|QCRITICAL|QFATAL) *: "));
+    static const QRegularExpression testLogLine(QStringLiteral("^(QWARN|QDEBUG|QINFO|QSYSTEM|QCRITICAL|QFATAL) *: "));
     lines.removeIf([](const QString &line) { return testLogLine.match(line).hasMatch(); });
     return lines;
 }

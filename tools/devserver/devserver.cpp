@@ -110,7 +110,7 @@ QJsonValue resolveDates(const QJsonValue &value)
         return value;
 
     static const QRegularExpression token(
-        QStringLiteral(R"(\{(?:date:([+-]?\d+)|datetime:([+-]?\d+) (\d\d:\d\d)|(timezone))\})"));
+            QStringLiteral(R"(\{(?:date:([+-]?\d+)|datetime:([+-]?\d+) (\d\d:\d\d)|(timezone))\})"));
     const QString text = value.toString();
     QString result;
     qsizetype last = 0;
@@ -133,8 +133,7 @@ bool isLoopbackRedirect(const QUrl &url)
     if (!url.isValid() || url.scheme() != QLatin1String("http"))
         return false;
     const QString host = url.host();
-    return host == QLatin1String("127.0.0.1") || host == QLatin1String("localhost")
-        || host == QLatin1String("::1");
+    return host == QLatin1String("127.0.0.1") || host == QLatin1String("localhost") || host == QLatin1String("::1");
 }
 
 bool isValidVerifier(const QString &verifier)
@@ -148,7 +147,8 @@ bool isValidVerifier(const QString &verifier)
 DevServer::DevServer(QObject *parent)
     : QObject(parent)
     , m_signingKey(std::make_unique<SigningKey>(QString::fromLatin1(randomText(9))))
-    , m_front(new HttpFront([this](const HttpRequest &request, HttpReply reply) { dispatch(request, std::move(reply)); }, this))
+    , m_front(new HttpFront(
+              [this](const HttpRequest &request, HttpReply reply) { dispatch(request, std::move(reply)); }, this))
 {
     m_front->setAccessLog(false);
     m_front->setLog([](const QString &line) { std::fprintf(stderr, "stint-devserver: %s\n", qPrintable(line)); });
@@ -193,12 +193,12 @@ QJsonObject DevServer::infoDictionary() const
 {
     const QString base = baseUrl().toString();
     return {
-        {QStringLiteral("BACKEND_URL"), base},
-        {QStringLiteral("GOOGLE_CLIENT_ID"), clientId},
-        {QStringLiteral("GOOGLE_CLIENT_SECRET"), clientSecret},
-        {QStringLiteral("GOOGLE_AUTH_URL"), base + authorizationPath},
-        {QStringLiteral("GOOGLE_TOKEN_URL"), base + tokenPath},
-        {QStringLiteral("GOOGLE_REVOKE_URL"), base + revocationPath},
+            {QStringLiteral("BACKEND_URL"), base},
+            {QStringLiteral("GOOGLE_CLIENT_ID"), clientId},
+            {QStringLiteral("GOOGLE_CLIENT_SECRET"), clientSecret},
+            {QStringLiteral("GOOGLE_AUTH_URL"), base + authorizationPath},
+            {QStringLiteral("GOOGLE_TOKEN_URL"), base + tokenPath},
+            {QStringLiteral("GOOGLE_REVOKE_URL"), base + revocationPath},
     };
 }
 
@@ -280,20 +280,24 @@ DevServer::Answer DevServer::createTask(const QByteArray &body)
     const QJsonDocument document = QJsonDocument::fromJson(body);
     const QJsonValue title = document.object().value(QStringLiteral("title"));
     if (!document.isObject() || !title.isString())
-        return {400, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("invalid_task")}}), {}};
+        return {400,
+                "application/json",
+                compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("invalid_task")}}),
+                {}};
 
     qlonglong lastPosition = -1;
     for (const QJsonValue &task : std::as_const(m_tasks))
-        lastPosition = std::max(lastPosition, task.toObject().value(QStringLiteral("position")).toString().toLongLong());
+        lastPosition =
+                std::max(lastPosition, task.toObject().value(QStringLiteral("position")).toString().toLongLong());
     const QString id = QString::fromLatin1(randomText(24));
     const QJsonObject task{
-        {QStringLiteral("kind"), QStringLiteral("tasks#task")},
-        {QStringLiteral("id"), id},
-        {QStringLiteral("title"), title.toString()},
-        {QStringLiteral("status"), QStringLiteral("needsAction")},
-        {QStringLiteral("updated"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
-        {QStringLiteral("position"), QStringLiteral("%1").arg(lastPosition + 1, 20, 10, QLatin1Char('0'))},
-        {QStringLiteral("webViewLink"), QStringLiteral("https://tasks.google.com/task/%1?sa=6").arg(id)},
+            {QStringLiteral("kind"), QStringLiteral("tasks#task")},
+            {QStringLiteral("id"), id},
+            {QStringLiteral("title"), title.toString()},
+            {QStringLiteral("status"), QStringLiteral("needsAction")},
+            {QStringLiteral("updated"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
+            {QStringLiteral("position"), QStringLiteral("%1").arg(lastPosition + 1, 20, 10, QLatin1Char('0'))},
+            {QStringLiteral("webViewLink"), QStringLiteral("https://tasks.google.com/task/%1?sa=6").arg(id)},
     };
     m_tasks.append(task);
     QJsonArray stored = m_storedData.value(QStringLiteral("tasks")).toArray();
@@ -343,14 +347,26 @@ DevServer::Answer DevServer::misbehave(Answer answer) const
     case Misbehaviour::noContent:
         return {204, {}, {}, {}};
     case Misbehaviour::unauthorized:
-        return {401, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("unauthorized")}}), {}};
+        return {401,
+                "application/json",
+                compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("unauthorized")}}),
+                {}};
     case Misbehaviour::serverError:
-        return {500, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("internal_error")}}), {}};
+        return {500,
+                "application/json",
+                compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("internal_error")}}),
+                {}};
     case Misbehaviour::badRequest:
-        return {400, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("bad_request")}}), {}};
+        return {400,
+                "application/json",
+                compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("bad_request")}}),
+                {}};
     case Misbehaviour::notJson:
-        return {200, "text/html", QByteArrayLiteral("<!DOCTYPE html><html><head><title>502 Bad Gateway</title></head>"
-                                                    "<body><h1>Bad Gateway</h1></body></html>"), {}};
+        return {200,
+                "text/html",
+                QByteArrayLiteral("<!DOCTYPE html><html><head><title>502 Bad Gateway</title></head>"
+                                  "<body><h1>Bad Gateway</h1></body></html>"),
+                {}};
     case Misbehaviour::truncatedJson:
         answer.body.truncate(answer.body.size() / 2);
         return answer;
@@ -362,14 +378,18 @@ DevServer::Answer DevServer::misbehave(Answer answer) const
 DevServer::Answer DevServer::controlMisbehaviour(const HttpRequest &request)
 {
     if (!request.peer.isLoopback())
-        return {403, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("forbidden")}}), {}};
+        return {403,
+                "application/json",
+                compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("forbidden")}}),
+                {}};
     if (request.method == "POST") {
         const QJsonObject settings = QJsonDocument::fromJson(request.body).object();
-        const std::optional<Misbehaviour> mode = misbehaviourFromName(settings.value(QStringLiteral("mode")).toString());
+        const std::optional<Misbehaviour> mode =
+                misbehaviourFromName(settings.value(QStringLiteral("mode")).toString());
         if (!mode) {
             const QJsonObject error{
-                {QStringLiteral("error"), QStringLiteral("unknown mode")},
-                {QStringLiteral("modes"), QJsonArray::fromStringList(misbehaviourNames())},
+                    {QStringLiteral("error"), QStringLiteral("unknown mode")},
+                    {QStringLiteral("modes"), QJsonArray::fromStringList(misbehaviourNames())},
             };
             return {400, "application/json", compactJson(error), {}};
         }
@@ -407,7 +427,10 @@ void DevServer::dispatch(const HttpRequest &request, HttpReply reply)
         reply(sent);
     };
     const auto methodNotAllowed = [] {
-        return Answer{405, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("method_not_allowed")}}), {}};
+        return Answer{405,
+                      "application/json",
+                      compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("method_not_allowed")}}),
+                      {}};
     };
     const QString &path = request.path;
     const bool isGet = request.method == "GET";
@@ -456,7 +479,8 @@ void DevServer::serveBackend(HttpRequest request, HttpReply reply)
     if (request.header("AccessToken").isNull()) {
         const QByteArray authorization = request.header("Authorization");
         const QString accessToken = authorization.startsWith("Bearer ")
-            ? accessTokenOf(QString::fromLatin1(authorization.mid(7))) : QString();
+                ? accessTokenOf(QString::fromLatin1(authorization.mid(7)))
+                : QString();
         if (!accessToken.isEmpty())
             request.headers.append({QByteArrayLiteral("AccessToken"), accessToken.toLatin1()});
     }
@@ -505,29 +529,33 @@ std::optional<DevServer::Answer> DevServer::serveGoogle(const HttpRequest &reque
         return keys;
     }
     if (path == googleTokenInfoPath) {
-        const QString token = QUrlQuery(request.query).queryItemValue(QStringLiteral("access_token"), QUrl::FullyDecoded);
+        const QString token =
+                QUrlQuery(request.query).queryItemValue(QStringLiteral("access_token"), QUrl::FullyDecoded);
         const auto issued = m_accessTokens.constFind(token);
         if (issued == m_accessTokens.constEnd())
-            return json(400, {{QStringLiteral("error"), QStringLiteral("invalid_token")},
-                              {QStringLiteral("error_description"), QStringLiteral("Invalid Value")}});
+            return json(400,
+                        {{QStringLiteral("error"), QStringLiteral("invalid_token")},
+                         {QStringLiteral("error_description"), QStringLiteral("Invalid Value")}});
         const qint64 expiry = issued->expiry.toSecsSinceEpoch();
-        return json(200, {{QStringLiteral("azp"), clientId},
-                          {QStringLiteral("aud"), clientId},
-                          {QStringLiteral("sub"), devUserSubject},
-                          {QStringLiteral("scope"), m_grants.value(issued->refreshToken).scope},
-                          {QStringLiteral("exp"), QString::number(expiry)},
-                          {QStringLiteral("expires_in"), QString::number(expiry - QDateTime::currentSecsSinceEpoch())},
-                          {QStringLiteral("email"), devUserEmail},
-                          {QStringLiteral("email_verified"), QStringLiteral("true")},
-                          {QStringLiteral("access_type"), QStringLiteral("offline")}});
+        return json(200,
+                    {{QStringLiteral("azp"), clientId},
+                     {QStringLiteral("aud"), clientId},
+                     {QStringLiteral("sub"), devUserSubject},
+                     {QStringLiteral("scope"), m_grants.value(issued->refreshToken).scope},
+                     {QStringLiteral("exp"), QString::number(expiry)},
+                     {QStringLiteral("expires_in"), QString::number(expiry - QDateTime::currentSecsSinceEpoch())},
+                     {QStringLiteral("email"), devUserEmail},
+                     {QStringLiteral("email_verified"), QStringLiteral("true")},
+                     {QStringLiteral("access_type"), QStringLiteral("offline")}});
     }
 
     // Tasks and Calendar want a live access token, as Google's do.
     const QByteArray authorization = request.header("Authorization");
     if (!authorization.startsWith("Bearer ") || !m_accessTokens.contains(QString::fromLatin1(authorization.mid(7)))) {
-        const QJsonObject error{{QStringLiteral("code"), 401},
-                                {QStringLiteral("message"), QStringLiteral("Request had invalid authentication credentials.")},
-                                {QStringLiteral("status"), QStringLiteral("UNAUTHENTICATED")}};
+        const QJsonObject error{
+                {QStringLiteral("code"), 401},
+                {QStringLiteral("message"), QStringLiteral("Request had invalid authentication credentials.")},
+                {QStringLiteral("status"), QStringLiteral("UNAUTHENTICATED")}};
         return json(401, {{QStringLiteral("error"), error}});
     }
     const QString zone = QString::fromUtf8(QTimeZone::systemTimeZoneId());
@@ -536,11 +564,15 @@ std::optional<DevServer::Answer> DevServer::serveGoogle(const HttpRequest &reque
     if (path == googleTasksPath && request.method == "POST")
         return createTask(request.body);
     if (path == googleEventsPath && request.method == "GET")
-        return json(200, {{QStringLiteral("kind"), QStringLiteral("calendar#events")},
-                          {QStringLiteral("summary"), devUserEmail},
-                          {QStringLiteral("timeZone"), zone},
-                          {QStringLiteral("items"), m_events}});
-    return json(404, {{QStringLiteral("error"), QJsonObject{{QStringLiteral("code"), 404}, {QStringLiteral("message"), QStringLiteral("Not Found")}}}});
+        return json(200,
+                    {{QStringLiteral("kind"), QStringLiteral("calendar#events")},
+                     {QStringLiteral("summary"), devUserEmail},
+                     {QStringLiteral("timeZone"), zone},
+                     {QStringLiteral("items"), m_events}});
+    return json(
+            404,
+            {{QStringLiteral("error"),
+              QJsonObject{{QStringLiteral("code"), 404}, {QStringLiteral("message"), QStringLiteral("Not Found")}}}});
 }
 
 // ---- The stand-in provider ----------------------------------------------------
@@ -571,8 +603,8 @@ DevServer::Answer DevServer::authorize(const HttpRequest &request)
         if (query.hasQueryItem(QStringLiteral("state")))
             targetQuery.addQueryItem(QStringLiteral("state"), QString::fromLatin1(QUrl::toPercentEncoding(state)));
         target.setQuery(targetQuery);
-        return Answer{302, "text/plain; charset=utf-8", QByteArrayLiteral("Redirecting"),
-                      {{"Location", target.toEncoded()}}};
+        return Answer{
+                302, "text/plain; charset=utf-8", QByteArrayLiteral("Redirecting"), {{"Location", target.toEncoded()}}};
     };
 
     if (parameter("response_type") != QLatin1String("code"))
@@ -587,8 +619,8 @@ DevServer::Answer DevServer::authorize(const HttpRequest &request)
     forgetExpired();
     const QString code = QStringLiteral("4/dev-") + QString::fromLatin1(randomText(32));
     const QString scope = parameter("scope");
-    m_codes.insert(code, {redirectText, challenge, scope,
-                          QDateTime::currentDateTimeUtc().addSecs(codeLifetimeSeconds)});
+    m_codes.insert(code,
+                   {redirectText, challenge, scope, QDateTime::currentDateTimeUtc().addSecs(codeLifetimeSeconds)});
     return redirectWith({{QStringLiteral("code"), code}, {QStringLiteral("scope"), scope}});
 }
 
@@ -622,7 +654,7 @@ DevServer::Answer DevServer::token(const QByteArray &body)
         const QString verifier = form.value(QStringLiteral("code_verifier"));
         if (!isValidVerifier(verifier)
             || base64Url(QCryptographicHash::hash(verifier.toLatin1(), QCryptographicHash::Sha256))
-                != code.challenge.toLatin1())
+                    != code.challenge.toLatin1())
             return error(400, QStringLiteral("invalid_grant"), QStringLiteral("code_verifier mismatch"));
         const QString refreshToken = QStringLiteral("1//dev-") + QString::fromLatin1(randomText(32));
         m_grants.insert(refreshToken, {code.scope});
@@ -652,7 +684,10 @@ DevServer::Answer DevServer::revoke(const HttpRequest &request)
     else if (m_idTokens.contains(token))
         grant = m_idTokens.value(token).refreshToken;
     if (grant.isEmpty() || !m_grants.contains(grant))
-        return {400, "application/json", compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("invalid_token")}}), {}};
+        return {400,
+                "application/json",
+                compactJson(QJsonObject{{QStringLiteral("error"), QStringLiteral("invalid_token")}}),
+                {}};
     revokeGrant(grant);
     ++m_revocationCount;
     return {200, "application/json", QByteArrayLiteral("{}"), {}};
@@ -686,11 +721,11 @@ QJsonObject DevServer::issueFrom(const QString &refreshToken, bool includeRefres
     m_idTokens.insert(idToken, {refreshToken, expiry});
 
     QJsonObject tokens{
-        {QStringLiteral("access_token"), accessToken},
-        {QStringLiteral("expires_in"), m_tokenLifetime},
-        {QStringLiteral("scope"), m_grants.value(refreshToken).scope},
-        {QStringLiteral("token_type"), QStringLiteral("Bearer")},
-        {QStringLiteral("id_token"), idToken},
+            {QStringLiteral("access_token"), accessToken},
+            {QStringLiteral("expires_in"), m_tokenLifetime},
+            {QStringLiteral("scope"), m_grants.value(refreshToken).scope},
+            {QStringLiteral("token_type"), QStringLiteral("Bearer")},
+            {QStringLiteral("id_token"), idToken},
     };
     if (includeRefreshToken)
         tokens.insert(QStringLiteral("refresh_token"), refreshToken);
@@ -700,17 +735,17 @@ QJsonObject DevServer::issueFrom(const QString &refreshToken, bool includeRefres
 QString DevServer::makeIdToken(const QDateTime &issued, const QDateTime &expiry) const
 {
     const QJsonObject claims{
-        {QStringLiteral("iss"), QStringLiteral("https://accounts.google.com")},
-        {QStringLiteral("azp"), clientId},
-        {QStringLiteral("aud"), clientId},
-        {QStringLiteral("sub"), devUserSubject},
-        {QStringLiteral("email"), devUserEmail},
-        {QStringLiteral("email_verified"), true},
-        {QStringLiteral("name"), devUserName},
-        {QStringLiteral("iat"), issued.toSecsSinceEpoch()},
-        {QStringLiteral("exp"), expiry.toSecsSinceEpoch()},
-        // Two tokens issued in the same second still differ.
-        {QStringLiteral("jti"), QString::fromLatin1(randomText(12))},
+            {QStringLiteral("iss"), QStringLiteral("https://accounts.google.com")},
+            {QStringLiteral("azp"), clientId},
+            {QStringLiteral("aud"), clientId},
+            {QStringLiteral("sub"), devUserSubject},
+            {QStringLiteral("email"), devUserEmail},
+            {QStringLiteral("email_verified"), true},
+            {QStringLiteral("name"), devUserName},
+            {QStringLiteral("iat"), issued.toSecsSinceEpoch()},
+            {QStringLiteral("exp"), expiry.toSecsSinceEpoch()},
+            // Two tokens issued in the same second still differ.
+            {QStringLiteral("jti"), QString::fromLatin1(randomText(12))},
     };
     return QString::fromLatin1(m_signingKey->signToken(claims));
 }

@@ -46,14 +46,14 @@ class DevServer : public QObject
 public:
     enum class Misbehaviour {
         none,
-        slow,           // the right answer, after a delay
-        emptyBody,      // 200 with zero bytes
-        noContent,      // 204
-        unauthorized,   // 401 with a JSON object body
-        serverError,    // 500 with a JSON object body
-        badRequest,     // 400 with a JSON object body
-        notJson,        // 200 with an HTML page
-        truncatedJson,  // 200 with the first half of the right JSON
+        slow, // the right answer, after a delay
+        emptyBody, // 200 with zero bytes
+        noContent, // 204
+        unauthorized, // 401 with a JSON object body
+        serverError, // 500 with a JSON object body
+        badRequest, // 400 with a JSON object body
+        notJson, // 200 with an HTML page
+        truncatedJson, // 200 with the first half of the right JSON
         dropConnection, // the connection is closed without an answer
     };
     Q_ENUM(Misbehaviour)
@@ -67,7 +67,7 @@ public:
         int expiresIn = 0;
     };
 
-    static const QString clientId;     // "stint-dev"
+    static const QString clientId; // "stint-dev"
     static const QString clientSecret; // "stint-dev-secret"
 
     explicit DevServer(QObject *parent = nullptr);

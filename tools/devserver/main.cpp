@@ -16,12 +16,13 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("stint-devserver"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Serves the Stint backend (/api/v1/tasks, /api/v1/events) and a stand-in Google OAuth "
-        "provider on 127.0.0.1. The misbehaviour can be changed while it runs: "
-        "POST /dev/misbehave {\"mode\": \"slow\", \"delayMs\": 3000}."));
+    parser.setApplicationDescription(
+            QStringLiteral("Serves the Stint backend (/api/v1/tasks, /api/v1/events) and a stand-in Google OAuth "
+                           "provider on 127.0.0.1. The misbehaviour can be changed while it runs: "
+                           "POST /dev/misbehave {\"mode\": \"slow\", \"delayMs\": 3000}."));
     parser.addHelpOption();
-    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Port to listen on; 0 takes any free port."),
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("Port to listen on; 0 takes any free port."),
                                         QStringLiteral("N"), QStringLiteral("0"));
     const QCommandLineOption dataOption(QStringLiteral("data"),
                                         QStringLiteral("JSON data file to serve; created tasks are written back. "
@@ -32,7 +33,7 @@ int main(int argc, char *argv[])
                                             QStringLiteral("S"), QStringLiteral("3600"));
     const QCommandLineOption misbehaveOption(QStringLiteral("misbehave"),
                                              QStringLiteral("How the backend endpoints misbehave: %1.")
-                                                 .arg(DevServer::misbehaviourNames().join(QStringLiteral(", "))),
+                                                     .arg(DevServer::misbehaviourNames().join(QStringLiteral(", "))),
                                              QStringLiteral("MODE"), QStringLiteral("none"));
     const QCommandLineOption delayOption(QStringLiteral("delay"), QStringLiteral("Delay of the \"slow\" mode."),
                                          QStringLiteral("MS"), QStringLiteral("2000"));
@@ -62,7 +63,8 @@ int main(int argc, char *argv[])
         return usageError(QStringLiteral("--delay needs a number of milliseconds"));
     const std::optional<DevServer::Misbehaviour> mode = DevServer::misbehaviourFromName(parser.value(misbehaveOption));
     if (!mode)
-        return usageError(QStringLiteral("--misbehave takes one of: %1").arg(DevServer::misbehaviourNames().join(QStringLiteral(", "))));
+        return usageError(QStringLiteral("--misbehave takes one of: %1")
+                                  .arg(DevServer::misbehaviourNames().join(QStringLiteral(", "))));
 
     DevServer server;
     server.setTokenLifetime(lifetime);

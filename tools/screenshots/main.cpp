@@ -60,12 +60,12 @@ Task2 task(const QString &title, std::optional<QString> due = std::nullopt,
 QList<Task2> sampleTasks()
 {
     return {
-        task(QStringLiteral("Write the quarterly report"), QDate::currentDate().toString(Qt::ISODate)),
-        task(QStringLiteral("Review Anna's pull request"), QDate::currentDate().addDays(1).toString(Qt::ISODate)),
-        task(QStringLiteral("Book the dentist")),
-        task(QStringLiteral("Already done"), std::nullopt, QStringLiteral("completed")),
-        task(QStringLiteral("Plan the team offsite"), QDate::currentDate().addDays(9).toString(Qt::ISODate)),
-        task(QStringLiteral("Renew the passport")),
+            task(QStringLiteral("Write the quarterly report"), QDate::currentDate().toString(Qt::ISODate)),
+            task(QStringLiteral("Review Anna's pull request"), QDate::currentDate().addDays(1).toString(Qt::ISODate)),
+            task(QStringLiteral("Book the dentist")),
+            task(QStringLiteral("Already done"), std::nullopt, QStringLiteral("completed")),
+            task(QStringLiteral("Plan the team offsite"), QDate::currentDate().addDays(9).toString(Qt::ISODate)),
+            task(QStringLiteral("Renew the passport")),
     };
 }
 
@@ -127,8 +127,8 @@ void hoverTaskRow(QQuickView &view, int row)
         return;
     const QPointF local(40, 24 + row * 52);
     const QPointF pos = list->mapToScene(local);
-    QMouseEvent move(QEvent::MouseMove, pos, pos, view.mapToGlobal(pos.toPoint()), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, pos, pos, view.mapToGlobal(pos.toPoint()), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QGuiApplication::sendEvent(&view, &move);
 }
 
@@ -139,7 +139,7 @@ bool render(const Shot &shot, UserManager &users, const QDir &out, const QString
     // STINT_SCREENSHOT_LANGUAGE=fr shows every view in French, to check
     // that the texts fit.
     const QString language =
-        shot.language.isEmpty() ? qEnvironmentVariable("STINT_SCREENSHOT_LANGUAGE") : shot.language;
+            shot.language.isEmpty() ? qEnvironmentVariable("STINT_SCREENSHOT_LANGUAGE") : shot.language;
     if (!language.isEmpty()) {
         if (!translator.load(QStringLiteral(":/i18n/stint_%1.qm").arg(language)))
             return false;
@@ -186,9 +186,18 @@ bool render(const Shot &shot, UserManager &users, const QDir &out, const QString
 bool renderIcons(const QDir &out)
 {
     static const char *const names[] = {
-        "timer", "stint", "play.circle.fill", "pause.circle.fill", "stop.circle.fill",
-        "link.circle.fill", "star.fill", "gearshape.fill", "arrow.right.square.fill",
-        "shield.fill", "power", "google-g",
+            "timer",
+            "stint",
+            "play.circle.fill",
+            "pause.circle.fill",
+            "stop.circle.fill",
+            "link.circle.fill",
+            "star.fill",
+            "gearshape.fill",
+            "arrow.right.square.fill",
+            "shield.fill",
+            "power",
+            "google-g",
     };
     QStringList sources;
     for (const char *name : names)
@@ -205,8 +214,9 @@ Grid {
         model: [%1]
         Image { source: modelData; sourceSize.width: 64; sourceSize.height: 64 }
     }
-})").arg(sources.join(u','))
-                               .toUtf8();
+})")
+                                   .arg(sources.join(u','))
+                                   .toUtf8();
     QQmlComponent component(view.engine());
     component.setData(qml, QUrl());
     auto *grid = qobject_cast<QQuickItem *>(component.create());
@@ -249,9 +259,9 @@ int main(int argc, char *argv[])
         return 1;
     screens.write(QStringLiteral(R"({"screens": [{"name": "shot", "x": 0, "y": 0, "width": %1, "height": %2,
                                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                      .arg(qRound(1280 * factor))
-                      .arg(qRound(800 * factor))
-                      .toUtf8());
+                          .arg(qRound(1280 * factor))
+                          .arg(qRound(800 * factor))
+                          .toUtf8());
     screens.close();
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
@@ -278,7 +288,7 @@ int main(int argc, char *argv[])
     if (!out.mkpath(QStringLiteral(".")))
         return 1;
     const QString suffix = (dark ? QStringLiteral("-dark") : QString())
-        + (scale.isEmpty() ? QString() : QStringLiteral("@%1x").arg(scale));
+            + (scale.isEmpty() ? QString() : QStringLiteral("@%1x").arg(scale));
 
     UserManager users(nullptr);
     auto signedIn = [](DefaultViewModel &viewModel) {
@@ -287,96 +297,103 @@ int main(int argc, char *argv[])
     };
 
     const QList<Shot> shots = {
-        {QStringLiteral("signed-out"), 0, [](DefaultViewModel &) {}, {}},
-        {QStringLiteral("signed-in-tasks"), 0, signedIn,
-         [](QQuickView &view) { hoverTaskRow(view, 1); }},
-        {QStringLiteral("running"), 0,
-         [&](DefaultViewModel &viewModel) {
-             signedIn(viewModel);
-             viewModel.setTaskTitle(QStringLiteral("Write the quarterly report"));
-             viewModel.setIsTimerRunning(true);
-             viewModel.setTime(1102);
-             viewModel.updateProgress();
-         },
-         {}},
-        {QStringLiteral("paused"), 0,
-         [&](DefaultViewModel &viewModel) {
-             signedIn(viewModel);
-             viewModel.setTime(1102);
-             viewModel.updateProgress();
-         },
-         {}},
-        {QStringLiteral("question"), 0,
-         [&](DefaultViewModel &viewModel) {
-             signedIn(viewModel);
-             viewModel.setTaskTitle(QStringLiteral("Write the quarterly report"));
-             viewModel.setTime(1);
-             viewModel.setIsTimerRunning(true);
-             viewModel.tick(); // the phase runs out
-         },
-         {}},
-        {QStringLiteral("rest"), 0,
-         [&](DefaultViewModel &viewModel) {
-             signedIn(viewModel);
-             viewModel.stopAndSwitchPhase();
-         },
-         {}},
-        {QStringLiteral("fetch-error"), 0,
-         [](DefaultViewModel &viewModel) {
-             viewModel.setCurrentUserRenewed(true);
-             viewModel.setTasksErrorMessage(
-                 QStringLiteral("The Internet connection appears to be offline."));
-             viewModel.setTasksFetchHasError(true);
-         },
-         {}},
-        {QStringLiteral("new-task"), 0,
-         [&](DefaultViewModel &viewModel) {
-             signedIn(viewModel);
-             viewModel.setNewTask(true);
-         },
-         [](QQuickView &view) {
-             if (QQuickItem *field = findItem(view, QStringLiteral("newTaskField")))
-                 field->setProperty("text", QStringLiteral("Call the bank"));
-         }},
-        {QStringLiteral("settings-menu"), 0, signedIn,
-         [](QQuickView &view) {
-             if (QObject *menu = view.rootObject()->findChild<QObject *>(QStringLiteral("settingsMenu")))
-                 QMetaObject::invokeMethod(menu, "open");
-         }},
-        {QStringLiteral("question-de"), 0,
-         [&](DefaultViewModel &viewModel) {
-             signedIn(viewModel);
-             viewModel.setTaskTitle(QStringLiteral("Write the quarterly report"));
-             viewModel.setTime(1);
-             viewModel.setIsTimerRunning(true);
-             viewModel.tick();
-         },
-         {}, QStringLiteral("de")},
-        {QStringLiteral("events"), 1,
-         [](DefaultViewModel &viewModel) {
-             viewModel.setCurrentUserRenewed(true);
-             viewModel.setEvents({
-                 event(QStringLiteral("Team standup"), today(9, 30),
-                       QStringLiteral("https://meet.google.com/abc-defg-hij")),
-                 event(QStringLiteral("Design review"), today(11, 0),
-                       QStringLiteral("https://us02web.zoom.us/j/81273644551?pwd=x"), QStringLiteral("x")),
-                 event(QStringLiteral("Lunch with Sam"), today(12, 30)),
-                 event(QStringLiteral("Company holiday"), std::nullopt),
-                 event(QStringLiteral("Quarterly planning"), today(0, 0, 1),
-                       QStringLiteral("https://meet.google.com/xyz-abcd-efg")),
-             });
-         },
-         {}},
-        {QStringLiteral("events-no-meetings"), 1,
-         [](DefaultViewModel &viewModel) {
-             viewModel.setCurrentUserRenewed(true);
-             viewModel.setEvents({
-                 event(QStringLiteral("Dentist"), today(8, 15)),
-                 event(QStringLiteral("Lunch with Sam"), today(12, 30)),
-                 event(QStringLiteral("Pick up the kids"), today(16, 45)),
-             });
-         },
-         {}},
+            {QStringLiteral("signed-out"), 0, [](DefaultViewModel &) {}, {}},
+            {QStringLiteral("signed-in-tasks"), 0, signedIn, [](QQuickView &view) { hoverTaskRow(view, 1); }},
+            {QStringLiteral("running"),
+             0,
+             [&](DefaultViewModel &viewModel) {
+                 signedIn(viewModel);
+                 viewModel.setTaskTitle(QStringLiteral("Write the quarterly report"));
+                 viewModel.setIsTimerRunning(true);
+                 viewModel.setTime(1102);
+                 viewModel.updateProgress();
+             },
+             {}},
+            {QStringLiteral("paused"),
+             0,
+             [&](DefaultViewModel &viewModel) {
+                 signedIn(viewModel);
+                 viewModel.setTime(1102);
+                 viewModel.updateProgress();
+             },
+             {}},
+            {QStringLiteral("question"),
+             0,
+             [&](DefaultViewModel &viewModel) {
+                 signedIn(viewModel);
+                 viewModel.setTaskTitle(QStringLiteral("Write the quarterly report"));
+                 viewModel.setTime(1);
+                 viewModel.setIsTimerRunning(true);
+                 viewModel.tick(); // the phase runs out
+             },
+             {}},
+            {QStringLiteral("rest"),
+             0,
+             [&](DefaultViewModel &viewModel) {
+                 signedIn(viewModel);
+                 viewModel.stopAndSwitchPhase();
+             },
+             {}},
+            {QStringLiteral("fetch-error"),
+             0,
+             [](DefaultViewModel &viewModel) {
+                 viewModel.setCurrentUserRenewed(true);
+                 viewModel.setTasksErrorMessage(QStringLiteral("The Internet connection appears to be offline."));
+                 viewModel.setTasksFetchHasError(true);
+             },
+             {}},
+            {QStringLiteral("new-task"), 0,
+             [&](DefaultViewModel &viewModel) {
+                 signedIn(viewModel);
+                 viewModel.setNewTask(true);
+             },
+             [](QQuickView &view) {
+                 if (QQuickItem *field = findItem(view, QStringLiteral("newTaskField")))
+                     field->setProperty("text", QStringLiteral("Call the bank"));
+             }},
+            {QStringLiteral("settings-menu"), 0, signedIn,
+             [](QQuickView &view) {
+                 if (QObject *menu = view.rootObject()->findChild<QObject *>(QStringLiteral("settingsMenu")))
+                     QMetaObject::invokeMethod(menu, "open");
+             }},
+            {QStringLiteral("question-de"),
+             0,
+             [&](DefaultViewModel &viewModel) {
+                 signedIn(viewModel);
+                 viewModel.setTaskTitle(QStringLiteral("Write the quarterly report"));
+                 viewModel.setTime(1);
+                 viewModel.setIsTimerRunning(true);
+                 viewModel.tick();
+             },
+             {},
+             QStringLiteral("de")},
+            {QStringLiteral("events"),
+             1,
+             [](DefaultViewModel &viewModel) {
+                 viewModel.setCurrentUserRenewed(true);
+                 viewModel.setEvents({
+                         event(QStringLiteral("Team standup"), today(9, 30),
+                               QStringLiteral("https://meet.google.com/abc-defg-hij")),
+                         event(QStringLiteral("Design review"), today(11, 0),
+                               QStringLiteral("https://us02web.zoom.us/j/81273644551?pwd=x"), QStringLiteral("x")),
+                         event(QStringLiteral("Lunch with Sam"), today(12, 30)),
+                         event(QStringLiteral("Company holiday"), std::nullopt),
+                         event(QStringLiteral("Quarterly planning"), today(0, 0, 1),
+                               QStringLiteral("https://meet.google.com/xyz-abcd-efg")),
+                 });
+             },
+             {}},
+            {QStringLiteral("events-no-meetings"),
+             1,
+             [](DefaultViewModel &viewModel) {
+                 viewModel.setCurrentUserRenewed(true);
+                 viewModel.setEvents({
+                         event(QStringLiteral("Dentist"), today(8, 15)),
+                         event(QStringLiteral("Lunch with Sam"), today(12, 30)),
+                         event(QStringLiteral("Pick up the kids"), today(16, 45)),
+                 });
+             },
+             {}},
     };
 
     bool ok = suffix.isEmpty() ? renderIcons(out) : true;
