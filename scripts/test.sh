@@ -15,7 +15,8 @@ export QT_QPA_PLATFORM=offscreen
 export QT_QUICK_BACKEND=software
 
 echo "== Formatting (.clang-format)"
-git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+find src server tools tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    xargs -0 clang-format --dry-run --Werror
 
 echo "== Build and test"
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
