@@ -8,7 +8,7 @@ include(GNUInstallDirs)
 
 # The compiled translations, also built into the program, for tools and
 # packagers that look for them in the usual place.
-install(CODE "file(GLOB _qm \"${CMAKE_BINARY_DIR}/src/stint_*.qm\")
+install(CODE "file(GLOB _qm \"${CMAKE_BINARY_DIR}/src/app/stint_*.qm\")
 file(INSTALL \${_qm} DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/stint/translations\")"
         COMPONENT app)
 

@@ -2,7 +2,7 @@
 // trusts anything: Google's key set and the bearer token. The input is a key
 // set, a newline, then a token.
 
-#include "idtoken.h"
+#include "server/idtoken.h"
 
 #include <QByteArray>
 #include <QJsonDocument>

@@ -15,11 +15,11 @@ export QT_QPA_PLATFORM=offscreen
 export QT_QUICK_BACKEND=software
 
 echo "== Formatting (.clang-format)"
-find src server tools tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
+find common src server tools tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
     xargs -0 clang-format --dry-run --Werror
 
 echo "== Build and test"
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTINT_WERROR=ON
 cmake --build build-test -j "$JOBS"
 ctest --test-dir build-test --output-on-failure -j "$JOBS" -E tst_e2e
 
@@ -30,7 +30,7 @@ echo "== End-to-end (real desktop session)"
 ctest --test-dir build-test --output-on-failure -R tst_e2e
 
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTINT_SANITIZE=ON
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTINT_SANITIZE=ON -DSTINT_WERROR=ON
 cmake --build build-asan -j "$JOBS"
 # The end-to-end run drives a whole desktop (X server, window manager, tray,
 # keyring) whose timing a sanitized app throws off; it runs in the normal

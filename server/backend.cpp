@@ -1,6 +1,8 @@
-#include "backend.h"
+#include "server/backend.h"
 
-#include "googlereplies.h"
+#include "server/googlereplies.h"
+#include "common/apipaths.h"
+#include "common/outputline.h"
 
 #include <QCryptographicHash>
 #include <QJsonDocument>
@@ -14,9 +16,9 @@
 
 namespace {
 
-const QString tasksPath = QStringLiteral("/api/v1/tasks");
-const QString eventsPath = QStringLiteral("/api/v1/events");
-const QString healthPath = QStringLiteral("/healthz");
+const QString tasksPath = ApiPath::tasks;
+const QString eventsPath = ApiPath::events;
+const QString healthPath = ApiPath::health;
 
 constexpr qint64 defaultKeyLifetime = 300;
 constexpr qint64 timeZoneLifetime = 3600;
@@ -79,7 +81,7 @@ void Backend::log(const QString &line) const
     if (m_log)
         m_log(line);
     else
-        printLogLine(line);
+        printLine(line);
 }
 
 void Backend::handle(const HttpRequest &request, HttpReply reply)

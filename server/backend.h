@@ -1,7 +1,7 @@
 #pragma once
 
-#include "http.h"
-#include "idtoken.h"
+#include "server/http.h"
+#include "server/idtoken.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "googlereplies.h"
+#include "server/googlereplies.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

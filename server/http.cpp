@@ -1,10 +1,8 @@
-#include "http.h"
+#include "server/http.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
-#include <cstdio>
 
 QByteArray HttpRequest::header(const QByteArray &name) const
 {
@@ -27,11 +25,4 @@ HttpAnswer HttpAnswer::json(int status, const QJsonValue &value)
 HttpAnswer HttpAnswer::error(int status, QLatin1StringView code, const QString &message)
 {
     return json(status, QJsonObject{{QStringLiteral("error"), code}, {QStringLiteral("message"), message}});
-}
-
-void printLogLine(const QString &line)
-{
-    const QByteArray text = line.toUtf8() + '\n';
-    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-    std::fflush(stdout);
 }

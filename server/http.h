@@ -43,6 +43,3 @@ struct HttpAnswer
 using HttpReply = std::function<void(HttpAnswer)>;
 using HttpHandler = std::function<void(const HttpRequest &, HttpReply)>;
 using LogSink = std::function<void(const QString &)>;
-
-// Writes a line to standard output at once.
-void printLogLine(const QString &line);

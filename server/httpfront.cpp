@@ -1,4 +1,5 @@
-#include "httpfront.h"
+#include "server/httpfront.h"
+#include "common/outputline.h"
 
 #include <QAbstractHttpServer>
 #include <QHttpServerRequest>
@@ -192,7 +193,7 @@ void HttpFront::log(const QString &line) const
     if (m_log)
         m_log(line);
     else
-        printLogLine(line);
+        printLine(line);
 }
 
 void HttpFront::watch(QTcpSocket *socket)

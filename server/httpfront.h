@@ -1,6 +1,6 @@
 #pragma once
 
-#include "http.h"
+#include "server/http.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>

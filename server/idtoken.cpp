@@ -1,4 +1,6 @@
-#include "idtoken.h"
+#include "server/idtoken.h"
+
+#include "common/base64url.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,26 +18,6 @@ constexpr int minimumKeyBits = 2048;
 
 template<typename T, void (*Free)(T *)>
 using Owned = std::unique_ptr<T, decltype([](T *p) { Free(p); })>;
-
-std::optional<QByteArray> base64UrlDecode(QByteArrayView text)
-{
-    auto decoded = QByteArray::fromBase64Encoding(
-            text.toByteArray(), QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded)
-        return std::nullopt;
-    return decoded.decoded;
-}
-
-std::optional<QJsonObject> jsonObject(const std::optional<QByteArray> &bytes)
-{
-    if (!bytes)
-        return std::nullopt;
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(*bytes, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return std::nullopt;
-    return document.object();
-}
 
 std::shared_ptr<EVP_PKEY> rsaPublicKey(const QByteArray &modulus, const QByteArray &exponent)
 {
@@ -83,18 +65,13 @@ bool hasAudience(const QJsonValue &audience, const QStringList &clientIds)
 
 } // namespace
 
-QByteArray base64UrlEncode(const QByteArray &data)
-{
-    return data.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
-}
-
 std::optional<KeySet> KeySet::parse(const QByteArray &json)
 {
-    const std::optional<QJsonObject> document = jsonObject(json);
-    if (!document || !document->value(QLatin1StringView("keys")).isArray())
+    const QJsonValue keys = QJsonDocument::fromJson(json).object().value(QLatin1StringView("keys"));
+    if (!keys.isArray())
         return std::nullopt;
     KeySet set;
-    for (const QJsonValue &entry : document->value(QLatin1StringView("keys")).toArray()) {
+    for (const QJsonValue &entry : keys.toArray()) {
         const QJsonObject jwk = entry.toObject();
         const QString kid = jwk.value(QLatin1StringView("kid")).toString();
         const QJsonValue use = jwk.value(QLatin1StringView("use"));
@@ -119,20 +96,6 @@ EVP_PKEY *KeySet::key(const QString &kid) const
 {
     const auto found = m_keys.constFind(kid);
     return found == m_keys.constEnd() ? nullptr : found.value().get();
-}
-
-std::optional<SignedToken> SignedToken::parse(QByteArrayView compact)
-{
-    const qsizetype first = compact.indexOf('.');
-    const qsizetype second = first < 0 ? -1 : compact.indexOf('.', first + 1);
-    if (second < 0 || compact.indexOf('.', second + 1) >= 0)
-        return std::nullopt;
-    const auto header = jsonObject(base64UrlDecode(compact.first(first)));
-    const auto claims = jsonObject(base64UrlDecode(compact.sliced(first + 1, second - first - 1)));
-    const auto signature = base64UrlDecode(compact.sliced(second + 1));
-    if (!header || !claims || !signature || signature->isEmpty())
-        return std::nullopt;
-    return SignedToken{*header, *claims, compact.first(second).toByteArray(), *signature};
 }
 
 QLatin1StringView describe(TokenCheck check)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/jwt.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QJsonObject>
@@ -27,18 +29,6 @@ public:
 
 private:
     QHash<QString, std::shared_ptr<EVP_PKEY>> m_keys;
-};
-
-// A compact JWS split into its parts; nothing is checked but the form.
-struct SignedToken
-{
-    QJsonObject header;
-    QJsonObject claims;
-    QByteArray signingInput; // header.payload, as it came
-    QByteArray signature;
-
-    static std::optional<SignedToken> parse(QByteArrayView compact);
-    QString kid() const { return header.value(QLatin1StringView("kid")).toString(); }
 };
 
 enum class TokenCheck {
@@ -79,5 +69,3 @@ private:
     QString m_kid;
     std::shared_ptr<EVP_PKEY> m_key;
 };
-
-QByteArray base64UrlEncode(const QByteArray &data);

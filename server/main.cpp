@@ -5,8 +5,9 @@
 // Every option has an environment variable of the same meaning; the option
 // wins when both are given.
 
-#include "backend.h"
-#include "httpfront.h"
+#include "server/backend.h"
+#include "server/httpfront.h"
+#include "common/outputline.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -101,7 +102,7 @@ int main(int argc, char *argv[])
         return qEnvironmentVariable(each.environment);
     };
     const auto fail = [](const QString &message) {
-        printLogLine(QStringLiteral("stint-backend: ") + message);
+        printLine(QStringLiteral("stint-backend: ") + message);
         return 2;
     };
 
@@ -158,10 +159,10 @@ int main(int argc, char *argv[])
     front.setAccessLog(value(accessLog) != QLatin1StringView("off"));
     if (!front.listen(address, static_cast<quint16>(portNumber), tls))
         return 1;
-    printLogLine(QStringLiteral("stint-backend listening on %1://%2:%3 for %4 client id(s)")
-                         .arg(tls ? QStringLiteral("https") : QStringLiteral("http"), address.toString())
-                         .arg(front.port())
-                         .arg(settings.clientIds.size()));
+    printLine(QStringLiteral("stint-backend listening on %1://%2:%3 for %4 client id(s)")
+                      .arg(tls ? QStringLiteral("https") : QStringLiteral("http"), address.toString())
+                      .arg(front.port())
+                      .arg(settings.clientIds.size()));
 
     // SIGTERM and SIGINT: finish what is in flight, then exit.
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
@@ -171,7 +172,7 @@ int main(int argc, char *argv[])
         char byte;
         [[maybe_unused]] const auto read = ::read(signalPipe[0], &byte, 1);
         notifier.setEnabled(false);
-        printLogLine(QStringLiteral("stopping: %1 request(s) in flight").arg(front.requestsInFlight()));
+        printLine(QStringLiteral("stopping: %1 request(s) in flight").arg(front.requestsInFlight()));
         front.shutdown();
     });
     QObject::connect(&front, &HttpFront::drained, &app, &QCoreApplication::quit);

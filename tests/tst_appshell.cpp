@@ -5,7 +5,7 @@
 
 #include "app/popoverplacement.h"
 #include "app/popoverwindow.h"
-#include "app/startatlogin.h"
+#include "ui/startatlogin.h"
 #include "app/traycountdown.h"
 #include "support/modelfixture.h"
 
@@ -75,7 +75,7 @@ private Q_SLOTS:
         QFETCH(double, fraction);
         ModelFixture f;
         QSystemTrayIcon tray;
-        const QIcon appIcon(QStringLiteral(":/Stint/ui/icons/timer.svg"));
+        const QIcon appIcon(QStringLiteral(":/Stint/icons/timer.svg"));
         TrayCountdown countdown(&f.model, &tray, appIcon);
         if (rest)
             f.model.stopAndSwitchPhase();
@@ -166,7 +166,7 @@ private Q_SLOTS:
         DefaultViewModel &model = f.model;
         PopoverWindow popover(PopoverWindow::Mode::popover);
         popover.setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(&model)}});
-        popover.setSource(QUrl(QStringLiteral("qrc:/Stint/ui/ContentView.qml")));
+        popover.setSource(QUrl(QStringLiteral("qrc:/Stint/ContentView.qml")));
         QVERIFY(popover.rootObject());
         const int heightWithoutStop = popover.fittingSize().height();
         auto *time = popover.rootObject()->findChild<QObject *>(QStringLiteral("timeText"));

@@ -2,11 +2,11 @@
 // the backend sends and answers what each case needs; every answer of the
 // backend goes through the app's own strict decoders.
 
-#include "backend.h"
+#include "server/backend.h"
 #include "backend/event.h"
 #include "backend/task.h"
-#include "httpfront.h"
-#include "idtoken.h"
+#include "server/httpfront.h"
+#include "server/idtoken.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -5,6 +5,7 @@
 #include "accounts/googlesignin.h"
 #include "accounts/tokenstore.h"
 #include "backend/network.h"
+#include "common/base64url.h"
 #include "devserver/devserver.h"
 #include "support/stdoutcapture.h"
 
@@ -284,8 +285,9 @@ private Q_SLOTS:
         QVERIFY(storedToken(*m_store) == QStringLiteral("stored-grant"));
 
         // The network is back.
-        const QByteArray claims = QByteArray("{\"sub\":\"42\"}").toBase64(QByteArray::Base64UrlEncoding);
-        const QByteArray tokens = "{\"access_token\":\"a\",\"expires_in\":3600,\"id_token\":\"h." + claims + ".s\"}";
+        const QByteArray idToken =
+                base64UrlEncode("{\"alg\":\"RS256\"}") + '.' + base64UrlEncode("{\"sub\":\"42\"}") + ".sig";
+        const QByteArray tokens = "{\"access_token\":\"a\",\"expires_in\":3600,\"id_token\":\"" + idToken + "\"}";
         reply = "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(tokens.size()) + "\r\n\r\n" + tokens;
         QTRY_VERIFY((m_signIn->retryPendingRestore(), m_outcome->called));
         QVERIFY(m_outcome->user && m_outcome->user->userID == u"42");

@@ -5,7 +5,7 @@
 #include "backend/event.h"
 #include "support/stdoutcapture.h"
 #include "timer/defaultviewmodel.h"
-#include "ui/meetingopener.h"
+#include "timer/meetingopener.h"
 
 #include <QDesktopServices>
 #include <QTemporaryDir>

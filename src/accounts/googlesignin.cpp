@@ -3,7 +3,9 @@
 #include "accounts/tokenstore.h"
 #include "backend/configuration.h"
 #include "backend/network.h"
-#include "diagnostics.h"
+#include "common/base64url.h"
+#include "common/jwt.h"
+#include "common/outputline.h"
 
 #include <QCryptographicHash>
 #include <QDesktopServices>
@@ -15,12 +17,10 @@
 #include <QNetworkRequest>
 #include <QOAuth2AuthorizationCodeFlow>
 #include <QOAuthHttpServerReplyHandler>
-#include <QRandomGenerator>
 #include <QUrlQuery>
 
 #include <algorithm>
 #include <climits>
-#include <vector>
 
 const QStringList GoogleSignIn::baseScopes = {QStringLiteral("openid"), QStringLiteral("email"),
                                               QStringLiteral("profile")};
@@ -42,20 +42,9 @@ constexpr int listenerLingerMs = 2000;
 // its listener does not stay open for the rest of the session.
 constexpr std::chrono::milliseconds defaultSignInTimeout = std::chrono::minutes(10);
 
-// `words` 32-bit words from the operating system's CSPRNG, as base64url text.
-QByteArray randomUrlSafeText(int words)
-{
-    std::vector<quint32> buffer(static_cast<size_t>(words));
-    QRandomGenerator::system()->fillRange(buffer.data(), static_cast<qsizetype>(buffer.size()));
-    const QByteArray raw(reinterpret_cast<const char *>(buffer.data()),
-                         static_cast<qsizetype>(buffer.size() * sizeof(quint32)));
-    return raw.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
-}
-
 QByteArray pkceChallenge(const QByteArray &verifier)
 {
-    return QCryptographicHash::hash(verifier, QCryptographicHash::Sha256)
-            .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+    return base64UrlEncode(QCryptographicHash::hash(verifier, QCryptographicHash::Sha256));
 }
 
 QByteArray formBody(const QList<QPair<QString, QString>> &fields)
@@ -89,17 +78,10 @@ struct IdentityClaims
 // straight from the token endpoint over TLS, which is what vouches for it.
 std::optional<IdentityClaims> readIdentityToken(const QString &token)
 {
-    const QStringList parts = token.split(u'.');
-    if (parts.size() != 3)
+    const std::optional<SignedToken> parsed = SignedToken::parse(token.toLatin1());
+    if (!parsed)
         return std::nullopt;
-    const auto payload = QByteArray::fromBase64Encoding(
-            parts.at(1).toLatin1(), QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
-    if (!payload)
-        return std::nullopt;
-    const QJsonDocument document = QJsonDocument::fromJson(payload.decoded);
-    if (!document.isObject())
-        return std::nullopt;
-    const QJsonObject claims = document.object();
+    const QJsonObject &claims = parsed->claims;
     const QJsonValue subject = claims.value(QStringLiteral("sub"));
     if (!subject.isString() || subject.toString().isEmpty())
         return std::nullopt;
@@ -515,8 +497,8 @@ void GoogleSignIn::signIn(QWindow *presentingWindow, const QString &hint, const 
 
     m_attempt = std::make_unique<Attempt>();
     m_attempt->completion = std::move(completion);
-    m_attempt->state = QString::fromLatin1(randomUrlSafeText(6));
-    m_attempt->codeVerifier = randomUrlSafeText(12); // 64 characters
+    m_attempt->state = QString::fromLatin1(randomToken(24));
+    m_attempt->codeVerifier = randomToken(48); // 64 characters
     m_attempt->hint = hint;
 
     if (m_settings.clientId.isEmpty() || !m_settings.authorizationEndpoint.isValid()

@@ -1,6 +1,6 @@
 #include "accounts/tokenstore.h"
 
-#include "diagnostics.h"
+#include "common/outputline.h"
 
 #include <QTimer>
 

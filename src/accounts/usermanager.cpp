@@ -1,7 +1,7 @@
 #include "accounts/usermanager.h"
 
 #include "accounts/googlesignin.h"
-#include "diagnostics.h"
+#include "common/outputline.h"
 
 UserManager::UserManager(GoogleSignIn *signIn, QObject *parent) : QObject(parent), m_signIn(signIn)
 {

@@ -3,7 +3,6 @@
 #include "accounts/googleuser.h"
 
 #include <QObject>
-#include <QQmlEngine>
 
 #include <optional>
 
@@ -15,8 +14,6 @@ class GoogleSignIn;
 class UserManager : public QObject
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("made once by the application")
 
 public:
     explicit UserManager(GoogleSignIn *signIn, QObject *parent = nullptr);

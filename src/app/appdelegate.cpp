@@ -6,7 +6,7 @@
 #include "app/popoverplacement.h"
 #include "app/popoverwindow.h"
 #include "app/traycountdown.h"
-#include "diagnostics.h"
+#include "common/outputline.h"
 #include "timer/alarm.h"
 #include "timer/defaultviewmodel.h"
 #include "ui/ticktimer.h"
@@ -25,8 +25,8 @@
 namespace {
 
 const char hasLaunchedBeforeKey[] = "hasLaunchedBefore";
-const QString contentViewUrl = QStringLiteral("qrc:/Stint/ui/ContentView.qml");
-const QString trayIconPath = QStringLiteral(":/Stint/ui/icons/timer.svg");
+const QString contentViewUrl = QStringLiteral("qrc:/Stint/ContentView.qml");
+const QString trayIconPath = QStringLiteral(":/Stint/icons/timer.svg");
 
 } // namespace
 

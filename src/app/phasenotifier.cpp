@@ -1,6 +1,6 @@
 #include "app/phasenotifier.h"
 
-#include "diagnostics.h"
+#include "common/outputline.h"
 #include "timer/defaultviewmodel.h"
 
 #include <QDBusMessage>

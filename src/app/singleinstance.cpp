@@ -1,6 +1,6 @@
 #include "app/singleinstance.h"
 
-#include "diagnostics.h"
+#include "common/outputline.h"
 
 #include <QDir>
 #include <QLocalSocket>

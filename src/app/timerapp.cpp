@@ -53,7 +53,7 @@ int timerApp(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Stint"));
     QApplication::setApplicationDisplayName(QStringLiteral("Stint"));
     QApplication::setDesktopFileName(QStringLiteral("app.stint.Stint"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Stint/ui/icons/stint.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Stint/icons/stint.svg")));
     installTranslations();
 
     // The tray app lives on when its popover hides.

@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QJsonObject>
 #include <QList>
-#include <QQmlEngine>
 #include <QString>
 
 #include <optional>
@@ -15,8 +14,6 @@
 struct Event
 {
     Q_GADGET
-    QML_VALUE_TYPE(event)
-    QML_UNCREATABLE("events come from the backend")
 
     Q_PROPERTY(QString id MEMBER id CONSTANT)
     Q_PROPERTY(QString summary MEMBER summary CONSTANT)

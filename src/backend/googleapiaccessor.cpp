@@ -1,6 +1,7 @@
 #include "backend/googleapiaccessor.h"
 
 #include "backend/network.h"
+#include "common/apipaths.h"
 
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
@@ -36,7 +37,7 @@ std::optional<Error> replyError(QNetworkReply *reply)
 
 void GoogleAPIAccessor::getTasks(const QString &token, const QString &accessToken, TasksCompletion completion)
 {
-    QNetworkRequest request = Network::backendRequest(QStringLiteral("/api/v1/tasks"));
+    QNetworkRequest request = Network::backendRequest(ApiPath::tasks);
     request.setRawHeader("Authorization", bearer(token));
     request.setRawHeader("AccessToken", Network::headerValue(accessToken));
 
@@ -55,7 +56,7 @@ void GoogleAPIAccessor::getTasks(const QString &token, const QString &accessToke
 void GoogleAPIAccessor::postTask(const QString &title, const QString &token, const QString &accessToken,
                                  PostCompletion completion)
 {
-    QNetworkRequest request = Network::backendRequest(QStringLiteral("/api/v1/tasks"));
+    QNetworkRequest request = Network::backendRequest(ApiPath::tasks);
     request.setRawHeader("Authorization", bearer(token));
     request.setRawHeader("Content-Type", "application/json");
     request.setRawHeader("AccessToken", Network::headerValue(accessToken));

@@ -1,7 +1,7 @@
 #include "backend/network.h"
 
 #include "backend/configuration.h"
-#include "diagnostics.h"
+#include "common/outputline.h"
 
 #include <QCoreApplication>
 #include <QNetworkAccessManager>

@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QJsonObject>
 #include <QList>
-#include <QQmlEngine>
 #include <QString>
 #include <QUrl>
 #include <QUuid>
@@ -19,8 +18,6 @@
 struct Task2
 {
     Q_GADGET
-    QML_VALUE_TYPE(task2)
-    QML_UNCREATABLE("tasks come from the backend")
 
     Q_PROPERTY(QString id READ idText CONSTANT)
     Q_PROPERTY(QString title MEMBER title CONSTANT)

@@ -1,6 +1,7 @@
 #include "timer/alarmplayer.h"
 
-#include "diagnostics.h"
+#include "common/outputline.h"
+
 #include <QFile>
 #include <QSoundEffect>
 #include <QtEndian>

@@ -6,8 +6,9 @@
 #include "backend/googleapiaccessor.h"
 #include "backend/network.h"
 #include "backend/weblink.h"
-#include "diagnostics.h"
-#include "ui/meetingopener.h"
+#include "common/apipaths.h"
+#include "common/outputline.h"
+#include "timer/meetingopener.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -319,7 +320,7 @@ void DefaultViewModel::fetchEvents()
     const QString token = m_userManager ? m_userManager->currentIdToken() : QString();
     const QString accessToken = m_userManager ? m_userManager->currentAccessToken() : QString();
 
-    QNetworkRequest request = Network::backendRequest(QStringLiteral("/api/v1/events"));
+    QNetworkRequest request = Network::backendRequest(ApiPath::events);
     request.setRawHeader("Authorization", "Bearer " + token.toUtf8());
     request.setRawHeader("AccessToken", Network::headerValue(accessToken));
 

@@ -7,7 +7,6 @@
 #include "timer/pomodorostate.h"
 
 #include <QObject>
-#include <QQmlEngine>
 #include <QVariantList>
 
 #include <functional>
@@ -25,8 +24,6 @@ class UserManager;
 class DefaultViewModel : public QObject
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("made once by the application")
 
     /// The alarm set up at start-up (the gong at the end of a phase).
     Q_PROPERTY(Alarm alarm READ alarm WRITE setAlarm NOTIFY alarmChanged)

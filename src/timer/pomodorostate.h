@@ -1,12 +1,10 @@
 #pragma once
 
 #include <QObject>
-#include <QQmlEngine>
 
 // The phase of the countdown.
 namespace PomodoroState {
 Q_NAMESPACE
-QML_ELEMENT
 
 enum Value {
     focus, // working on a task: the focus duration, 25 minutes

@@ -25,7 +25,7 @@ QImage IconProvider::requestImage(const QString &id, QSize *size, const QSize &r
     const QStringList parts = id.split(u'/');
     if (parts.size() != 4)
         return {};
-    QFile file(QStringLiteral(":/Stint/ui/icons/%1.svg").arg(parts[3]));
+    QFile file(QStringLiteral(":/Stint/icons/%1.svg").arg(parts[3]));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QByteArray svg = file.readAll();

@@ -1,6 +1,6 @@
 #include "ui/textdropdelegate.h"
 
-#include "diagnostics.h"
+#include "common/outputline.h"
 #include "timer/defaultviewmodel.h"
 
 void TextDropDelegate::setViewModel(DefaultViewModel *viewModel)

@@ -1,14 +1,16 @@
 #include "devserver/devserver.h"
 
-#include "backend.h"
-#include "httpfront.h"
-#include "idtoken.h"
+#include "server/backend.h"
+#include "server/httpfront.h"
+#include "server/idtoken.h"
+
+#include "common/apipaths.h"
+#include "common/base64url.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QJsonDocument>
 #include <QMetaEnum>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTimeZone>
@@ -27,8 +29,8 @@ namespace {
 const QString authorizationPath = QStringLiteral("/o/oauth2/v2/auth");
 const QString tokenPath = QStringLiteral("/token");
 const QString revocationPath = QStringLiteral("/revoke");
-const QString tasksPath = QStringLiteral("/api/v1/tasks");
-const QString eventsPath = QStringLiteral("/api/v1/events");
+const QString tasksPath = ApiPath::tasks;
+const QString eventsPath = ApiPath::events;
 const QString controlPath = QStringLiteral("/dev/misbehave");
 // The stand-ins for Google's APIs, where the backend is pointed.
 const QString googleKeysPath = QStringLiteral("/google/oauth2/v3/certs");
@@ -43,19 +45,6 @@ const QString devUserEmail = QStringLiteral("dev.user@example.com");
 const QString devUserName = QStringLiteral("Dev User");
 
 constexpr int codeLifetimeSeconds = 300;
-
-QByteArray randomText(int bytes)
-{
-    QByteArray raw(bytes, Qt::Uninitialized);
-    for (char &byte : raw)
-        byte = static_cast<char>(QRandomGenerator::system()->bounded(256));
-    return raw.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
-}
-
-QByteArray base64Url(const QByteArray &data)
-{
-    return data.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
-}
 
 QByteArray compactJson(const QJsonObject &object)
 {
@@ -146,7 +135,7 @@ bool isValidVerifier(const QString &verifier)
 
 DevServer::DevServer(QObject *parent)
     : QObject(parent)
-    , m_signingKey(std::make_unique<SigningKey>(QString::fromLatin1(randomText(9))))
+    , m_signingKey(std::make_unique<SigningKey>(QString::fromLatin1(randomToken(9))))
     , m_front(new HttpFront(
               [this](const HttpRequest &request, HttpReply reply) { dispatch(request, std::move(reply)); }, this))
 {
@@ -289,7 +278,7 @@ DevServer::Answer DevServer::createTask(const QByteArray &body)
     for (const QJsonValue &task : std::as_const(m_tasks))
         lastPosition =
                 std::max(lastPosition, task.toObject().value(QStringLiteral("position")).toString().toLongLong());
-    const QString id = QString::fromLatin1(randomText(24));
+    const QString id = QString::fromLatin1(randomToken(24));
     const QJsonObject task{
             {QStringLiteral("kind"), QStringLiteral("tasks#task")},
             {QStringLiteral("id"), id},
@@ -617,7 +606,7 @@ DevServer::Answer DevServer::authorize(const HttpRequest &request)
         return redirectWith({{QStringLiteral("error"), QStringLiteral("access_denied")}});
 
     forgetExpired();
-    const QString code = QStringLiteral("4/dev-") + QString::fromLatin1(randomText(32));
+    const QString code = QStringLiteral("4/dev-") + QString::fromLatin1(randomToken(32));
     const QString scope = parameter("scope");
     m_codes.insert(code,
                    {redirectText, challenge, scope, QDateTime::currentDateTimeUtc().addSecs(codeLifetimeSeconds)});
@@ -653,10 +642,10 @@ DevServer::Answer DevServer::token(const QByteArray &body)
             return error(400, QStringLiteral("invalid_grant"), QStringLiteral("redirect_uri mismatch"));
         const QString verifier = form.value(QStringLiteral("code_verifier"));
         if (!isValidVerifier(verifier)
-            || base64Url(QCryptographicHash::hash(verifier.toLatin1(), QCryptographicHash::Sha256))
+            || base64UrlEncode(QCryptographicHash::hash(verifier.toLatin1(), QCryptographicHash::Sha256))
                     != code.challenge.toLatin1())
             return error(400, QStringLiteral("invalid_grant"), QStringLiteral("code_verifier mismatch"));
-        const QString refreshToken = QStringLiteral("1//dev-") + QString::fromLatin1(randomText(32));
+        const QString refreshToken = QStringLiteral("1//dev-") + QString::fromLatin1(randomToken(32));
         m_grants.insert(refreshToken, {code.scope});
         return ok(issueFrom(refreshToken, true));
     }
@@ -715,7 +704,7 @@ QJsonObject DevServer::issueFrom(const QString &refreshToken, bool includeRefres
     forgetExpired();
     const QDateTime issued = QDateTime::currentDateTimeUtc();
     const QDateTime expiry = issued.addSecs(m_tokenLifetime);
-    const QString accessToken = QStringLiteral("ya29.dev-") + QString::fromLatin1(randomText(48));
+    const QString accessToken = QStringLiteral("ya29.dev-") + QString::fromLatin1(randomToken(48));
     const QString idToken = makeIdToken(issued, expiry);
     m_accessTokens.insert(accessToken, {refreshToken, expiry});
     m_idTokens.insert(idToken, {refreshToken, expiry});
@@ -745,7 +734,7 @@ QString DevServer::makeIdToken(const QDateTime &issued, const QDateTime &expiry)
             {QStringLiteral("iat"), issued.toSecsSinceEpoch()},
             {QStringLiteral("exp"), expiry.toSecsSinceEpoch()},
             // Two tokens issued in the same second still differ.
-            {QStringLiteral("jti"), QString::fromLatin1(randomText(12))},
+            {QStringLiteral("jti"), QString::fromLatin1(randomToken(12))},
     };
     return QString::fromLatin1(m_signingKey->signToken(claims));
 }
@@ -757,7 +746,7 @@ void DevServer::setTokenLifetime(int seconds)
 
 DevServer::TokenSet DevServer::issueTokens()
 {
-    const QString refreshToken = QStringLiteral("1//dev-") + QString::fromLatin1(randomText(32));
+    const QString refreshToken = QStringLiteral("1//dev-") + QString::fromLatin1(randomToken(32));
     m_grants.insert(refreshToken, {QStringLiteral("openid email profile")});
     const QJsonObject tokens = issueFrom(refreshToken, true);
     return {tokens.value(QStringLiteral("access_token")).toString(), refreshToken,

@@ -11,7 +11,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "http.h"
+#include "server/http.h"
 
 #include <memory>
 #include <optional>

@@ -157,7 +157,7 @@ bool render(const Shot &shot, UserManager &users, const QDir &out, const QString
     PopoverWindow view(PopoverWindow::Mode::popover);
     view.setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(&viewModel)},
                                {QStringLiteral("selectedIndex"), shot.tab}});
-    view.setSource(QUrl(QStringLiteral("qrc:/Stint/ui/ContentView.qml")));
+    view.setSource(QUrl(QStringLiteral("qrc:/Stint/ContentView.qml")));
     if (view.status() != QQuickView::Ready) {
         for (const QQmlError &error : view.errors())
             QTextStream(stderr) << error.toString() << Qt::endl;
@@ -201,7 +201,7 @@ bool renderIcons(const QDir &out)
     };
     QStringList sources;
     for (const char *name : names)
-        sources << QStringLiteral("\"qrc:/Stint/ui/icons/%1.svg\"").arg(QLatin1String(name));
+        sources << QStringLiteral("\"qrc:/Stint/icons/%1.svg\"").arg(QLatin1String(name));
 
     QQuickView view;
     view.setColor(Qt::white);

@@ -1,6 +1,6 @@
-#include "app/startatlogin.h"
+#include "ui/startatlogin.h"
 
-#include "diagnostics.h"
+#include "common/outputline.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ui/meetingopener.h"
+#include "timer/meetingopener.h"
 
 #include "backend/event.h"
 #include "backend/weblink.h"
