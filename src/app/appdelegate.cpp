@@ -47,28 +47,23 @@ AppDelegate::~AppDelegate()
 
 void AppDelegate::applicationDidFinishLaunching()
 {
-    // 1. Linux apps start without a window; sign-in presents in the browser.
+    // Linux apps start without a window; sign-in presents in the browser.
     const QWindowList windows = QGuiApplication::topLevelWindows();
     if (!windows.isEmpty()) {
         m_window = windows.first();
         m_window->close();
     }
 
-    // 2. URL callbacks arrive through openURLs(), from main and from later starts.
-
-    // 3. The tray icon.
     createStatusBarItem();
 
-    // 4. Calendar store changes.
+    // The calendar store is watched for as long as the app runs.
     connect(&m_eventStore, &CalendarAccess::storeChanged, this, &AppDelegate::calendarAccessChanged);
 
-    // 5. The popover.
     createPopover();
 
-    // 6.-7. The alarm and the view-model.
+    // The view-model, with the gong and the sign-in the views ask for.
     m_viewModel = new DefaultViewModel(
             Alarm::makeDefault(), [this](DefaultViewModel &model) { signIn(model); }, m_userManager, this);
-    m_viewModel->setSignInButtonHandler([this](DefaultViewModel &model) { signIn(model); });
     // The countdown's clock, for as long as the view-model lives.
     (new TickTimer(m_viewModel))->followViews(ViewGate::of(m_popover->engine()));
     new TrayCountdown(m_viewModel, m_statusBarItem, QIcon(trayIconPath));
@@ -77,7 +72,7 @@ void AppDelegate::applicationDidFinishLaunching()
         showPopover();
     });
 
-    // 8. The root view, on the "Timer" tab.
+    // The root view, on the "Timer" tab.
     m_popover->setInitialProperties(
             {{QStringLiteral("viewModel"), QVariant::fromValue(m_viewModel)}, {QStringLiteral("selectedIndex"), 0}});
     m_popover->setSource(QUrl(contentViewUrl));
@@ -88,7 +83,7 @@ void AppDelegate::applicationDidFinishLaunching()
         qFatal("AppDelegate: the popover's view could not be loaded: %s", qPrintable(errors.join(u'\n')));
     }
 
-    // 9. The welcome, once.
+    // The welcome, on the first launch only.
     QSettings settings;
     if (!settings.value(QString::fromLatin1(hasLaunchedBeforeKey), false).toBool()) {
         showFirstLaunchAlert();
@@ -96,10 +91,10 @@ void AppDelegate::applicationDidFinishLaunching()
         settings.sync();
     }
 
-    // 10. An earlier sign-in, restored in the background.
+    // An earlier sign-in, restored in the background.
     restorePreviousSignIn();
 
-    // 11. Measured once now, then at every opening through the icon.
+    // Measured once now, then at every opening through the icon.
     resizePopover();
 
     // Without a tray the window is the app: show it now.

@@ -183,7 +183,6 @@ private:
     QVariantList eventsForQml() const;
     QVariant tasksErrorMessageForQml() const;
 
-    // In declaration order of the record this object stands for.
     Alarm m_alarm;
     QList<Task2> m_tasks;
     bool m_isTimerRunning = false;
