@@ -19,9 +19,23 @@ QString escapeControlCharacters(const QString &text)
     return escaped;
 }
 
-void printLine(const QString &line)
+namespace {
+
+void writeLine(std::FILE *stream, const QString &line)
 {
     const QByteArray text = escapeControlCharacters(line).toUtf8() + '\n';
-    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-    std::fflush(stdout);
+    std::fwrite(text.constData(), 1, size_t(text.size()), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+void printLine(const QString &line)
+{
+    writeLine(stdout, line);
+}
+
+void printErrorLine(const QString &line)
+{
+    writeLine(stderr, line);
 }

@@ -15,3 +15,7 @@ QString escapeControlCharacters(const QString &text);
 // whole line only touches what came from outside, and a line stays one line
 // whatever it carries.
 void printLine(const QString &line);
+
+// The same on stderr, for a tool whose stdout other programs read (the dev
+// server's first line is its address).
+void printErrorLine(const QString &line);

@@ -46,7 +46,6 @@ public:
     explicit Backend(BackendSettings settings, QObject *parent = nullptr);
     ~Backend() override;
 
-    const BackendSettings &settings() const { return m_settings; }
     // Failure lines go here; printed to standard output unless set.
     void setLog(LogSink log) { m_log = std::move(log); }
 

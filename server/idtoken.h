@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QHash>
-#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
@@ -50,22 +49,3 @@ QLatin1StringView describe(TokenCheck check);
 // `now` (seconds since the epoch). On success `subject` gets the user's id.
 TokenCheck verifyIdToken(const SignedToken &token, const KeySet &keys, const QStringList &clientIds, qint64 now,
                          QString *subject = nullptr);
-
-// An RSA key pair made with OpenSSL, for whoever plays the part of Google's
-// sign-in (the dev server, tests): signs RS256 tokens and publishes its key.
-class SigningKey
-{
-public:
-    explicit SigningKey(const QString &kid, int bits = 2048);
-    QString kid() const { return m_kid; }
-    // The public key as one JSON Web Key.
-    QJsonObject jwk() const;
-    // A compact RS256 token with these header members (alg, kid and typ are
-    // filled in when absent) and claims.
-    QByteArray signToken(const QJsonObject &claims, QJsonObject header = {}) const;
-    QByteArray sign(const QByteArray &data) const;
-
-private:
-    QString m_kid;
-    std::shared_ptr<EVP_PKEY> m_key;
-};

@@ -157,12 +157,6 @@ int main(int argc, char *argv[])
     HttpFront front(
             [&backend](const HttpRequest &request, HttpReply reply) { backend.handle(request, std::move(reply)); });
     front.setAccessLog(value(accessLog) != QLatin1StringView("off"));
-    if (!front.listen(address, static_cast<quint16>(portNumber), tls))
-        return 1;
-    printLine(QStringLiteral("stint-backend listening on %1://%2:%3 for %4 client id(s)")
-                      .arg(tls ? QStringLiteral("https") : QStringLiteral("http"), address.toString())
-                      .arg(front.port())
-                      .arg(settings.clientIds.size()));
 
     // SIGTERM and SIGINT: finish what is in flight, then exit.
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
@@ -182,6 +176,16 @@ int main(int argc, char *argv[])
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+
+    // Whoever starts the server (a script, a parent process) reads the port
+    // from this line, and may stop it as soon as it has read it: the signals
+    // are handled before it is printed.
+    if (!front.listen(address, static_cast<quint16>(portNumber), tls))
+        return 1;
+    printLine(QStringLiteral("stint-backend listening on %1://%2:%3 for %4 client id(s)")
+                      .arg(tls ? QStringLiteral("https") : QStringLiteral("http"), address.toString())
+                      .arg(front.port())
+                      .arg(settings.clientIds.size()));
 
     return app.exec();
 }

@@ -6,7 +6,7 @@
 #include "backend/event.h"
 #include "backend/task.h"
 #include "server/httpfront.h"
-#include "server/idtoken.h"
+#include "devserver/signingkey.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -6,9 +6,10 @@
 
 #include "devserver/devserver.h"
 
+#include "common/outputline.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
@@ -44,12 +45,11 @@ int main(int argc, char *argv[])
     parser.addOptions({portOption, dataOption, lifetimeOption, misbehaveOption, delayOption, infoOption});
     parser.process(app);
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    const auto usageError = [&err](const QString &message) {
-        err << "stint-devserver: " << message << Qt::endl;
-        return 2;
+    const auto fail = [](const QString &message, int code) {
+        printErrorLine(QStringLiteral("stint-devserver: ") + message);
+        return code;
     };
+    const auto usageError = [&fail](const QString &message) { return fail(message, 2); };
 
     bool ok = false;
     const uint port = parser.value(portOption).toUInt(&ok);
@@ -71,30 +71,26 @@ int main(int argc, char *argv[])
     server.setMisbehaviour(*mode, delay);
     if (parser.isSet(dataOption)) {
         QString error;
-        if (!server.loadDataFile(parser.value(dataOption), &error)) {
-            err << "stint-devserver: " << error << Qt::endl;
-            return 1;
-        }
+        if (!server.loadDataFile(parser.value(dataOption), &error))
+            return fail(error, 1);
     }
-    if (!server.listen(static_cast<quint16>(port))) {
-        err << "stint-devserver: cannot listen on 127.0.0.1:" << port << Qt::endl;
-        return 1;
-    }
+    if (!server.listen(static_cast<quint16>(port)))
+        return fail(QStringLiteral("cannot listen on 127.0.0.1:%1").arg(port), 1);
     // The first line is read by scripts waiting for the server: keep it first.
-    out << "Listening on " << server.baseUrl().toString() << Qt::endl;
+    printLine(QStringLiteral("Listening on ") + server.baseUrl().toString());
 
     if (parser.isSet(infoOption)) {
-        if (!server.writeInfoFile(parser.value(infoOption))) {
-            err << "stint-devserver: cannot write " << parser.value(infoOption) << Qt::endl;
-            return 1;
-        }
-        out << "Info dictionary written to " << parser.value(infoOption) << Qt::endl;
+        if (!server.writeInfoFile(parser.value(infoOption)))
+            return fail(QStringLiteral("cannot write ") + parser.value(infoOption), 1);
+        printLine(QStringLiteral("Info dictionary written to ") + parser.value(infoOption));
     }
 
     QObject::connect(&server, &DevServer::requestHandled, &server,
-                     [&out](const QByteArray &method, const QString &path, int status) {
-                         out << method << ' ' << path << " -> "
-                             << (status == 0 ? QStringLiteral("dropped") : QString::number(status)) << Qt::endl;
+                     [](const QByteArray &method, const QString &path, int status) {
+                         // The path is the client's: printLine escapes what it might carry.
+                         printLine(QStringLiteral("%1 %2 -> %3")
+                                           .arg(QString::fromLatin1(method), path,
+                                                status == 0 ? QStringLiteral("dropped") : QString::number(status)));
                      });
     return app.exec();
 }

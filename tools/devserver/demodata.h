@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QString>
+
+#include <optional>
+
+// The tasks and events the stand-in Google serves: the built-in demo data,
+// a data file (created tasks are written back to it), or lists set from
+// code. Dates in the demo data and data files are written relative to the
+// day they are loaded, as demo-data.json's "_comment" describes.
+class DemoData
+{
+public:
+    DemoData(); // the built-in demo data
+
+    // Serves the tasks and events of `path` and writes created tasks back to
+    // it. A file that does not exist yet starts as a copy of the demo data.
+    bool loadFile(const QString &path, QString *error = nullptr);
+    // These lists, kept in memory only.
+    void set(const QJsonArray &tasks, const QJsonArray &events);
+
+    const QJsonArray &tasks() const { return m_tasks; }
+    const QJsonArray &events() const { return m_events; }
+    // A new task at the end of the list, as Google Tasks would make it from
+    // {"title": ...}; none when the body is not such an object.
+    std::optional<QJsonObject> addTask(const QByteArray &body);
+
+private:
+    void use(const QJsonObject &stored);
+    void save() const;
+
+    QString m_file;
+    QJsonObject m_stored; // as written, day offsets unresolved
+    QJsonArray m_tasks;
+    QJsonArray m_events;
+};
