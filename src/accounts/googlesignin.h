@@ -1,38 +1,21 @@
 #pragma once
 
 #include "accounts/googleuser.h"
+#include "accounts/signinsettings.h"
 
 #include <QJsonObject>
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
-#include <QVariant>
 
 #include <chrono>
 #include <functional>
-#include <memory>
 #include <optional>
 
-class QOAuth2AuthorizationCodeFlow;
-class QOAuthHttpServerReplyHandler;
 class QWindow;
+class SignInAttempt;
 class TokenStore;
-
-// The client settings of the sign-in, from the info dictionary.
-struct SignInSettings
-{
-    QString clientId;
-    QString clientSecret;
-    QUrl authorizationEndpoint;
-    QUrl tokenEndpoint;
-    QUrl revocationEndpoint;
-
-    // GOOGLE_CLIENT_ID, GOOGLE_CLIENT_SECRET, GOOGLE_AUTH_URL, GOOGLE_TOKEN_URL
-    // and GOOGLE_REVOKE_URL; Google's own endpoints where a key is absent.
-    static SignInSettings fromInfoDictionary();
-};
 
 // Google sign-in for an installed app: the OAuth 2.0 authorization-code flow
 // in the system browser with a loopback redirect on 127.0.0.1, PKCE (S256)
@@ -103,14 +86,6 @@ Q_SIGNALS:
 
 private:
     // implementation detail, free to change
-    struct Attempt;
-    // What the token endpoint said to a refresh: tokens, or why not.
-    struct RefreshAnswer
-    {
-        std::optional<QJsonObject> tokens;
-        bool rejected = false; // the grant itself was refused (revoked, expired)
-        QString description;
-    };
 
     // A restore waiting for Google to become reachable.
     struct PendingRestore
@@ -122,10 +97,8 @@ private:
     };
 
     void finishAttempt(std::optional<GoogleUser> user, const QString &error);
-    void handleAuthorizationCallback(QObject *listener, const QVariantMap &data);
     void watchReachability();
-    void handleGranted();
-    void requestRefresh(const QString &refreshToken, std::function<void(const RefreshAnswer &)> done);
+    void handleGranted(const QJsonObject &tokens, const QString &refreshToken);
     void refreshNow();
     void scheduleRefresh(qint64 expiresInSeconds);
     void setCurrentUser(std::optional<GoogleUser> user);
@@ -139,12 +112,14 @@ private:
     bool m_hasPreviousSignIn = false;
     std::function<void(const QUrl &)> m_openBrowser;
     QTimer m_refreshTimer;
-    QTimer m_signInTimer;
+    std::chrono::milliseconds m_signInTimeout;
     std::optional<PendingRestore> m_pendingRestore;
     bool m_watchingReachability = false;
     int m_retryDelaySeconds = 0;
     // Bumped by every sign-in and sign-out, so an answer to an older
     // session's refresh cannot bring that session back.
     quint64 m_session = 0;
-    std::unique_ptr<Attempt> m_attempt;
+    // The pending interactive sign-in, if any, and whom it answers.
+    SignInAttempt *m_attempt = nullptr;
+    Completion m_attemptCompletion;
 };
