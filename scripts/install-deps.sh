@@ -22,7 +22,7 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
     xvfb xauth dbus dbus-x11 gnome-keyring libsecret-1-0 libsecret-tools \
     desktop-file-utils appstream xdotool x11-utils procps trayer imagemagick \
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi \
-    clang libclang-rt-14-dev clang-format git
+    clang libclang-rt-14-dev clang-format git ccache
 # stint-backend: OpenSSL for the token signatures; wrk and curl for its benchmark; systemd-analyze to check its unit
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libssl-dev wrk curl systemd
 
