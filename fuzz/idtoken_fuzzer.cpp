@@ -37,13 +37,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(!parsed->signature.isEmpty());
     if (!keys)
         return 0;
-    QString subject;
-    const TokenCheck result = verifyIdToken(*parsed, *keys, {QStringLiteral("client")}, 1700000000, &subject);
+    constexpr qint64 now = 1700000000;
+    VerifiedIdToken verified;
+    const TokenCheck result = verifyIdToken(*parsed, *keys, {QStringLiteral("client")}, now, &verified);
     if (result == TokenCheck::valid) {
         // Only a real RS256 signature by a published key gets here.
         check(parsed->header.value(QLatin1StringView("alg")).toString() == QLatin1StringView("RS256"));
         check(keys->contains(parsed->kid()));
-        check(!subject.isEmpty());
+        check(!verified.subject.isEmpty());
+        // The backend caches the verdict until then: it must lie ahead.
+        check(verified.acceptedUntil > now);
     }
     return 0;
 }

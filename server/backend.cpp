@@ -1,38 +1,33 @@
 #include "server/backend.h"
 
+#include "server/digest.h"
 #include "server/googlereplies.h"
+#include "server/httpclient.h"
 #include "common/apipaths.h"
 #include "common/outputline.h"
 
-#include <QCryptographicHash>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QRegularExpression>
 #include <QTimeZone>
+#include <QTimer>
 #include <QUrlQuery>
 
 namespace {
-
-const QString tasksPath = ApiPath::tasks;
-const QString eventsPath = ApiPath::events;
-const QString healthPath = ApiPath::health;
 
 constexpr qint64 defaultKeyLifetime = 300;
 constexpr qint64 timeZoneLifetime = 3600;
 constexpr qsizetype maxCachedUsers = 50000;
 constexpr int eventDays = 7;
+constexpr int startRetryMs = 5000;
+constexpr qint64 shapedLifetime = 600;
+constexpr qsizetype maxShapedBytes = 16 * 1024 * 1024;
+
+const QLatin1StringView otherRoute("other");
 
 qint64 nowSeconds()
 {
     return QDateTime::currentSecsSinceEpoch();
-}
-
-QByteArray sha256(const QByteArray &data)
-{
-    return QCryptographicHash::hash(data, QCryptographicHash::Sha256);
 }
 
 // Lifetime a Cache-Control header grants, in seconds.
@@ -46,6 +41,12 @@ qint64 maxAge(const QByteArray &cacheControl)
 HttpAnswer unauthorized(const QString &message)
 {
     return HttpAnswer::error(401, QLatin1StringView("unauthorized"), message);
+}
+
+HttpAnswer unusable()
+{
+    return HttpAnswer::error(502, QLatin1StringView("google_unavailable"),
+                             QStringLiteral("Google's answer was not usable"));
 }
 
 // Seconds since the epoch in a tokeninfo answer, which writes numbers as text.
@@ -64,14 +65,42 @@ void trim(Map &map, Stale stale)
         map.clear();
 }
 
+double seconds(qint64 ns)
+{
+    return double(ns) / 1e9;
+}
+
 } // namespace
 
 Backend::Backend(BackendSettings settings, QObject *parent)
-    : QObject(parent), m_settings(std::move(settings)), m_network(new QNetworkAccessManager(this))
+    : QObject(parent), m_settings(std::move(settings)), m_google(new HttpClient(this))
 {
-    m_network->setTransferTimeout(m_settings.googleTimeoutMs);
-    m_network->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+    m_google->setTimeout(m_settings.googleTimeoutMs);
     m_clock.start();
+
+    using Type = Metrics::Type;
+    m_metrics.describe(QLatin1StringView("stint_http_requests_total"), Type::counter,
+                       QLatin1StringView("Requests answered, by route, method and status."));
+    m_metrics.describe(QLatin1StringView("stint_http_request_duration_seconds"), Type::histogram,
+                       QLatin1StringView("Time from a request's arrival to its answer, by route."));
+    m_metrics.describe(QLatin1StringView("stint_http_request_own_duration_seconds"), Type::histogram,
+                       QLatin1StringView("The same, less the time spent waiting for Google: the backend's own."));
+    m_metrics.describe(QLatin1StringView("stint_google_requests_total"), Type::counter,
+                       QLatin1StringView("Calls to Google, by API and status (timeout or error: no answer)."));
+    m_metrics.describe(QLatin1StringView("stint_google_request_duration_seconds"), Type::histogram,
+                       QLatin1StringView("Time Google took to answer, by API."));
+    m_metrics.describe(QLatin1StringView("stint_google_connections_opened_total"), Type::counter,
+                       QLatin1StringView("Connections opened to Google; the rest of the calls reused one."));
+    m_metrics.describe(QLatin1StringView("stint_cache_hits_total"), Type::counter,
+                       QLatin1StringView("Answers found in a cache: key set, ID token, tokeninfo, time zone."));
+    m_metrics.describe(QLatin1StringView("stint_cache_misses_total"), Type::counter,
+                       QLatin1StringView("Answers that had to be asked of Google or checked again."));
+    m_metrics.describe(QLatin1StringView("stint_rate_limited_total"), Type::counter,
+                       QLatin1StringView("Requests refused with 429 because their user was over the limit."));
+    m_metrics.describe(QLatin1StringView("stint_requests_in_flight"), Type::gauge,
+                       QLatin1StringView("Requests received and not answered yet."));
+    m_metrics.describe(QLatin1StringView("stint_ready"), Type::gauge,
+                       QLatin1StringView("1 while /healthz answers 200: key set read, not draining."));
 }
 
 Backend::~Backend() = default;
@@ -84,111 +113,200 @@ void Backend::log(const QString &line) const
         printLine(line);
 }
 
+void Backend::start()
+{
+    m_starting = true;
+    withKeySet([] {});
+}
+
+QByteArray Backend::metricsText()
+{
+    m_metrics.set(QLatin1StringView("stint_requests_in_flight"), {}, m_inFlight);
+    m_metrics.set(QLatin1StringView("stint_ready"), {}, isReady() ? 1 : 0);
+    m_metrics.set(QLatin1StringView("stint_google_connections_opened_total"), {},
+                  double(m_google->connectionsOpened()));
+    return m_metrics.text();
+}
+
+void Backend::countCache(QLatin1StringView cache, bool hit)
+{
+    m_metrics.add(hit ? QLatin1StringView("stint_cache_hits_total") : QLatin1StringView("stint_cache_misses_total"),
+                  {{QLatin1StringView("cache"), QByteArray(cache.data(), cache.size())}});
+}
+
+void Backend::finish(const ExchangePtr &exchange, HttpAnswer answer)
+{
+    if (!exchange->reply)
+        return;
+    const qint64 totalNs = exchange->clock.nsecsElapsed();
+    const QByteArray route(exchange->route.data(), exchange->route.size());
+    m_metrics.add(QLatin1StringView("stint_http_requests_total"),
+                  {{QLatin1StringView("route"), route},
+                   {QLatin1StringView("method"), exchange->method},
+                   {QLatin1StringView("status"), QByteArray::number(answer.status)}});
+    m_metrics.observe(QLatin1StringView("stint_http_request_duration_seconds"), {{QLatin1StringView("route"), route}},
+                      seconds(totalNs));
+    m_metrics.observe(QLatin1StringView("stint_http_request_own_duration_seconds"),
+                      {{QLatin1StringView("route"), route}},
+                      seconds(std::max<qint64>(0, totalNs - exchange->googleNs)));
+    if (answer.user.isEmpty())
+        answer.user = exchange->userHash;
+    --m_inFlight;
+    const HttpReply reply = std::exchange(exchange->reply, {});
+    reply(std::move(answer));
+}
+
 void Backend::handle(const HttpRequest &request, HttpReply reply)
 {
-    const auto methodNotAllowed = [&reply](const QByteArray &allowed) {
+    auto exchange = std::make_shared<Exchange>();
+    exchange->clock.start();
+    exchange->reply = std::move(reply);
+    exchange->method = request.method == "GET" || request.method == "POST" ? request.method : QByteArray("other");
+    const bool isTasks = request.path == ApiPath::tasks;
+    exchange->route = isTasks                 ? ApiPath::tasks
+            : request.path == ApiPath::events ? ApiPath::events
+            : request.path == ApiPath::health ? ApiPath::health
+                                              : otherRoute;
+    ++m_inFlight;
+
+    const auto methodNotAllowed = [&](const QByteArray &allowed) {
         HttpAnswer answer = HttpAnswer::error(405, QLatin1StringView("method_not_allowed"),
                                               QStringLiteral("Use %1").arg(QString::fromLatin1(allowed)));
         answer.headers.append({QByteArrayLiteral("Allow"), allowed});
-        reply(answer);
+        finish(exchange, std::move(answer));
     };
-    if (request.path == healthPath) {
+    if (exchange->route == ApiPath::health) {
         if (request.method != "GET")
             return methodNotAllowed("GET");
-        return reply(HttpAnswer::json(200, QJsonObject{{QStringLiteral("status"), QStringLiteral("ok")}}));
+        const QString state = isReady() ? QStringLiteral("ok")
+                : m_draining            ? QStringLiteral("draining")
+                                        : QStringLiteral("starting");
+        return finish(exchange,
+                      HttpAnswer::json(isReady() ? 200 : 503, QJsonObject{{QStringLiteral("status"), state}}));
     }
-    if (request.path != tasksPath && request.path != eventsPath)
-        return reply(HttpAnswer::error(404, QLatin1StringView("not_found"), QStringLiteral("No such endpoint")));
-    const bool isTasks = request.path == tasksPath;
+    if (exchange->route == otherRoute)
+        return finish(exchange,
+                      HttpAnswer::error(404, QLatin1StringView("not_found"), QStringLiteral("No such endpoint")));
     if (request.method != "GET" && !(isTasks && request.method == "POST"))
         return methodNotAllowed(isTasks ? "GET, POST" : "GET");
     if (request.body.size() > maxBodySize)
-        return reply(HttpAnswer::error(413, QLatin1StringView("too_large"), QStringLiteral("The body is over 64 KiB")));
+        return finish(
+                exchange,
+                HttpAnswer::error(413, QLatin1StringView("too_large"), QStringLiteral("The body is over 64 KiB")));
 
-    authenticate(request, reply, [this, request, reply, isTasks](const Caller &caller) {
+    authenticate(exchange, request, [this, body = request.body, isTasks](const ExchangePtr &exchange) {
         if (!isTasks)
-            listEvents(caller, reply);
-        else if (request.method == "POST")
-            createTask(caller, request.body, reply);
+            listEvents(exchange);
+        else if (exchange->method == "POST")
+            createTask(exchange, body);
         else
-            listTasks(caller, reply);
+            listTasks(exchange);
     });
 }
 
 // ---- Who is asking ------------------------------------------------------------
 
-void Backend::authenticate(const HttpRequest &request, const HttpReply &reply, Continue next)
+void Backend::authenticate(const ExchangePtr &exchange, const HttpRequest &request, Continue next)
 {
     const QByteArray authorization = request.header("Authorization");
     if (!authorization.startsWith("Bearer "))
-        return reply(unauthorized(QStringLiteral("A Google ID token is needed as the bearer token")));
-    const std::optional<SignedToken> token = SignedToken::parse(QByteArrayView(authorization).sliced(7));
+        return finish(exchange, unauthorized(QStringLiteral("A Google ID token is needed as the bearer token")));
+    const QByteArrayView idToken = QByteArrayView(authorization).sliced(7);
+    const QByteArray accessToken = request.header("AccessToken");
+
+    // A token verified before is not parsed or checked again while it is
+    // accepted: no RSA work on a warm request.
+    const QByteArray key = sha256(idToken);
+    const auto known = m_verified.constFind(key);
+    if (known != m_verified.constEnd() && known->acceptedUntil > nowSeconds()) {
+        countCache(QLatin1StringView("idtoken"), true);
+        return admit(exchange, *known, accessToken, std::move(next));
+    }
+    countCache(QLatin1StringView("idtoken"), false);
+
+    const std::optional<SignedToken> token = SignedToken::parse(idToken);
     if (!token)
-        return reply(unauthorized(describe(TokenCheck::malformed)));
-    if (!m_keys || m_keysExpiry <= nowSeconds()) {
-        withKeySet(true,
-                   [this, token = *token, request, reply, next] { checkIdToken(token, false, request, reply, next); });
+        return finish(exchange, unauthorized(describe(TokenCheck::malformed)));
+    const bool keysFresh = m_keys && m_keysExpiry > nowSeconds();
+    countCache(QLatin1StringView("keyset"), keysFresh);
+    if (!keysFresh) {
+        withKeySet([this, exchange, key, token = *token, accessToken, next] {
+            checkIdToken(exchange, key, token, false, accessToken, next);
+        });
         return;
     }
-    checkIdToken(*token, true, request, reply, std::move(next));
+    checkIdToken(exchange, key, *token, true, accessToken, std::move(next));
 }
 
-void Backend::checkIdToken(const SignedToken &token, bool mayRefresh, const HttpRequest &request,
-                           const HttpReply &reply, Continue next)
+void Backend::checkIdToken(const ExchangePtr &exchange, const QByteArray &key, const SignedToken &token,
+                           bool mayRefresh, const QByteArray &accessToken, Continue next)
 {
     if (!m_keys) {
-        return reply(HttpAnswer::error(502, QLatin1StringView("key_set_unavailable"),
-                                       QStringLiteral("Google's signing keys cannot be read")));
+        return finish(exchange,
+                      HttpAnswer::error(502, QLatin1StringView("key_set_unavailable"),
+                                        QStringLiteral("Google's signing keys cannot be read")));
     }
-    Caller caller;
-    const TokenCheck check = verifyIdToken(token, *m_keys, m_settings.clientIds, nowSeconds(), &caller.subject);
+    VerifiedIdToken verified;
+    const TokenCheck check = verifyIdToken(token, *m_keys, m_settings.clientIds, nowSeconds(), &verified);
     if (check == TokenCheck::unknownKey && mayRefresh
         && (!m_sinceKeyFetch.isValid() || m_sinceKeyFetch.elapsed() >= m_settings.keyRefetchIntervalMs)) {
         // Google has rotated its keys since we last looked.
-        withKeySet(true, [this, token, request, reply, next] { checkIdToken(token, false, request, reply, next); });
+        withKeySet([this, exchange, key, token, accessToken, next] {
+            checkIdToken(exchange, key, token, false, accessToken, next);
+        });
         return;
     }
     if (check != TokenCheck::valid)
-        return reply(unauthorized(describe(check)));
+        return finish(exchange, unauthorized(describe(check)));
 
-    caller.userHash = sha256(caller.subject.toUtf8()).toHex().left(10);
-    if (!allowRequest(caller.subject)) {
+    const VerifiedToken entry{verified.subject, sha256(verified.subject.toUtf8()).toHex().left(10),
+                              verified.acceptedUntil};
+    const qint64 now = nowSeconds();
+    trim(m_verified, [now](const auto &it) { return it.value().acceptedUntil <= now; });
+    m_verified.insert(key, entry);
+    admit(exchange, entry, accessToken, std::move(next));
+}
+
+void Backend::admit(const ExchangePtr &exchange, const VerifiedToken &verified, const QByteArray &accessToken,
+                    Continue next)
+{
+    exchange->subject = verified.subject;
+    exchange->userHash = verified.userHash;
+    if (!allowRequest(verified.subject)) {
+        m_metrics.add(QLatin1StringView("stint_rate_limited_total"));
         HttpAnswer answer =
                 HttpAnswer::error(429, QLatin1StringView("rate_limited"), QStringLiteral("Too many requests"));
         answer.headers.append({QByteArrayLiteral("Retry-After"), QByteArrayLiteral("10")});
-        answer.user = caller.userHash;
-        return reply(answer);
+        return finish(exchange, std::move(answer));
     }
-    caller.accessToken = request.header("AccessToken");
-    if (caller.accessToken.isEmpty())
-        return reply(unauthorized(QStringLiteral("The AccessToken header is missing")));
-    checkAccessToken(std::move(caller), reply, std::move(next));
+    if (accessToken.isEmpty())
+        return finish(exchange, unauthorized(QStringLiteral("The AccessToken header is missing")));
+    exchange->accessToken = accessToken;
+    checkAccessToken(exchange, std::move(next));
 }
 
-void Backend::withKeySet(bool refresh, std::function<void()> then)
+void Backend::withKeySet(std::function<void()> then)
 {
-    if (!refresh && m_keys)
-        return then();
     m_waitingForKeys.append(std::move(then));
     if (m_fetchingKeys)
         return;
     m_fetchingKeys = true;
     m_sinceKeyFetch.start();
-    QNetworkReply *reply = m_network->get(QNetworkRequest(m_settings.keySetUrl));
-    connect(reply, &QNetworkReply::finished, this, [this, reply] {
-        reply->deleteLater();
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        std::optional<KeySet> keys = status == 200 ? KeySet::parse(reply->readAll()) : std::nullopt;
+    m_google->get(m_settings.keySetUrl, {}, [this](const HttpResponse &response) {
+        countGoogle(QLatin1StringView("keys"), response, m_sinceKeyFetch.nsecsElapsed());
+        std::optional<KeySet> keys = response.status == 200 ? KeySet::parse(response.body) : std::nullopt;
         if (keys) {
             m_keys = std::move(keys);
-            m_keysExpiry = nowSeconds() + maxAge(reply->rawHeader("Cache-Control"));
+            m_keysExpiry = nowSeconds() + maxAge(response.header("Cache-Control"));
+            m_starting = false;
         } else {
             // Stale keys still beat none; they are tried again in a minute.
-            log(QStringLiteral("google key set: unusable answer (HTTP %1%2)")
-                        .arg(status)
-                        .arg(reply->error() == QNetworkReply::NoError ? QString()
-                                                                      : QStringLiteral(", ") + reply->errorString()));
+            log(QStringLiteral("google key set: unusable answer (%1)")
+                        .arg(response.status ? QStringLiteral("HTTP %1").arg(response.status)
+                                             : QStringLiteral("no answer")));
             m_keysExpiry = nowSeconds() + 60;
+            if (m_starting && !m_keys)
+                QTimer::singleShot(startRetryMs, this, [this] { withKeySet([] {}); });
         }
         m_fetchingKeys = false;
         const QList<std::function<void()>> waiting = std::exchange(m_waitingForKeys, {});
@@ -216,77 +334,93 @@ bool Backend::allowRequest(const QString &subject)
     return true;
 }
 
-void Backend::checkAccessToken(Caller caller, const HttpReply &reply, Continue next)
+void Backend::checkAccessToken(const ExchangePtr &exchange, Continue next)
 {
-    const QByteArray key = sha256(caller.accessToken);
+    const QByteArray key = sha256(exchange->accessToken);
     const auto cached = m_tokenInfo.constFind(key);
     if (cached != m_tokenInfo.constEnd() && cached->expiry > nowSeconds()) {
-        if (cached->subject != caller.subject)
-            return reply(unauthorized(QStringLiteral("The access token belongs to another user")));
-        return next(caller);
+        countCache(QLatin1StringView("tokeninfo"), true);
+        if (cached->subject != exchange->subject)
+            return finish(exchange, unauthorized(QStringLiteral("The access token belongs to another user")));
+        return next(exchange);
     }
+    countCache(QLatin1StringView("tokeninfo"), false);
 
     QUrl url = m_settings.tokenInfoUrl;
     url.setQuery(QUrlQuery{{QStringLiteral("access_token"),
-                            QString::fromLatin1(QUrl::toPercentEncoding(QString::fromLatin1(caller.accessToken)))}});
-    QNetworkReply *network = m_network->get(QNetworkRequest(url));
-    connect(network, &QNetworkReply::finished, this, [this, network, caller, key, reply, next] {
-        network->deleteLater();
-        const int status = network->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        const QByteArray body = network->isOpen() ? network->readAll() : QByteArray();
-        if (status == 400 || status == 401) // Google's word for a token it does not know
-            return reply(unauthorized(QStringLiteral("The access token is not valid")));
-        Upstream upstream{status, body,
-                          network->error() == QNetworkReply::OperationCanceledError
-                                  || network->error() == QNetworkReply::TimeoutError};
-        if (auto failed = failure(upstream, QLatin1StringView("google tokeninfo")))
-            return reply(*failed);
-        const QJsonObject info = QJsonDocument::fromJson(body).object();
-        const QString audience = info.value(QLatin1StringView("aud")).toString();
-        const QString party = info.value(QLatin1StringView("azp")).toString();
+                            QString::fromLatin1(QUrl::toPercentEncoding(QString::fromLatin1(exchange->accessToken)))}});
+    const qint64 started = exchange->clock.nsecsElapsed();
+    m_google->get(url, {}, [this, exchange, key, next, started](const HttpResponse &response) {
+        timed(exchange, QLatin1StringView("tokeninfo"), response, started);
+        if (response.status == 400 || response.status == 401) // Google's word for a token it does not know
+            return finish(exchange, unauthorized(QStringLiteral("The access token is not valid")));
+        if (auto failed = failure(response, QLatin1StringView("google tokeninfo")))
+            return finish(exchange, *failed);
+        // Each claim on its own: issued to one of our clients, by one of our
+        // clients, for the user the ID token names, and still valid.
+        const QJsonObject info = QJsonDocument::fromJson(response.body).object();
+        if (!m_settings.clientIds.contains(info.value(QLatin1StringView("aud")).toString()))
+            return finish(exchange, unauthorized(QStringLiteral("The access token was issued to another client")));
+        if (!m_settings.clientIds.contains(info.value(QLatin1StringView("azp")).toString()))
+            return finish(exchange, unauthorized(QStringLiteral("The access token was issued to another client")));
+        if (info.value(QLatin1StringView("sub")).toString() != exchange->subject)
+            return finish(exchange, unauthorized(QStringLiteral("The access token belongs to another user")));
         const qint64 expiry = numberIn(info, QLatin1StringView("exp"));
-        if (!m_settings.clientIds.contains(audience) && !m_settings.clientIds.contains(party))
-            return reply(unauthorized(QStringLiteral("The access token was issued to another client")));
-        if (info.value(QLatin1StringView("sub")).toString() != caller.subject)
-            return reply(unauthorized(QStringLiteral("The access token belongs to another user")));
-        if (expiry <= nowSeconds())
-            return reply(unauthorized(QStringLiteral("The access token has expired")));
         const qint64 now = nowSeconds();
+        if (expiry <= now)
+            return finish(exchange, unauthorized(QStringLiteral("The access token has expired")));
         trim(m_tokenInfo, [now](const auto &it) { return it.value().expiry <= now; });
-        m_tokenInfo.insert(key, {caller.subject, expiry});
-        next(caller);
+        m_tokenInfo.insert(key, {exchange->subject, expiry});
+        next(exchange);
     });
 }
 
 // ---- Google -----------------------------------------------------------------------
 
-void Backend::call(const QUrl &url, const QByteArray &accessToken, UpstreamDone done, const QByteArray &postBody)
+void Backend::call(const ExchangePtr &exchange, QLatin1StringView api, const QUrl &url, const QByteArray &accessToken,
+                   UpstreamDone done, const QByteArray &postBody)
 {
-    QNetworkRequest request(url);
-    request.setRawHeader("Authorization", "Bearer " + accessToken);
-    request.setRawHeader("Accept", "application/json");
-    QNetworkReply *reply;
+    HttpClient::Headers headers{{QByteArrayLiteral("Authorization"), "Bearer " + accessToken},
+                                {QByteArrayLiteral("Accept"), QByteArrayLiteral("application/json")}};
+    const qint64 started = exchange->clock.nsecsElapsed();
+    auto timedDone = [this, exchange, api, started, done = std::move(done)](const HttpResponse &response) {
+        timed(exchange, api, response, started);
+        done(response);
+    };
     if (postBody.isNull()) {
-        reply = m_network->get(request);
+        m_google->get(url, headers, std::move(timedDone));
     } else {
-        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
-        reply = m_network->post(request, postBody);
+        headers.append({QByteArrayLiteral("Content-Type"), QByteArrayLiteral("application/json")});
+        m_google->post(url, headers, postBody, std::move(timedDone));
     }
-    connect(reply, &QNetworkReply::finished, this, [reply, done = std::move(done)] {
-        reply->deleteLater();
-        done({reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
-              reply->isOpen() ? reply->readAll() : QByteArray(),
-              reply->error() == QNetworkReply::OperationCanceledError
-                      || reply->error() == QNetworkReply::TimeoutError});
-    });
 }
 
-std::optional<HttpAnswer> Backend::failure(const Upstream &upstream, QLatin1StringView what)
+void Backend::timed(const ExchangePtr &exchange, QLatin1StringView api, const HttpResponse &response, qint64 startedNs)
 {
-    if (upstream.status >= 200 && upstream.status < 300)
+    const qint64 tookNs = exchange->clock.nsecsElapsed() - startedNs;
+    exchange->googleNs += tookNs;
+    countGoogle(api, response, tookNs);
+}
+
+void Backend::countGoogle(QLatin1StringView api, const HttpResponse &response, qint64 tookNs)
+{
+    const QByteArray apiLabel(api.data(), api.size());
+    m_metrics.observe(QLatin1StringView("stint_google_request_duration_seconds"),
+                      {{QLatin1StringView("api"), apiLabel}}, seconds(tookNs));
+    const QByteArray status = response.failure == HttpResponse::Failure::timeout ? QByteArray("timeout")
+            : response.status == 0                                               ? QByteArray("error")
+                                                                                 : QByteArray::number(response.status);
+    m_metrics.add(QLatin1StringView("stint_google_requests_total"),
+                  {{QLatin1StringView("api"), apiLabel}, {QLatin1StringView("status"), status}});
+}
+
+std::optional<HttpAnswer> Backend::failure(const HttpResponse &upstream, const QString &what)
+{
+    if (upstream.failure == HttpResponse::Failure::none && upstream.status >= 200 && upstream.status < 300)
         return std::nullopt;
+    const bool timedOut = upstream.failure == HttpResponse::Failure::timeout;
     HttpAnswer answer;
-    if (upstream.timedOut) {
+    if (timedOut) {
         answer = HttpAnswer::error(504, QLatin1StringView("google_timeout"),
                                    QStringLiteral("Google did not answer in time"));
     } else if (upstream.status == 401 || upstream.status == 403) {
@@ -294,96 +428,141 @@ std::optional<HttpAnswer> Backend::failure(const Upstream &upstream, QLatin1Stri
                                    QLatin1StringView(upstream.status == 401 ? "unauthorized" : "forbidden"),
                                    QStringLiteral("Google refused the access token"));
     } else {
-        answer = HttpAnswer::error(502, QLatin1StringView("google_unavailable"),
-                                   QStringLiteral("Google's answer was not usable"));
+        answer = unusable();
     }
     log(QStringLiteral("%1: %2 -> %3")
                 .arg(what,
-                     upstream.timedOut         ? QStringLiteral("timeout")
+                     timedOut                  ? QStringLiteral("timeout")
                              : upstream.status ? QStringLiteral("HTTP %1").arg(upstream.status)
                                                : QStringLiteral("no connection"))
                 .arg(answer.status));
     return answer;
 }
 
-void Backend::readPages(const Caller &caller, QUrl url, QLatin1StringView what, QJsonArray items, int page,
-                        const HttpReply &reply, std::function<void(const QJsonArray &, const QString &)> done)
+void Backend::readList(const ExchangePtr &exchange, const QUrl &url, QLatin1StringView api, const QString &variant,
+                       Shape shape)
 {
-    call(url, caller.accessToken, [=, this](const Upstream &upstream) mutable {
+    readPages(exchange, url, api, variant, {}, 0,
+              [this, exchange, shape](const QJsonArray &items, const QString &pageZone, const QByteArray &memoKey) {
+                  HttpAnswer answer = HttpAnswer::json(200, shape(items, pageZone));
+                  if (!memoKey.isEmpty())
+                      remember(memoKey, answer.body);
+                  finish(exchange, std::move(answer));
+              });
+}
+
+void Backend::readPages(const ExchangePtr &exchange, QUrl url, QLatin1StringView api, const QString &variant,
+                        QJsonArray items, int page, PagesDone done)
+{
+    const QString what = QStringLiteral("google ") + api; // "google tasks", "google events"
+    call(exchange, api, url, exchange->accessToken, [=, this](const HttpResponse &upstream) mutable {
         if (auto failed = failure(upstream, what))
-            return reply(*failed);
-        const std::optional<GoogleReplies::Page> read = GoogleReplies::readPage(upstream.body);
+            return finish(exchange, *failed);
+        QByteArray memoKey;
+        if (page == 0) {
+            // The same first page as a moment ago, of a list that had only
+            // that page: the answer shaped from it then still holds.
+            memoKey = sha256(variant.toUtf8() + '\n' + upstream.body);
+            const auto known = m_shaped.constFind(memoKey);
+            const bool hit = known != m_shaped.constEnd() && known->expiry > nowSeconds();
+            countCache(QLatin1StringView("answer"), hit);
+            if (hit)
+                return finish(exchange, HttpAnswer{200, "application/json", known->body, {}, {}});
+        }
+        std::optional<GoogleReplies::Page> read = GoogleReplies::readPage(upstream.body);
         if (!read) {
             log(QStringLiteral("%1: not the expected JSON -> 502").arg(what));
-            return reply(HttpAnswer::error(502, QLatin1StringView("google_unavailable"),
-                                           QStringLiteral("Google's answer was not usable")));
+            return finish(exchange, unusable());
         }
-        for (const QJsonValue &item : read->items)
-            items.append(item);
-        if (read->nextPageToken.isEmpty() || page + 1 >= m_settings.maxPages) {
-            if (!read->nextPageToken.isEmpty())
+        if (items.isEmpty())
+            items = std::move(read->items); // the usual single page, not copied item by item
+        else
+            for (const QJsonValue &item : std::as_const(read->items))
+                items.append(item);
+        const bool more = !read->nextPageToken.isEmpty();
+        if (!more || page + 1 >= m_settings.maxPages) {
+            if (more)
                 log(QStringLiteral("%1: stopped after %2 pages").arg(what).arg(page + 1));
-            return done(items, read->timeZone);
+            return done(items, read->timeZone, page == 0 && !more ? memoKey : QByteArray());
         }
         QUrlQuery query(url);
         query.removeAllQueryItems(QStringLiteral("pageToken"));
         query.addQueryItem(QStringLiteral("pageToken"),
                            QString::fromLatin1(QUrl::toPercentEncoding(read->nextPageToken)));
         url.setQuery(query);
-        readPages(caller, url, what, items, page + 1, reply, done);
+        readPages(exchange, url, api, variant, std::move(items), page + 1, std::move(done));
     });
 }
 
-void Backend::listTasks(const Caller &caller, const HttpReply &reply)
+void Backend::remember(const QByteArray &key, const QByteArray &body)
+{
+    const qint64 now = nowSeconds();
+    if (m_shapedBytes + body.size() > maxShapedBytes) {
+        m_shaped.removeIf([now](const auto &it) { return it.value().expiry <= now; });
+        m_shapedBytes = 0;
+        for (const Shaped &each : std::as_const(m_shaped))
+            m_shapedBytes += each.body.size();
+        if (m_shapedBytes + body.size() > maxShapedBytes) {
+            m_shaped.clear();
+            m_shapedBytes = 0;
+        }
+    }
+    if (body.size() > maxShapedBytes)
+        return;
+    const auto old = m_shaped.constFind(key);
+    if (old != m_shaped.constEnd())
+        m_shapedBytes -= old->body.size();
+    m_shaped.insert(key, {body, now + shapedLifetime});
+    m_shapedBytes += body.size();
+}
+
+void Backend::listTasks(const ExchangePtr &exchange)
 {
     QUrl url = m_settings.tasksUrl;
     url.setQuery(QUrlQuery{{QStringLiteral("maxResults"), QStringLiteral("100")},
                            {QStringLiteral("showCompleted"), QStringLiteral("true")},
                            {QStringLiteral("showHidden"), QStringLiteral("false")},
                            {QStringLiteral("showDeleted"), QStringLiteral("false")}});
-    readPages(caller, url, QLatin1StringView("google tasks"), {}, 0, reply,
-              [reply, user = caller.userHash](const QJsonArray &items, const QString &) {
-                  HttpAnswer answer = HttpAnswer::json(200, GoogleReplies::tasks(items));
-                  answer.user = user;
-                  reply(answer);
-              });
+    readList(exchange, url, QLatin1StringView("tasks"), QString(),
+             [](const QJsonArray &items, const QString &) { return GoogleReplies::tasks(items); });
 }
 
-void Backend::createTask(const Caller &caller, const QByteArray &body, const HttpReply &reply)
+void Backend::createTask(const ExchangePtr &exchange, const QByteArray &body)
 {
     const QJsonDocument document = QJsonDocument::fromJson(body);
     const QJsonValue title = document.object().value(QLatin1StringView("title"));
     if (!document.isObject() || !title.isString())
-        return reply(HttpAnswer::error(400, QLatin1StringView("invalid_task"),
-                                       QStringLiteral("The body must be {\"title\": text}")));
+        return finish(exchange,
+                      HttpAnswer::error(400, QLatin1StringView("invalid_task"),
+                                        QStringLiteral("The body must be {\"title\": text}")));
     if (title.toString().size() > maxTitleLength)
-        return reply(HttpAnswer::error(400, QLatin1StringView("invalid_task"),
-                                       QStringLiteral("The title is over 1024 characters")));
+        return finish(exchange,
+                      HttpAnswer::error(400, QLatin1StringView("invalid_task"),
+                                        QStringLiteral("The title is over 1024 characters")));
     const QByteArray create =
             QJsonDocument(QJsonObject{{QStringLiteral("title"), title}}).toJson(QJsonDocument::Compact);
     call(
-            m_settings.tasksUrl, caller.accessToken,
-            [this, reply, user = caller.userHash](const Upstream &upstream) {
+            exchange, QLatin1StringView("tasks"), m_settings.tasksUrl, exchange->accessToken,
+            [this, exchange](const HttpResponse &upstream) {
                 if (auto failed = failure(upstream, QLatin1StringView("google tasks insert")))
-                    return reply(*failed);
+                    return finish(exchange, *failed);
                 const QJsonDocument created = QJsonDocument::fromJson(upstream.body);
                 if (!created.isObject()) {
                     log(QStringLiteral("google tasks insert: not the expected JSON -> 502"));
-                    return reply(HttpAnswer::error(502, QLatin1StringView("google_unavailable"),
-                                                   QStringLiteral("Google's answer was not usable")));
+                    return finish(exchange, unusable());
                 }
-                HttpAnswer answer = HttpAnswer::json(200, GoogleReplies::task(created.object()));
-                answer.user = user;
-                reply(answer);
+                finish(exchange, HttpAnswer::json(200, GoogleReplies::task(created.object())));
             },
             create);
 }
 
-void Backend::listEvents(const Caller &caller, const HttpReply &reply)
+void Backend::listEvents(const ExchangePtr &exchange)
 {
-    const auto known = m_timeZones.constFind(caller.subject);
-    if (known != m_timeZones.constEnd() && known->expiry > nowSeconds())
-        return listEventsIn(caller, known->id, reply);
+    const auto known = m_timeZones.constFind(exchange->subject);
+    const bool hit = known != m_timeZones.constEnd() && known->expiry > nowSeconds();
+    countCache(QLatin1StringView("timezone"), hit);
+    if (hit)
+        return listEventsIn(exchange, known->id);
 
     // The calendar's time zone comes with any events page; a one-item page
     // asks for it with the events scope alone (the calendar resource itself
@@ -391,24 +570,24 @@ void Backend::listEvents(const Caller &caller, const HttpReply &reply)
     QUrl zoneUrl = m_settings.eventsUrl;
     zoneUrl.setQuery(QUrlQuery{{QStringLiteral("maxResults"), QStringLiteral("1")},
                                {QStringLiteral("fields"), QStringLiteral("timeZone")}});
-    call(zoneUrl, caller.accessToken, [this, caller, reply](const Upstream &upstream) {
-        if (auto failed = failure(upstream, QLatin1StringView("google calendar")))
-            return reply(*failed);
-        const QString zone =
-                QJsonDocument::fromJson(upstream.body).object().value(QLatin1StringView("timeZone")).toString();
-        if (zone.isEmpty()) {
-            log(QStringLiteral("google calendar: not the expected JSON -> 502"));
-            return reply(HttpAnswer::error(502, QLatin1StringView("google_unavailable"),
-                                           QStringLiteral("Google's answer was not usable")));
-        }
-        const qint64 now = nowSeconds();
-        trim(m_timeZones, [now](const auto &it) { return it.value().expiry <= now; });
-        m_timeZones.insert(caller.subject, {zone, now + timeZoneLifetime});
-        listEventsIn(caller, zone, reply);
-    });
+    call(exchange, QLatin1StringView("calendar"), zoneUrl, exchange->accessToken,
+         [this, exchange](const HttpResponse &upstream) {
+             if (auto failed = failure(upstream, QLatin1StringView("google calendar")))
+                 return finish(exchange, *failed);
+             const QString zone =
+                     QJsonDocument::fromJson(upstream.body).object().value(QLatin1StringView("timeZone")).toString();
+             if (zone.isEmpty()) {
+                 log(QStringLiteral("google calendar: not the expected JSON -> 502"));
+                 return finish(exchange, unusable());
+             }
+             const qint64 now = nowSeconds();
+             trim(m_timeZones, [now](const auto &it) { return it.value().expiry <= now; });
+             m_timeZones.insert(exchange->subject, {zone, now + timeZoneLifetime});
+             listEventsIn(exchange, zone);
+         });
 }
 
-void Backend::listEventsIn(const Caller &caller, const QString &timeZone, const HttpReply &reply)
+void Backend::listEventsIn(const ExchangePtr &exchange, const QString &timeZone)
 {
     const QTimeZone zone(timeZone.toUtf8());
     const QTimeZone usable = zone.isValid() ? zone : QTimeZone::utc();
@@ -427,11 +606,10 @@ void Backend::listEventsIn(const Caller &caller, const QString &timeZone, const 
                            {QStringLiteral("orderBy"), QStringLiteral("startTime")},
                            {QStringLiteral("showDeleted"), QStringLiteral("false")},
                            {QStringLiteral("maxResults"), QStringLiteral("250")}});
-    readPages(caller, url, QLatin1StringView("google calendar events"), {}, 0, reply,
-              [reply, user = caller.userHash, timeZone](const QJsonArray &items, const QString &pageZone) {
-                  HttpAnswer answer =
-                          HttpAnswer::json(200, GoogleReplies::events(items, pageZone.isEmpty() ? timeZone : pageZone));
-                  answer.user = user;
-                  reply(answer);
-              });
+    // The calendar's zone only fills in moments that have none; the window
+    // (from today's midnight) is in the request, so a new day is a new page.
+    readList(exchange, url, QLatin1StringView("events"), timeZone,
+             [timeZone](const QJsonArray &items, const QString &pageZone) {
+                 return GoogleReplies::events(items, pageZone.isEmpty() ? timeZone : pageZone);
+             });
 }

@@ -2,8 +2,8 @@
 
 #include "server/http.h"
 #include "server/idtoken.h"
+#include "server/metrics.h"
 
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QJsonArray>
@@ -11,10 +11,11 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <memory>
 #include <optional>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+class HttpClient;
+struct HttpResponse;
 
 struct BackendSettings
 {
@@ -37,7 +38,8 @@ struct BackendSettings
 // The Stint API on top of Google: checks who is asking on every request,
 // then reads or writes that user's Google Tasks and Calendar with their own
 // access token and answers in the shape the app decodes. Keeps no user data;
-// only Google's keys and short-lived answers about tokens are cached.
+// only Google's keys and short-lived answers about tokens are cached, each
+// under a SHA-256 of the token, until the token expires.
 class Backend : public QObject
 {
     Q_OBJECT
@@ -49,25 +51,48 @@ public:
     // Failure lines go here; printed to standard output unless set.
     void setLog(LogSink log) { m_log = std::move(log); }
 
+    // Fetches Google's key set now, and again every few seconds until it
+    // has it once: until then the instance is not ready.
+    void start();
+    // Ready to take traffic: the key set has been read once, and the
+    // instance is not draining. GET /healthz says so with 200, else 503.
+    bool isReady() const { return m_keys.has_value() && !m_draining; }
+    // From now on /healthz answers 503, so that a load balancer stops
+    // sending requests; the requests still coming are served as before.
+    void startDraining() { m_draining = true; }
+
     // Answers GET /healthz, GET and POST /api/v1/tasks and GET /api/v1/events;
     // `reply` is called exactly once, possibly later.
     void handle(const HttpRequest &request, HttpReply reply);
+
+    // Everything Metrics holds, in the Prometheus text format.
+    QByteArray metricsText();
 
     static constexpr qsizetype maxBodySize = 64 * 1024;
     static constexpr int maxTitleLength = 1024;
 
 private:
-    struct Caller
+    // One request on its way: who asks, and the clock for the metrics.
+    struct Exchange
     {
+        HttpReply reply;
+        QLatin1StringView route;
+        QByteArray method;
+        QElapsedTimer clock;
+        qint64 googleNs = 0;
         QString subject;
         QByteArray userHash;
         QByteArray accessToken;
     };
-    struct Upstream
+    using ExchangePtr = std::shared_ptr<Exchange>;
+    using Continue = std::function<void(const ExchangePtr &)>;
+    using UpstreamDone = std::function<void(const HttpResponse &)>;
+
+    struct VerifiedToken
     {
-        int status = 0;
-        QByteArray body;
-        bool timedOut = false;
+        QString subject;
+        QByteArray userHash;
+        qint64 acceptedUntil = 0;
     };
     struct TokenInfo
     {
@@ -79,45 +104,74 @@ private:
         double tokens = 0;
         qint64 updatedMs = 0;
     };
+    struct Shaped
+    {
+        QByteArray body;
+        qint64 expiry = 0;
+    };
     struct Zone
     {
         QString id;
         qint64 expiry = 0;
     };
-    using Continue = std::function<void(const Caller &)>;
-    using UpstreamDone = std::function<void(const Upstream &)>;
 
-    void authenticate(const HttpRequest &request, const HttpReply &reply, Continue next);
-    void checkIdToken(const SignedToken &token, bool mayRefresh, const HttpRequest &request, const HttpReply &reply,
-                      Continue next);
-    void checkAccessToken(Caller caller, const HttpReply &reply, Continue next);
-    void withKeySet(bool refresh, std::function<void()> then);
+    void finish(const ExchangePtr &exchange, HttpAnswer answer);
+
+    void authenticate(const ExchangePtr &exchange, const HttpRequest &request, Continue next);
+    void checkIdToken(const ExchangePtr &exchange, const QByteArray &key, const SignedToken &token, bool mayRefresh,
+                      const QByteArray &accessToken, Continue next);
+    void admit(const ExchangePtr &exchange, const VerifiedToken &verified, const QByteArray &accessToken,
+               Continue next);
+    void checkAccessToken(const ExchangePtr &exchange, Continue next);
+    void withKeySet(std::function<void()> then);
     bool allowRequest(const QString &subject);
 
-    void listTasks(const Caller &caller, const HttpReply &reply);
-    void createTask(const Caller &caller, const QByteArray &body, const HttpReply &reply);
-    void listEvents(const Caller &caller, const HttpReply &reply);
-    void listEventsIn(const Caller &caller, const QString &timeZone, const HttpReply &reply);
-    void readPages(const Caller &caller, QUrl url, QLatin1StringView what, QJsonArray items, int page,
-                   const HttpReply &reply, std::function<void(const QJsonArray &, const QString &)> done);
+    void listTasks(const ExchangePtr &exchange);
+    void createTask(const ExchangePtr &exchange, const QByteArray &body);
+    void listEvents(const ExchangePtr &exchange);
+    void listEventsIn(const ExchangePtr &exchange, const QString &timeZone);
+    using Shape = std::function<QJsonArray(const QJsonArray &items, const QString &pageZone)>;
+    using PagesDone = std::function<void(const QJsonArray &items, const QString &pageZone, const QByteArray &memoKey)>;
+    // Reads every page of a Google list, up to the cap, and answers with
+    // `shape` of the items.
+    void readList(const ExchangePtr &exchange, const QUrl &url, QLatin1StringView api, const QString &variant,
+                  Shape shape);
+    void readPages(const ExchangePtr &exchange, QUrl url, QLatin1StringView api, const QString &variant,
+                   QJsonArray items, int page, PagesDone done);
+    void remember(const QByteArray &key, const QByteArray &body);
 
-    void call(const QUrl &url, const QByteArray &accessToken, UpstreamDone done, const QByteArray &postBody = {});
+    // A call to Google, timed for the exchange and the metrics.
+    void call(const ExchangePtr &exchange, QLatin1StringView api, const QUrl &url, const QByteArray &accessToken,
+              UpstreamDone done, const QByteArray &postBody = {});
+    void timed(const ExchangePtr &exchange, QLatin1StringView api, const HttpResponse &response, qint64 startedNs);
+    void countGoogle(QLatin1StringView api, const HttpResponse &response, qint64 tookNs);
     // The answer for a failed Google reply, logged; none when it succeeded.
-    std::optional<HttpAnswer> failure(const Upstream &upstream, QLatin1StringView what);
+    std::optional<HttpAnswer> failure(const HttpResponse &upstream, const QString &what);
+    void countCache(QLatin1StringView cache, bool hit);
     void log(const QString &line) const;
 
     BackendSettings m_settings;
     LogSink m_log;
-    QNetworkAccessManager *m_network;
+    HttpClient *m_google;
+    Metrics m_metrics;
+    int m_inFlight = 0;
+    bool m_draining = false;
 
     std::optional<KeySet> m_keys;
     qint64 m_keysExpiry = 0;
     QElapsedTimer m_sinceKeyFetch;
     bool m_fetchingKeys = false;
+    bool m_starting = false;
     QList<std::function<void()>> m_waitingForKeys;
 
+    QHash<QByteArray, VerifiedToken> m_verified; // by SHA-256 of the ID token
     QHash<QByteArray, TokenInfo> m_tokenInfo; // by SHA-256 of the access token
     QHash<QString, Bucket> m_buckets; // by user
     QHash<QString, Zone> m_timeZones; // by user
+    // Answers shaped from a single-page Google reply, by a SHA-256 of that
+    // reply: the same reply again is served without parsing or shaping it.
+    // Only that reply, which came with the caller's own token, leads here.
+    QHash<QByteArray, Shaped> m_shaped;
+    qsizetype m_shapedBytes = 0;
     QElapsedTimer m_clock;
 };

@@ -1,10 +1,13 @@
 #include "server/idtoken.h"
 
 #include "common/base64url.h"
+#include "server/digest.h"
 #include "server/sslowned.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+
+#include <cmath>
 
 #include <openssl/bn.h>
 #include <openssl/core_names.h>
@@ -13,7 +16,6 @@
 
 namespace {
 
-constexpr qint64 allowedClockSkew = 60;
 constexpr int minimumKeyBits = 2048;
 
 std::shared_ptr<EVP_PKEY> rsaPublicKey(const QByteArray &modulus, const QByteArray &exponent)
@@ -108,7 +110,7 @@ QLatin1StringView describe(TokenCheck check)
 }
 
 TokenCheck verifyIdToken(const SignedToken &token, const KeySet &keys, const QStringList &clientIds, qint64 now,
-                         QString *subject)
+                         VerifiedIdToken *verified)
 {
     // The algorithm first: a token must never choose how it is checked.
     if (token.header.value(QLatin1StringView("alg")).toString() != QLatin1StringView("RS256"))
@@ -117,7 +119,7 @@ TokenCheck verifyIdToken(const SignedToken &token, const KeySet &keys, const QSt
     if (!key)
         return TokenCheck::unknownKey;
     Owned<EVP_MD_CTX, EVP_MD_CTX_free> context(EVP_MD_CTX_new());
-    if (!context || EVP_DigestVerifyInit(context.get(), nullptr, EVP_sha256(), nullptr, key) != 1
+    if (!context || EVP_DigestVerifyInit(context.get(), nullptr, sha256Digest(), nullptr, key) != 1
         || EVP_DigestVerify(context.get(), reinterpret_cast<const unsigned char *>(token.signature.constData()),
                             size_t(token.signature.size()),
                             reinterpret_cast<const unsigned char *>(token.signingInput.constData()),
@@ -134,12 +136,16 @@ TokenCheck verifyIdToken(const SignedToken &token, const KeySet &keys, const QSt
     const QJsonValue expiry = token.claims.value(QLatin1StringView("exp"));
     if (!expiry.isDouble())
         return TokenCheck::malformed;
-    if (expiry.toDouble() + double(allowedClockSkew) <= double(now))
+    const double acceptedUntil = expiry.toDouble() + double(idTokenClockSkew);
+    if (acceptedUntil <= double(now))
         return TokenCheck::expired;
     const QString sub = token.claims.value(QLatin1StringView("sub")).toString();
     if (sub.isEmpty())
         return TokenCheck::malformed;
-    if (subject)
-        *subject = sub;
+    if (verified) {
+        // Whole seconds, so "now < acceptedUntil" holds exactly when the check above does;
+        // bounded, so that an absurd expiry cannot overflow.
+        *verified = {sub, qint64(std::ceil(std::min(acceptedUntil, 4e18)))};
+    }
     return TokenCheck::valid;
 }

@@ -44,8 +44,20 @@ enum class TokenCheck {
 // Reason words for logs and error bodies; never anything from the token.
 QLatin1StringView describe(TokenCheck check);
 
+// What a valid ID token says: whose it is, and until when (seconds since the
+// epoch, the clock skew included) it is accepted.
+struct VerifiedIdToken
+{
+    QString subject;
+    qint64 acceptedUntil = 0;
+};
+
+// How far past its expiry an ID token is still accepted, for clocks that
+// differ a little.
+inline constexpr qint64 idTokenClockSkew = 60;
+
 // Checks a Google ID token: RS256 only, signed by a key of `keys`, issued by
-// Google, for one of `clientIds`, and not expired more than a minute ago at
-// `now` (seconds since the epoch). On success `subject` gets the user's id.
+// Google, for one of `clientIds`, and not expired more than the clock skew
+// ago at `now` (seconds since the epoch). A valid token fills `verified`.
 TokenCheck verifyIdToken(const SignedToken &token, const KeySet &keys, const QStringList &clientIds, qint64 now,
-                         QString *subject = nullptr);
+                         VerifiedIdToken *verified = nullptr);

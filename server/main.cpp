@@ -86,7 +86,22 @@ int main(int argc, char *argv[])
     const Option accessLog{option("access-log", QStringLiteral("One line per request: on or off (STINT_ACCESS_LOG)."),
                                   "on|off", QStringLiteral("on")),
                            "STINT_ACCESS_LOG"};
-    const QList<Option> options{listen, port, clientIds, cert, key, keySet, tokenInfo, tasks, events, rate, accessLog};
+    const Option drain{option("drain-seconds",
+                              QStringLiteral("After SIGTERM, answer /healthz with 503 this long while still serving, "
+                                             "so a load balancer stops sending first (STINT_DRAIN_SECONDS)."),
+                              "S", QStringLiteral("0")),
+                       "STINT_DRAIN_SECONDS"};
+    const Option metricsPort{option("metrics-port",
+                                    QStringLiteral("Serve GET /metrics (Prometheus) on this port; +N: N above --port "
+                                                   "(STINT_METRICS_PORT). Off unless given."),
+                                    "N|+N"),
+                             "STINT_METRICS_PORT"};
+    const Option metricsListen{option("metrics-listen",
+                                      QStringLiteral("Address of the metrics port (STINT_METRICS_LISTEN)."), "ADDRESS",
+                                      QStringLiteral("127.0.0.1")),
+                               "STINT_METRICS_LISTEN"};
+    const QList<Option> options{listen, port,   clientIds, cert,      key,   keySet,      tokenInfo,
+                                tasks,  events, rate,      accessLog, drain, metricsPort, metricsListen};
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Serves the Stint API (/api/v1/tasks, /api/v1/events, /healthz) "
@@ -132,6 +147,23 @@ int main(int argc, char *argv[])
     const QHostAddress address(value(listen));
     if (address.isNull())
         return fail(QStringLiteral("--listen needs an IP address"));
+    const int drainSeconds = value(drain).toInt(&ok);
+    if (!ok || drainSeconds < 0 || drainSeconds > 3600)
+        return fail(QStringLiteral("--drain-seconds needs a number of seconds up to 3600"));
+    std::optional<quint16> metricsPortNumber;
+    if (const QString text = value(metricsPort); !text.isEmpty()) {
+        const bool relative = text.startsWith(u'+');
+        const uint number = (relative ? text.mid(1) : text).toUInt(&ok);
+        if (relative && portNumber == 0)
+            return fail(QStringLiteral("--metrics-port +N needs a fixed --port"));
+        const uint result = relative ? portNumber + number : number;
+        if (!ok || result > 65535)
+            return fail(QStringLiteral("--metrics-port needs a port, or +N for N above --port"));
+        metricsPortNumber = quint16(result);
+    }
+    const QHostAddress metricsAddress(value(metricsListen));
+    if (metricsAddress.isNull())
+        return fail(QStringLiteral("--metrics-listen needs an IP address"));
 
     std::optional<QSslConfiguration> tls;
     if (!value(cert).isEmpty() || !value(key).isEmpty()) {
@@ -157,6 +189,17 @@ int main(int argc, char *argv[])
     HttpFront front(
             [&backend](const HttpRequest &request, HttpReply reply) { backend.handle(request, std::move(reply)); });
     front.setAccessLog(value(accessLog) != QLatin1StringView("off"));
+    // The metrics on a listener of their own: behind a balancer on the same
+    // host every request comes from loopback, so a loopback check on the API
+    // port would still hand the numbers to anyone who can reach the balancer.
+    HttpFront metricsFront([&backend](const HttpRequest &request, HttpReply reply) {
+        if (request.path != QLatin1StringView("/metrics"))
+            return reply(HttpAnswer::error(404, QLatin1StringView("not_found"), QStringLiteral("Only /metrics")));
+        if (request.method != "GET")
+            return reply(HttpAnswer::error(405, QLatin1StringView("method_not_allowed"), QStringLiteral("Use GET")));
+        reply({200, "text/plain; version=0.0.4; charset=utf-8", backend.metricsText(), {}, {}});
+    });
+    metricsFront.setAccessLog(false);
 
     // SIGTERM and SIGINT: finish what is in flight, then exit.
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
@@ -166,8 +209,14 @@ int main(int argc, char *argv[])
         char byte;
         [[maybe_unused]] const auto read = ::read(signalPipe[0], &byte, 1);
         notifier.setEnabled(false);
-        printLine(QStringLiteral("stopping: %1 request(s) in flight").arg(front.requestsInFlight()));
-        front.shutdown();
+        backend.startDraining();
+        if (drainSeconds > 0)
+            printLine(QStringLiteral("draining: /healthz answers 503 for %1 s").arg(drainSeconds));
+        QTimer::singleShot(drainSeconds * 1000, &app, [&] {
+            printLine(QStringLiteral("stopping: %1 request(s) in flight").arg(front.requestsInFlight()));
+            metricsFront.shutdown();
+            front.shutdown();
+        });
     });
     QObject::connect(&front, &HttpFront::drained, &app, &QCoreApplication::quit);
     struct sigaction action = {};
@@ -178,14 +227,21 @@ int main(int argc, char *argv[])
     sigaction(SIGINT, &action, nullptr);
 
     // Whoever starts the server (a script, a parent process) reads the port
-    // from this line, and may stop it as soon as it has read it: the signals
+    // from the first line, and may stop it as soon as it has read it: the signals
     // are handled before it is printed.
     if (!front.listen(address, static_cast<quint16>(portNumber), tls))
         return 1;
+    if (metricsPortNumber && !metricsFront.listen(metricsAddress, *metricsPortNumber))
+        return 1;
+    backend.start();
     printLine(QStringLiteral("stint-backend listening on %1://%2:%3 for %4 client id(s)")
                       .arg(tls ? QStringLiteral("https") : QStringLiteral("http"), address.toString())
                       .arg(front.port())
                       .arg(settings.clientIds.size()));
+    if (metricsPortNumber)
+        printLine(QStringLiteral("metrics on http://%1:%2/metrics")
+                          .arg(metricsAddress.toString())
+                          .arg(metricsFront.port()));
 
     return app.exec();
 }

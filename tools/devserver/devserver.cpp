@@ -45,6 +45,7 @@ bool DevServer::listen(quint16 port)
     GoogleApis::pointAt(settings, baseUrl());
     m_backend = new Backend(settings, this);
     m_backend->setLog(logLine);
+    m_backend->start();
     return true;
 }
 

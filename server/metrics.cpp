@@ -1,0 +1,121 @@
+#include "server/metrics.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QByteArray escaped(const QByteArray &value)
+{
+    QByteArray text;
+    text.reserve(value.size());
+    for (const char c : value) {
+        if (c == '\\' || c == '"')
+            text += '\\';
+        if (c == '\n')
+            text += "\\n";
+        else
+            text += c;
+    }
+    return text;
+}
+
+QByteArray labelText(const Metrics::Labels &labels)
+{
+    if (labels.isEmpty())
+        return {};
+    QByteArray text = "{";
+    for (const auto &[name, value] : labels) {
+        if (text.size() > 1)
+            text += ',';
+        text += QByteArrayView(name.data(), name.size());
+        text += "=\"" + escaped(value) + '"';
+    }
+    return text + '}';
+}
+
+QByteArray number(double value)
+{
+    if (std::isinf(value))
+        return value > 0 ? "+Inf" : "-Inf";
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        return QByteArray::number(qint64(value));
+    return QByteArray::number(value, 'g', 12);
+}
+
+// `labels` (a label text or empty) with one more label at the end.
+QByteArray withLabel(const QByteArray &labels, const QByteArray &extra)
+{
+    if (labels.isEmpty())
+        return '{' + extra + '}';
+    return labels.first(labels.size() - 1) + ',' + extra + '}';
+}
+
+} // namespace
+
+const std::vector<double> &Metrics::bucketBounds()
+{
+    static const std::vector<double> bounds{0.0005, 0.001, 0.0025, 0.005, 0.01, 0.025, 0.05,
+                                            0.1,    0.25,  0.5,    1,     2.5,  5,     10};
+    return bounds;
+}
+
+void Metrics::describe(QLatin1StringView name, Type type, QLatin1StringView help)
+{
+    Family &family = m_families[QByteArray(name.data(), name.size())];
+    family.type = type;
+    family.help = QByteArray(help.data(), help.size());
+}
+
+Metrics::Series &Metrics::series(QLatin1StringView name, const Labels &labels)
+{
+    Family &family = m_families[QByteArray(name.data(), name.size())];
+    Series &series = family.series[labelText(labels)];
+    if (family.type == Type::histogram && series.buckets.empty())
+        series.buckets.resize(bucketBounds().size());
+    return series;
+}
+
+void Metrics::add(QLatin1StringView name, const Labels &labels, double amount)
+{
+    series(name, labels).value += amount;
+}
+
+void Metrics::set(QLatin1StringView name, const Labels &labels, double value)
+{
+    series(name, labels).value = value;
+}
+
+void Metrics::observe(QLatin1StringView name, const Labels &labels, double seconds)
+{
+    Series &one = series(name, labels);
+    const std::vector<double> &bounds = bucketBounds();
+    for (size_t i = std::lower_bound(bounds.begin(), bounds.end(), seconds) - bounds.begin(); i < bounds.size(); ++i)
+        ++one.buckets[i];
+    ++one.count;
+    one.value += seconds;
+}
+
+QByteArray Metrics::text() const
+{
+    static const char *const typeNames[] = {"counter", "gauge", "histogram"};
+    QByteArray text;
+    for (const auto &[name, family] : m_families) {
+        text += "# HELP " + name + ' ' + family.help + '\n';
+        text += "# TYPE " + name + ' ' + typeNames[int(family.type)] + '\n';
+        for (const auto &[labels, one] : family.series) {
+            if (family.type != Type::histogram) {
+                text += name + labels + ' ' + number(one.value) + '\n';
+                continue;
+            }
+            const std::vector<double> &bounds = bucketBounds();
+            for (size_t i = 0; i < bounds.size(); ++i)
+                text += name + "_bucket" + withLabel(labels, "le=\"" + number(bounds[i]) + '"') + ' '
+                        + number(double(one.buckets[i])) + '\n';
+            text += name + "_bucket" + withLabel(labels, "le=\"+Inf\"") + ' ' + number(double(one.count)) + '\n';
+            text += name + "_sum" + labels + ' ' + number(one.value) + '\n';
+            text += name + "_count" + labels + ' ' + number(double(one.count)) + '\n';
+        }
+    }
+    return text;
+}
