@@ -23,8 +23,10 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
     desktop-file-utils appstream xdotool x11-utils procps trayer imagemagick \
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi \
     clang libclang-rt-14-dev clang-format git ccache
-# stint-backend: OpenSSL for the token signatures; wrk and curl for its benchmark; systemd-analyze to check its unit
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libssl-dev wrk curl systemd
+# stint-backend: OpenSSL for the token signatures; wrk and curl for its benchmark; systemd-analyze to check its
+# units; HAProxy and the openssl tool (a certificate for it) for the replicas test
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libssl-dev wrk curl systemd \
+    haproxy openssl
 
 # The Debian package: dpkg-shlibdeps, file type checks, lintian.
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends dpkg-dev file lintian

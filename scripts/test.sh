@@ -22,6 +22,7 @@ echo "== Build and test"
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTINT_WERROR=ON
 cmake --build build-test -j "$JOBS"
 ctest --test-dir build-test --output-on-failure -j "$JOBS" -E tst_e2e
+echo "== Three backend replicas behind HAProxy: restarts, a crash, the rate limit" && scripts/test-replicas.py build-test
 
 # The end-to-end run drives a whole desktop (Xvfb, openbox, trayer, a keyring
 # on a private bus) with real clicks and keys; alone, so that nothing else

@@ -97,8 +97,12 @@ void DevServer::dispatch(const HttpRequest &request, HttpReply reply)
         reply(controlMisbehaviour(request));
     else if (std::optional<HttpAnswer> answer = m_provider.serve(request))
         reply(std::move(*answer));
-    else if (std::optional<HttpAnswer> answer = m_google.serve(request))
-        reply(std::move(*answer));
+    else if (std::optional<HttpAnswer> answer = m_google.serve(request)) {
+        if (m_googleDelayMs == 0)
+            reply(std::move(*answer));
+        else
+            QTimer::singleShot(m_googleDelayMs, this, [reply, answer = std::move(*answer)] { reply(answer); });
+    }
     else if (m_backend)
         m_backend->handle(request, std::move(reply)); // /healthz, and the backend's own 404
 }
@@ -216,14 +220,16 @@ HttpAnswer DevServer::controlMisbehaviour(const HttpRequest &request)
         return HttpAnswer::error(405, QLatin1StringView("method_not_allowed"), QStringLiteral("Use GET or POST"));
     if (request.method == "POST") {
         const QJsonObject settings = QJsonDocument::fromJson(request.body).object();
-        const std::optional<Misbehaviour> mode =
-                misbehaviourFromName(settings.value(QLatin1StringView("mode")).toString());
+        const std::optional<Misbehaviour> mode = settings.contains(QLatin1StringView("mode"))
+                ? misbehaviourFromName(settings.value(QLatin1StringView("mode")).toString())
+                : m_misbehaviour;
         if (!mode)
             return HttpAnswer::error(400, QLatin1StringView("unknown_mode"),
-                                     QStringLiteral("The modes are: ")
-                                             + misbehaviourNames().join(QStringLiteral(", ")));
+                                     QStringLiteral("The modes are: ") + misbehaviourNames().join(QStringLiteral(", ")));
         setMisbehaviour(*mode, settings.value(QLatin1StringView("delayMs")).toInt(m_delayMs));
+        setGoogleDelay(settings.value(QLatin1StringView("googleDelayMs")).toInt(m_googleDelayMs));
     }
-    return HttpAnswer::json(
-            200, QJsonObject{{QStringLiteral("mode"), nameOf(m_misbehaviour)}, {QStringLiteral("delayMs"), m_delayMs}});
+    return HttpAnswer::json(200, QJsonObject{{QStringLiteral("mode"), nameOf(m_misbehaviour)},
+                                             {QStringLiteral("delayMs"), m_delayMs},
+                                             {QStringLiteral("googleDelayMs"), m_googleDelayMs}});
 }

@@ -29,8 +29,8 @@ using RecordedRequest = HttpRequest;
 // - the stand-in OAuth provider at /o/oauth2/v2/auth, /token and /revoke
 //   (oauthprovider.h);
 // - /dev/misbehave, which makes the backend endpoints answer badly on
-//   purpose, to try the app against a broken server. The same can be set
-//   from C++ or the command line.
+//   purpose, to try the app against a broken server, or the stand-in Google
+//   slow. The same can be set from C++ or the command line.
 class DevServer : public QObject
 {
     Q_OBJECT
@@ -83,6 +83,10 @@ public:
     // Applies to the backend endpoints only. Every mode but `slow` answers
     // without looking at the credentials. `delayMs` is used by `slow`.
     void setMisbehaviour(Misbehaviour mode, int delayMs = 2000);
+    // Every answer of the stand-in Google waits this long first, as Google's
+    // own take a while: requests are then in flight long enough for a test
+    // to stop a backend in the middle of them.
+    void setGoogleDelay(int ms) { m_googleDelayMs = std::max(0, ms); }
     static std::optional<Misbehaviour> misbehaviourFromName(const QString &name);
     static QString nameOf(Misbehaviour mode);
     static QStringList misbehaviourNames();
@@ -120,6 +124,7 @@ private:
 
     Misbehaviour m_misbehaviour = Misbehaviour::none;
     int m_delayMs = 2000;
+    int m_googleDelayMs = 0;
 
     QList<RecordedRequest> m_requests;
 };

@@ -89,11 +89,11 @@ HttpAnswer GoogleApis::tokenInfo(const HttpRequest &request) const
             200,
             QJsonObject{{QStringLiteral("azp"), DevAccount::clientId},
                         {QStringLiteral("aud"), DevAccount::clientId},
-                        {QStringLiteral("sub"), DevAccount::subject},
-                        {QStringLiteral("scope"), grant->scope},
+                        {QStringLiteral("sub"), grant->grant.subject},
+                        {QStringLiteral("scope"), grant->grant.scope},
                         {QStringLiteral("exp"), QString::number(expiry)},
                         {QStringLiteral("expires_in"), QString::number(expiry - QDateTime::currentSecsSinceEpoch())},
-                        {QStringLiteral("email"), DevAccount::email},
+                        {QStringLiteral("email"), grant->grant.email},
                         {QStringLiteral("email_verified"), QStringLiteral("true")},
                         {QStringLiteral("access_type"), QStringLiteral("offline")}});
 }

@@ -61,6 +61,17 @@ HttpAnswer oauthError(int status, QLatin1StringView code, const QString &descrip
     return oauthAnswer(status, body);
 }
 
+// The dev user, or another made up from a login_hint: the same hint is always
+// the same user.
+OAuthProvider::Grant grantFor(const QString &scope, const QString &hint)
+{
+    if (hint.isEmpty())
+        return {scope, DevAccount::subject, DevAccount::email, DevAccount::name};
+    const QByteArray digest = QCryptographicHash::hash(hint.toUtf8(), QCryptographicHash::Sha256).toHex();
+    return {scope, QStringLiteral("dev-") + QString::fromLatin1(digest.left(20)),
+            hint.contains(u'@') ? hint : hint + QStringLiteral("@example.com"), hint};
+}
+
 QString newRefreshToken()
 {
     return QStringLiteral("1//dev-") + QString::fromLatin1(randomToken(32));
@@ -133,7 +144,8 @@ HttpAnswer OAuthProvider::authorize(const HttpRequest &request)
     const QString code = QStringLiteral("4/dev-") + QString::fromLatin1(randomToken(32));
     const QString scope = parameter("scope");
     m_codes.insert(code,
-                   {redirectText, challenge, scope, QDateTime::currentDateTimeUtc().addSecs(codeLifetimeSeconds)});
+                   {redirectText, challenge, grantFor(scope, parameter("login_hint")),
+                    QDateTime::currentDateTimeUtc().addSecs(codeLifetimeSeconds)});
     return redirectWith({{QStringLiteral("code"), code}, {QStringLiteral("scope"), scope}});
 }
 
@@ -160,7 +172,7 @@ HttpAnswer OAuthProvider::token(const QByteArray &body)
                     != code.challenge.toLatin1())
             return oauthError(400, QLatin1StringView("invalid_grant"), QStringLiteral("code_verifier mismatch"));
         const QString refreshToken = newRefreshToken();
-        m_grants.insert(refreshToken, code.scope);
+        m_grants.insert(refreshToken, code.grant);
         return oauthAnswer(200, issueFrom(refreshToken, true));
     }
     if (grantType == QLatin1String("refresh_token")) {
@@ -212,14 +224,14 @@ QJsonObject OAuthProvider::issueFrom(const QString &refreshToken, bool includeRe
     const QDateTime issued = QDateTime::currentDateTimeUtc();
     const QDateTime expiry = issued.addSecs(m_tokenLifetime);
     const QString accessToken = QStringLiteral("ya29.dev-") + QString::fromLatin1(randomToken(48));
-    const QString idToken = makeIdToken(issued, expiry);
+    const QString idToken = makeIdToken(m_grants.value(refreshToken), issued, expiry);
     m_accessTokens.insert(accessToken, {refreshToken, expiry});
     m_idTokens.insert(idToken, {refreshToken, expiry});
 
     QJsonObject tokens{
             {QStringLiteral("access_token"), accessToken},
             {QStringLiteral("expires_in"), m_tokenLifetime},
-            {QStringLiteral("scope"), m_grants.value(refreshToken)},
+            {QStringLiteral("scope"), m_grants.value(refreshToken).scope},
             {QStringLiteral("token_type"), QStringLiteral("Bearer")},
             {QStringLiteral("id_token"), idToken},
     };
@@ -228,16 +240,16 @@ QJsonObject OAuthProvider::issueFrom(const QString &refreshToken, bool includeRe
     return tokens;
 }
 
-QString OAuthProvider::makeIdToken(const QDateTime &issued, const QDateTime &expiry) const
+QString OAuthProvider::makeIdToken(const Grant &grant, const QDateTime &issued, const QDateTime &expiry) const
 {
     const QJsonObject claims{
             {QStringLiteral("iss"), QStringLiteral("https://accounts.google.com")},
             {QStringLiteral("azp"), DevAccount::clientId},
             {QStringLiteral("aud"), DevAccount::clientId},
-            {QStringLiteral("sub"), DevAccount::subject},
-            {QStringLiteral("email"), DevAccount::email},
+            {QStringLiteral("sub"), grant.subject},
+            {QStringLiteral("email"), grant.email},
             {QStringLiteral("email_verified"), true},
-            {QStringLiteral("name"), DevAccount::name},
+            {QStringLiteral("name"), grant.name},
             {QStringLiteral("iat"), issued.toSecsSinceEpoch()},
             {QStringLiteral("exp"), expiry.toSecsSinceEpoch()},
             // Two tokens issued in the same second still differ.
@@ -254,7 +266,7 @@ void OAuthProvider::setTokenLifetime(int seconds)
 OAuthProvider::TokenSet OAuthProvider::issueTokens()
 {
     const QString refreshToken = newRefreshToken();
-    m_grants.insert(refreshToken, QStringLiteral("openid email profile"));
+    m_grants.insert(refreshToken, grantFor(QStringLiteral("openid email profile"), {}));
     const QJsonObject tokens = issueFrom(refreshToken, true);
     return {tokens.value(QStringLiteral("access_token")).toString(), refreshToken,
             tokens.value(QStringLiteral("id_token")).toString(), m_tokenLifetime};

@@ -10,8 +10,9 @@
 
 #include <optional>
 
-// A stand-in for Google's OAuth endpoints, for the dev user alone:
-// /o/oauth2/v2/auth approves at once and redirects back to the loopback
+// A stand-in for Google's OAuth endpoints: /o/oauth2/v2/auth approves at once
+// (as the dev user, or as the user a login_hint names, so that load tests can
+// be several users) and redirects back to the loopback
 // redirect_uri with a code (PKCE S256 required), /token trades a code or a
 // refresh token for tokens, /revoke ends a grant. Its ID tokens are signed
 // with an RS256 key made at start, which the stand-in Google publishes.
@@ -30,10 +31,18 @@ public:
         QString idToken;
         int expiresIn = 0;
     };
+    // Who signed in, and what they allowed.
+    struct Grant
+    {
+        QString scope;
+        QString subject;
+        QString email;
+        QString name;
+    };
     // What the provider knows of a live access token.
     struct AccessGrant
     {
-        QString scope;
+        Grant grant;
         QDateTime expiry;
     };
 
@@ -66,7 +75,7 @@ private:
     {
         QString redirectUri;
         QString challenge;
-        QString scope;
+        Grant grant;
         QDateTime expiry;
     };
 
@@ -74,12 +83,12 @@ private:
     HttpAnswer token(const QByteArray &body);
     HttpAnswer revoke(const HttpRequest &request);
     QJsonObject issueFrom(const QString &refreshToken, bool includeRefreshToken);
-    QString makeIdToken(const QDateTime &issued, const QDateTime &expiry) const;
+    QString makeIdToken(const Grant &grant, const QDateTime &issued, const QDateTime &expiry) const;
     void forgetExpired();
 
     const SigningKey m_signingKey;
     int m_tokenLifetime = 3600;
-    QHash<QString, QString> m_grants; // scope, by refresh token
+    QHash<QString, Grant> m_grants; // by refresh token
     QHash<QString, IssuedToken> m_accessTokens;
     QHash<QString, IssuedToken> m_idTokens;
     QHash<QString, PendingCode> m_codes;
