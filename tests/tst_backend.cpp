@@ -8,6 +8,7 @@
 #include "server/httpfront.h"
 #include "devserver/signingkey.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,6 +18,9 @@
 #include <QTest>
 #include <QTimeZone>
 #include <QTimer>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTcpSocket>
 #include <QUrlQuery>
 
 namespace {
@@ -42,14 +46,75 @@ QJsonObject claims(qint64 expiresIn = 3600, const char *claim = nullptr, const Q
     return result;
 }
 
-QByteArray tokenInfo(const QString &client, const QString &subject)
+// The valid claims with one changed, or left out when `value` is null.
+QJsonObject claimsWith(const char *claim, const QJsonValue &value)
 {
-    const QString expiry = QString::number(QDateTime::currentSecsSinceEpoch() + 3000);
-    return QJsonDocument(QJsonObject{{QStringLiteral("azp"), client},
-                                     {QStringLiteral("aud"), client},
+    QJsonObject result = claims();
+    if (value.isNull())
+        result.remove(QLatin1StringView(claim));
+    else
+        result.insert(QLatin1StringView(claim), value);
+    return result;
+}
+
+QByteArray tokenInfo(const QString &audience = ourClient, const QString &party = ourClient,
+                     const QString &subject = user, qint64 expiresIn = 3000)
+{
+    const QString expiry = QString::number(QDateTime::currentSecsSinceEpoch() + expiresIn);
+    return QJsonDocument(QJsonObject{{QStringLiteral("azp"), party},
+                                     {QStringLiteral("aud"), audience},
                                      {QStringLiteral("sub"), subject},
                                      {QStringLiteral("exp"), expiry}})
             .toJson(QJsonDocument::Compact);
+}
+
+// The Prometheus text format, as a scraper reads it: HELP and TYPE lines, and
+// samples of declared families with well-formed labels and a number; no
+// series twice; histogram buckets cumulative up to +Inf, which is the count.
+QString expositionError(const QByteArray &text)
+{
+    static const QRegularExpression comment(QStringLiteral(R"(^# (HELP|TYPE) ([a-zA-Z_:][a-zA-Z0-9_:]*) (.*)$)"));
+    static const QRegularExpression sample(QStringLiteral(
+            R"(^([a-zA-Z_:][a-zA-Z0-9_:]*)(\{[a-zA-Z_][a-zA-Z0-9_]*="(?:[^"\\\n]|\\.)*")"
+            R"((?:,[a-zA-Z_][a-zA-Z0-9_]*="(?:[^"\\\n]|\\.)*")*\})? (-?[0-9.]+(?:e[+-]?[0-9]+)?|[+-]Inf|NaN)$)"));
+    if (!text.endsWith('\n'))
+        return QStringLiteral("no final newline");
+    QHash<QString, QString> types;
+    QSet<QString> series;
+    double bucket = 0;
+    for (const QString &line : QString::fromUtf8(text).split(u'\n', Qt::SkipEmptyParts)) {
+        if (const QRegularExpressionMatch match = comment.match(line); match.hasMatch()) {
+            if (match.captured(1) == u"TYPE" && types.contains(match.captured(2)))
+                return QStringLiteral("TYPE twice: ") + line;
+            if (match.captured(1) == u"TYPE")
+                types.insert(match.captured(2), match.captured(3));
+            continue;
+        }
+        const QRegularExpressionMatch match = sample.match(line);
+        if (!match.hasMatch())
+            return QStringLiteral("not a sample: ") + line;
+        QString family = match.captured(1);
+        static const QRegularExpression part(QStringLiteral("_(bucket|sum|count)$"));
+        if (!types.contains(family) && types.value(QString(family).remove(part)) == u"histogram")
+            family.remove(part);
+        if (!types.contains(family))
+            return QStringLiteral("no TYPE before: ") + line;
+        const QString labels = match.captured(2);
+        if (series.contains(match.captured(1) + labels))
+            return QStringLiteral("twice: ") + line;
+        series.insert(match.captured(1) + labels);
+        const double value = match.captured(3).toDouble();
+        if (match.captured(1).endsWith(u"_bucket")) {
+            if (labels.contains(QStringLiteral("le=\"0.0005\"")))
+                bucket = 0;
+            if (value < bucket)
+                return QStringLiteral("buckets not cumulative: ") + line;
+            bucket = value;
+        } else if (match.captured(1).endsWith(u"_count") && value != bucket) {
+            return QStringLiteral("count is not the +Inf bucket: ") + line;
+        }
+    }
+    return {};
 }
 
 struct Reply
@@ -152,7 +217,7 @@ private Q_SLOTS:
     void init()
     {
         m_received.clear();
-        m_answers = {{QStringLiteral("/tokeninfo"), {{200, tokenInfo(ourClient, user)}}},
+        m_answers = {{QStringLiteral("/tokeninfo"), {{200, tokenInfo()}}},
                      {QStringLiteral("/tasks"), {{200, "{\"items\":[]}"}}},
                      {QStringLiteral("/calendar/events"), {{200, "{\"timeZone\":\"Europe/Berlin\",\"items\":[]}"}}}};
         setKeys({m_key.jwk()});
@@ -199,10 +264,22 @@ private Q_SLOTS:
                                        << 401;
         QTest::newRow("key set unreachable")
                 << QByteArray() << QStringLiteral("/certs") << 503 << QByteArray("<html/>") << 502;
-        QTest::newRow("access token of another client")
-                << QByteArray() << tokenInfo << 200 << ::tokenInfo(QStringLiteral("evil"), user) << 401;
+        // Each rule on its own: every other claim of these is right.
+        QTest::newRow("another algorithm named over an RS256 signature")
+                << m_key.signToken(claims(), {{QStringLiteral("alg"), QStringLiteral("RS512")}}) << QString() << 0
+                << QByteArray() << 401;
+        QTest::newRow("audience list without us") << m_key.signToken(claimsWith("aud", QJsonArray{QStringLiteral("x")}))
+                                                  << QString() << 0 << QByteArray() << 401;
+        QTest::newRow("no subject") << m_key.signToken(claimsWith("sub", {})) << QStringLiteral("/tokeninfo") << 200
+                                    << ::tokenInfo(ourClient, ourClient, QString()) << 401;
+        QTest::newRow("access token for another audience")
+                << QByteArray() << tokenInfo << 200 << ::tokenInfo(QStringLiteral("evil")) << 401;
+        QTest::newRow("access token of another party")
+                << QByteArray() << tokenInfo << 200 << ::tokenInfo(ourClient, QStringLiteral("evil")) << 401;
         QTest::newRow("access token of another user")
-                << QByteArray() << tokenInfo << 200 << ::tokenInfo(ourClient, QStringLiteral("999")) << 401;
+                << QByteArray() << tokenInfo << 200 << ::tokenInfo(ourClient, ourClient, QStringLiteral("999")) << 401;
+        QTest::newRow("access token expired")
+                << QByteArray() << tokenInfo << 200 << ::tokenInfo(ourClient, ourClient, user, -1) << 401;
         QTest::newRow("access token unknown")
                 << QByteArray() << tokenInfo << 400 << QByteArray("{\"error\":\"invalid_token\"}") << 401;
         QTest::newRow("token info down") << QByteArray() << tokenInfo << 500 << QByteArray("{}") << 502;
@@ -245,7 +322,7 @@ private Q_SLOTS:
         if (!asked.isEmpty())
             QCOMPARE(QUrlQuery(asked.first().query).queryItemValue(QStringLiteral("access_token")),
                      QString::fromLatin1(m_accessToken));
-        if (google == QStringLiteral("/tokeninfo"))
+        if (google == QStringLiteral("/tokeninfo") && token.isNull())
             QCOMPARE(asked.size(), 2); // a refusal is not cached...
         else if (status == 200)
             QCOMPARE(asked.size(), 1); // ...an acceptance is
@@ -333,7 +410,8 @@ private Q_SLOTS:
         QTest::newRow("1024 characters") << titled(1024) << 200;
         QTest::newRow("1025 characters") << titled(1025) << 400;
         QTest::newRow("title not text") << QByteArray("{\"title\":7}") << 400;
-        QTest::newRow("over 64 KiB") << titled(70000) << 413;
+        QTest::newRow("64 KiB exactly") << titled(64 * 1024 - 12) << 400; // past the size check, too long a title
+        QTest::newRow("64 KiB and a byte") << titled(64 * 1024 - 11) << 413;
         QTest::newRow("far over 64 KiB") << titled(400000) << 413;
     }
 
@@ -359,6 +437,90 @@ private Q_SLOTS:
         QCOMPARE(send("GET", tasksPath, {}, "").status, 401);
         QCOMPARE(get(tasksPath).status, 200);
         QCOMPARE(get(tasksPath).status, 429);
+        QVERIFY(m_backend->metricsText().contains("\nstint_rate_limited_total 1\n"));
+    }
+
+    // A minute of clock skew, to the second: accepted 59 s after the expiry,
+    // not 60 s after; a verified token is remembered exactly that long.
+    void expiryBoundary()
+    {
+        const auto keys = KeySet::parse(QJsonDocument(QJsonObject{{"keys", QJsonArray{m_key.jwk()}}}).toJson());
+        const auto token = SignedToken::parse(m_key.signToken(claimsWith("exp", 1700000000)));
+        VerifiedIdToken verified;
+        QCOMPARE(verifyIdToken(*token, *keys, {ourClient}, 1700000059, &verified), TokenCheck::valid);
+        QCOMPARE(verified.acceptedUntil, 1700000060);
+        QCOMPARE(verifyIdToken(*token, *keys, {ourClient}, 1700000060), TokenCheck::expired);
+
+        const QByteArray ending = m_key.signToken(claims(-58)); // accepted for one or two more seconds
+        QCOMPARE(get(tasksPath, ending).status, 200);
+        QTest::qWait(3000);
+        QCOMPARE(get(tasksPath, ending).status, 401);
+    }
+
+    // A client has the request timeout to send its request, and an idle
+    // connection lives the idle timeout: well within either is fine, past
+    // either the connection is closed.
+    void connectionLimits()
+    {
+        m_front->setRequestTimeout(1000);
+        m_front->setIdleTimeout(1000);
+        const QByteArray request = "GET /healthz HTTP/1.1\r\nHost: stint\r\n\r\n";
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, m_front->port());
+        socket.write(request.left(10));
+        QTest::qWait(300);
+        socket.write(request.sliced(10));
+        QVERIFY(QSignalSpy(&socket, &QTcpSocket::readyRead).wait(5000));
+        socket.readAll();
+        QTest::qWait(300);
+        socket.write(request);
+        QVERIFY(QSignalSpy(&socket, &QTcpSocket::readyRead).wait(5000));
+        QTRY_COMPARE_WITH_TIMEOUT(socket.state(), QAbstractSocket::UnconnectedState, 5000);
+
+        QTcpSocket slow;
+        slow.connectToHost(QHostAddress::LocalHost, m_front->port());
+        slow.write(request.left(10));
+        QTRY_COMPARE_WITH_TIMEOUT(slow.state(), QAbstractSocket::UnconnectedState, 5000);
+        QVERIFY(slow.readAll().isEmpty());
+    }
+
+    // Ready once Google's keys have been read, not while draining; requests
+    // are still served while draining.
+    void readiness()
+    {
+        QCOMPARE(get(QStringLiteral("/healthz")).status, 503);
+        m_backend->start();
+        QTRY_COMPARE(get(QStringLiteral("/healthz")).status, 200);
+        m_backend->startDraining();
+        QCOMPARE(get(QStringLiteral("/healthz")).status, 503);
+        QCOMPARE(get(tasksPath).status, 200);
+    }
+
+    // The counters follow the requests, in the Prometheus text format, and
+    // nothing in them names a token or a user.
+    void metrics()
+    {
+        QCOMPARE(get(tasksPath).status, 200);
+        QCOMPARE(get(tasksPath).status, 200);
+        QCOMPARE(get(tasksPath, "not.a.token").status, 401);
+        const QByteArray text = m_backend->metricsText();
+        QCOMPARE(expositionError(text), QString());
+        const auto value = [&text](const char *series) {
+            const qsizetype at = text.indexOf("\n" + QByteArray(series) + ' ');
+            return at < 0 ? -1 : text.mid(at + qstrlen(series) + 2).split('\n').first().toDouble();
+        };
+        QCOMPARE(value(R"(stint_http_requests_total{route="/api/v1/tasks",method="GET",status="200"})"), 2);
+        QCOMPARE(value(R"(stint_http_requests_total{route="/api/v1/tasks",method="GET",status="401"})"), 1);
+        QCOMPARE(value(R"(stint_http_request_duration_seconds_count{route="/api/v1/tasks"})"), 3);
+        QCOMPARE(value(R"(stint_google_requests_total{api="tasks",status="200"})"), 2);
+        QCOMPARE(value(R"(stint_cache_hits_total{cache="idtoken"})"), 1);
+        QCOMPARE(value(R"(stint_cache_misses_total{cache="tokeninfo"})"), 1);
+        QCOMPARE(value(R"(stint_cache_hits_total{cache="tokeninfo"})"), 1);
+        QCOMPARE(value("stint_requests_in_flight"), 0);
+        const QByteArray userHash = QCryptographicHash::hash(user.toUtf8(), QCryptographicHash::Sha256).toHex();
+        const QList<QByteArray> secrets = m_idToken.split('.') << m_accessToken << user.toUtf8() << userHash;
+        for (const QByteArray &secret : secrets)
+            QVERIFY(!text.contains(secret.left(10)));
     }
 };
 
