@@ -1,8 +1,9 @@
 #!/bin/sh
 # Throughput and latency of stint-backend's GET /api/v1/tasks with warm
 # caches, side by side with calling the stand-in Google Tasks directly, so the
-# difference is the backend's own cost; and its resident memory idle and
-# after a long run. The stand-in Google is stint-devserver's.
+# difference is the backend's own cost; the backend's CPU time per request
+# (steadier than latency on a shared machine); and its resident memory idle
+# and after a long run. The stand-in Google is stint-devserver's.
 #
 #   bench/backend-bench.sh [build-dir] [seconds-per-run] [requests-for-memory]
 #
@@ -71,13 +72,19 @@ run() { # connections url header...
     echo "$rps $p50 $p99 ${errors:-0}"
 }
 
-echo "| clients | backend req/s | backend p50 | backend p99 | stand-in req/s | stand-in p50 | stand-in p99 |"
-echo "|---|---|---|---|---|---|---|"
+# CPU time (user + system) a process has used, in clock ticks.
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+hz=$(getconf CLK_TCK)
+
+echo "| clients | backend req/s | backend p50 | backend p99 | stand-in req/s | stand-in p50 | stand-in p99 | backend CPU/req |"
+echo "|---|---|---|---|---|---|---|---|"
 for c in 1 16 64; do
+    before=$(ticks "$(cat "$work/backend.pid")")
     set -- $(run "$c" "$api/api/v1/tasks" -H "Authorization: Bearer $id_token" -H "AccessToken: $access_token")
+    cpu=$(( ($(ticks "$(cat "$work/backend.pid")") - before) * 1000000 / hz / ($(awk '/requests in/ {print $1}' "$work/wrk.txt") + 1) ))
     b="$1 | $2 | $3"; [ "$4" = 0 ] || b="$b ($4 non-2xx)"
     set -- $(run "$c" "$google/google/tasks/v1/lists/@default/tasks" -H "Authorization: Bearer $access_token")
-    echo "| $c | $b | $1 | $2 | $3 |"
+    echo "| $c | $b | $1 | $2 | $3 | ${cpu} µs |"
 done
 
 # Memory: keep 16 clients going until the backend has answered $total requests.
