@@ -102,8 +102,7 @@ void DevServer::dispatch(const HttpRequest &request, HttpReply reply)
             reply(std::move(*answer));
         else
             QTimer::singleShot(m_googleDelayMs, this, [reply, answer = std::move(*answer)] { reply(answer); });
-    }
-    else if (m_backend)
+    } else if (m_backend)
         m_backend->handle(request, std::move(reply)); // /healthz, and the backend's own 404
 }
 
@@ -225,11 +224,13 @@ HttpAnswer DevServer::controlMisbehaviour(const HttpRequest &request)
                 : m_misbehaviour;
         if (!mode)
             return HttpAnswer::error(400, QLatin1StringView("unknown_mode"),
-                                     QStringLiteral("The modes are: ") + misbehaviourNames().join(QStringLiteral(", ")));
+                                     QStringLiteral("The modes are: ")
+                                             + misbehaviourNames().join(QStringLiteral(", ")));
         setMisbehaviour(*mode, settings.value(QLatin1StringView("delayMs")).toInt(m_delayMs));
         setGoogleDelay(settings.value(QLatin1StringView("googleDelayMs")).toInt(m_googleDelayMs));
     }
-    return HttpAnswer::json(200, QJsonObject{{QStringLiteral("mode"), nameOf(m_misbehaviour)},
-                                             {QStringLiteral("delayMs"), m_delayMs},
-                                             {QStringLiteral("googleDelayMs"), m_googleDelayMs}});
+    return HttpAnswer::json(200,
+                            QJsonObject{{QStringLiteral("mode"), nameOf(m_misbehaviour)},
+                                        {QStringLiteral("delayMs"), m_delayMs},
+                                        {QStringLiteral("googleDelayMs"), m_googleDelayMs}});
 }
