@@ -79,28 +79,32 @@ Backend::Backend(BackendSettings settings, QObject *parent)
     m_clock.start();
 
     using Type = Metrics::Type;
-    m_metrics.describe(QLatin1StringView("stint_http_requests_total"), Type::counter,
-                       QLatin1StringView("Requests answered, by route, method and status."));
-    m_metrics.describe(QLatin1StringView("stint_http_request_duration_seconds"), Type::histogram,
-                       QLatin1StringView("Time from a request's arrival to its answer, by route."));
-    m_metrics.describe(QLatin1StringView("stint_http_request_own_duration_seconds"), Type::histogram,
-                       QLatin1StringView("The same, less the time spent waiting for Google: the backend's own."));
-    m_metrics.describe(QLatin1StringView("stint_google_requests_total"), Type::counter,
-                       QLatin1StringView("Calls to Google, by API and status (timeout or error: no answer)."));
-    m_metrics.describe(QLatin1StringView("stint_google_request_duration_seconds"), Type::histogram,
-                       QLatin1StringView("Time Google took to answer, by API."));
-    m_metrics.describe(QLatin1StringView("stint_google_connections_opened_total"), Type::counter,
-                       QLatin1StringView("Connections opened to Google; the rest of the calls reused one."));
-    m_metrics.describe(QLatin1StringView("stint_cache_hits_total"), Type::counter,
-                       QLatin1StringView("Answers found in a cache: key set, ID token, tokeninfo, time zone."));
-    m_metrics.describe(QLatin1StringView("stint_cache_misses_total"), Type::counter,
-                       QLatin1StringView("Answers that had to be asked of Google or checked again."));
-    m_metrics.describe(QLatin1StringView("stint_rate_limited_total"), Type::counter,
-                       QLatin1StringView("Requests refused with 429 because their user was over the limit."));
-    m_metrics.describe(QLatin1StringView("stint_requests_in_flight"), Type::gauge,
-                       QLatin1StringView("Requests received and not answered yet."));
-    m_metrics.describe(QLatin1StringView("stint_ready"), Type::gauge,
-                       QLatin1StringView("1 while /healthz answers 200: key set read, not draining."));
+    static const struct
+    {
+        const char *name;
+        Type type;
+        const char *help;
+    } families[] = {
+            {"stint_http_requests_total", Type::counter, "Requests answered, by route, method and status."},
+            {"stint_http_request_duration_seconds", Type::histogram,
+             "Time from a request's arrival to its answer, by route."},
+            {"stint_http_request_own_duration_seconds", Type::histogram,
+             "The same, less the time spent waiting for Google: the backend's own."},
+            {"stint_google_requests_total", Type::counter,
+             "Calls to Google, by API and status (timeout or error: no answer)."},
+            {"stint_google_request_duration_seconds", Type::histogram, "Time Google took to answer, by API."},
+            {"stint_google_connections_opened_total", Type::counter,
+             "Connections opened to Google; the rest of the calls reused one."},
+            {"stint_cache_hits_total", Type::counter,
+             "Answers found in a cache: key set, ID token, tokeninfo, time zone, shaped answer."},
+            {"stint_cache_misses_total", Type::counter, "Answers that had to be asked of Google or checked again."},
+            {"stint_rate_limited_total", Type::counter,
+             "Requests refused with 429 because their user was over the limit."},
+            {"stint_requests_in_flight", Type::gauge, "Requests received and not answered yet."},
+            {"stint_ready", Type::gauge, "1 while /healthz answers 200: key set read, not draining."},
+    };
+    for (const auto &[name, type, help] : families)
+        m_metrics.describe(QLatin1StringView(name), type, QLatin1StringView(help));
 }
 
 Backend::~Backend() = default;
