@@ -76,16 +76,18 @@ public:
         viewModel->setTasks(tasks);
     }
 
-    // Each row: {summary, start? (a date), meeting? (uri)}.
+    // Each row: {summary, start? (a date), minutes? (how long), meeting? (uri)}.
     Q_INVOKABLE void setEvents(DefaultViewModel *viewModel, const QVariantList &rows)
     {
         QList<Event> events;
         for (const QVariant &value : rows) {
             const QVariantMap row = value.toMap();
             Event &event = events.emplace_back();
-            event.summary = row.value("summary").toString();
-            if (row.contains("start"))
+            event.id = event.summary = row.value("summary").toString();
+            if (row.contains("start")) {
                 event.start.dateTime = row.value("start").toDateTime();
+                event.end.dateTime = event.start.dateTime->addSecs(60 * row.value("minutes", 30).toInt());
+            }
             if (row.contains("meeting")) {
                 event.conferenceData.emplace();
                 event.conferenceData->conferenceId = QStringLiteral("123");

@@ -1,6 +1,8 @@
-// The task rows: a new list is merged into the rows, so rows that stay keep
-// their delegates (scroll position, hover) and only real changes are announced.
+// The task and event rows: a new list is merged into the rows, so rows that
+// stay keep their delegates (scroll position, hover) and only real changes
+// are announced.
 
+#include "backend/event.h"
 #include "ui/tasklistmodel.h"
 
 #include <QAbstractItemModelTester>
@@ -26,7 +28,7 @@ QStringList titles(const TaskListModel &model)
 {
     QStringList list;
     for (int row = 0; row < model.rowCount(); ++row)
-        list << model.data(model.index(row), TaskListModel::taskRole).value<Task2>().title;
+        list << model.data(model.index(row), TaskListModel::recordRole).value<Task2>().title;
     return list;
 }
 
@@ -96,6 +98,32 @@ private Q_SLOTS:
         QCOMPARE(changes.count(), 1);
         QCOMPARE(changes.first().at(0).value<QModelIndex>().row(), 1);
         QCOMPARE(titles(model), (QStringList{"a", "b, renamed"}));
+    }
+
+    // Events keep their ids across fetches: a row changes in place when what
+    // it shows changes, and stays put when only what it does not show does.
+    void eventRowsFollowTheirIds()
+    {
+        EventListModel model;
+        QList<Event> events(2);
+        events[0].id = "a";
+        events[1].id = "b";
+        const auto set = [&model, &events] {
+            QVariantList list;
+            for (const Event &event : events)
+                list << QVariant::fromValue(event);
+            model.setEvents(list);
+        };
+        set();
+        QSignalSpy changes(&model, &QAbstractItemModel::dataChanged);
+        QSignalSpy inserts(&model, &QAbstractItemModel::rowsInserted);
+        events[1].etag = "2";
+        set();
+        events[0].start.dateTime = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
+        set();
+        QCOMPARE(inserts.count(), 0);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(changes.first().at(0).value<QModelIndex>().row(), 0);
     }
 };
 

@@ -4,7 +4,8 @@ import QtQuick.Layouts
 import Stint
 
 // The "Events" tab: the user's calendar events with their start times and,
-// for a video conference, a "Join Meeting" button.
+// for a video conference, a "Join Meeting" button. Fetched again at each
+// showing; the rows that stay keep their place, scroll position and hover.
 Item {
     id: root
 
@@ -16,9 +17,10 @@ Item {
     // As tall as the rows, within bounds: the popover is sized to this.
     implicitHeight: Math.max(240, Math.min(list.contentHeight + 6, 480)) + 2 * Theme.padding
 
-    // Loaded once: a list that has events is not asked for again.
+    // Nobody signed in: asked for only while there are none, as the answer
+    // can only be a refusal.
     Component.onCompleted: {
-        if (viewModel.events.length === 0)
+        if (viewModel.isSignedIn || viewModel.events.length === 0)
             viewModel.fetchEvents()
     }
 
@@ -41,14 +43,16 @@ Item {
         boundsBehavior: Flickable.StopAtBounds
         Accessible.role: Accessible.List
         Accessible.name: qsTr("Events")
-        model: root.viewModel.events
+        // Held while the popover is hidden (see ViewGate).
+        model: EventListModel {
+            events: ViewGate.open ? root.viewModel.events : events
+        }
         ScrollBar.vertical: ScrollBar {}
 
         delegate: Item {
             id: eventRow
 
-            required property var modelData
-            readonly property var event: modelData
+            required property var event
 
             width: ListView.view.width
             implicitHeight: rowLayout.implicitHeight + 2 * Theme.padding

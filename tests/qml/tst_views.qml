@@ -134,9 +134,11 @@ Item {
             tryCompare(Fixtures.openedUrls, "length", opened + 1)
         }
 
-        // Only an empty list asks for its items, and "Retry" again; requests
-        // fail against the closed local port.
-        function test_fetchesOnlyWhenEmpty() {
+        // The task list asks for its items only when empty, and "Retry"
+        // again; the events are asked for at each showing, or only when
+        // empty while nobody is signed in. Requests fail against the closed
+        // local port.
+        function test_fetches() {
             Fixtures.captureOutput()
             makeList([{ title: "Write report" }])
             compare(Fixtures.outputLines(), [])
@@ -148,13 +150,14 @@ Item {
             const loaded = Fixtures.makeViewModel()
             Fixtures.setEvents(loaded, [{ summary: "Standup" }])
             Fixtures.captureOutput()
-            make(contentComponent, Fixtures.makeViewModel(), { selectedIndex: 1 })
-            tryVerify(() => Fixtures.outputLines().length === 1, 5000)
             make(contentComponent, loaded, { selectedIndex: 1 })
             make(contentComponent, Fixtures.makeViewModel(), { selectedIndex: 1 })
+            loaded.currentUserRenewed = true
+            make(contentComponent, loaded, { selectedIndex: 1 })
             tryVerify(() => Fixtures.outputLines().length > 1, 5000)
             compare(Fixtures.outputLines().length, 2)
             verify(Fixtures.outputLines()[0].startsWith("Error fetching data: "))
+            compare(loaded.events.length, 1)
         }
 
         function test_showsPendingTasks() {
