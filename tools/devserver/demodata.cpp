@@ -156,3 +156,35 @@ std::optional<QJsonObject> DemoData::addTask(const QByteArray &body)
     save();
     return task;
 }
+
+std::optional<QJsonObject> DemoData::putEvent(const QJsonObject &event)
+{
+    const QJsonValue id = event.value(QLatin1StringView("id"));
+    if (!id.isString() || id.toString().isEmpty())
+        return std::nullopt;
+    QJsonObject stored = event;
+    const QJsonObject defaults{
+            {QStringLiteral("kind"), QStringLiteral("calendar#event")},
+            {QStringLiteral("etag"), QStringLiteral("\"%1\"").arg(QDateTime::currentMSecsSinceEpoch())},
+            {QStringLiteral("status"), QStringLiteral("confirmed")}};
+    for (auto it = defaults.begin(); it != defaults.end(); ++it) {
+        if (!stored.contains(it.key()))
+            stored.insert(it.key(), it.value());
+    }
+    // In the served list and in the stored one, in its place or at the end.
+    const auto put = [&id](QJsonArray events, const QJsonObject &event) {
+        for (qsizetype i = 0; i < events.size(); ++i) {
+            if (events.at(i).toObject().value(QLatin1StringView("id")) == id) {
+                events.replace(i, event);
+                return events;
+            }
+        }
+        events.append(event);
+        return events;
+    };
+    const QJsonObject served = resolveDates(stored).toObject();
+    m_events = put(m_events, served);
+    m_stored.insert(QStringLiteral("events"), put(m_stored.value(QLatin1StringView("events")).toArray(), stored));
+    save();
+    return served;
+}

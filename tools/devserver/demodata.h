@@ -26,6 +26,11 @@ public:
     // A new task at the end of the list, as Google Tasks would make it from
     // {"title": ...}; none when the body is not such an object.
     std::optional<QJsonObject> addTask(const QByteArray &body);
+    // Adds `event`, or replaces the event with its "id", as when someone
+    // changes the calendar; dates may be written relative to today. Members
+    // every event has ("kind", "etag", "status") are filled in when missing.
+    // Returns the event as served; none without an "id".
+    std::optional<QJsonObject> putEvent(const QJsonObject &event);
 
 private:
     void use(const QJsonObject &stored);

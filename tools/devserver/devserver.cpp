@@ -14,6 +14,7 @@
 namespace {
 
 const QString controlPath = QStringLiteral("/dev/misbehave");
+const QString eventsControlPath = QStringLiteral("/dev/events");
 constexpr int requestLogLimit = 1000;
 
 void logLine(const QString &line)
@@ -95,6 +96,8 @@ void DevServer::dispatch(const HttpRequest &request, HttpReply reply)
         serveBackend(request, std::move(reply));
     else if (request.path == controlPath)
         reply(controlMisbehaviour(request));
+    else if (request.path == eventsControlPath)
+        reply(controlEvents(request));
     else if (std::optional<HttpAnswer> answer = m_provider.serve(request))
         reply(std::move(*answer));
     else if (std::optional<HttpAnswer> answer = m_google.serve(request)) {
@@ -233,4 +236,21 @@ HttpAnswer DevServer::controlMisbehaviour(const HttpRequest &request)
                             QJsonObject{{QStringLiteral("mode"), nameOf(m_misbehaviour)},
                                         {QStringLiteral("delayMs"), m_delayMs},
                                         {QStringLiteral("googleDelayMs"), m_googleDelayMs}});
+}
+
+// ---- Changing the calendar --------------------------------------------------
+
+HttpAnswer DevServer::controlEvents(const HttpRequest &request)
+{
+    if (!request.peer.isLoopback())
+        return HttpAnswer::error(403, QLatin1StringView("forbidden"), QStringLiteral("Only from this machine"));
+    if (request.method == "GET")
+        return HttpAnswer::json(200, m_google.data().events());
+    if (request.method != "POST")
+        return HttpAnswer::error(405, QLatin1StringView("method_not_allowed"), QStringLiteral("Use GET or POST"));
+    const std::optional<QJsonObject> event = putEvent(QJsonDocument::fromJson(request.body).object());
+    if (!event)
+        return HttpAnswer::error(400, QLatin1StringView("no_id"),
+                                 QStringLiteral("An event is a JSON object with an \"id\""));
+    return HttpAnswer::json(200, *event);
 }

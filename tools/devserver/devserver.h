@@ -30,7 +30,9 @@ using RecordedRequest = HttpRequest;
 //   (oauthprovider.h);
 // - /dev/misbehave, which makes the backend endpoints answer badly on
 //   purpose, to try the app against a broken server, or the stand-in Google
-//   slow. The same can be set from C++ or the command line.
+//   slow. The same can be set from C++ or the command line;
+// - /dev/events, which adds or changes an event while the server runs, as
+//   someone changing the calendar would (also from C++: putEvent).
 class DevServer : public QObject
 {
     Q_OBJECT
@@ -76,6 +78,8 @@ public:
     void setData(const QJsonArray &tasks, const QJsonArray &events) { m_google.data().set(tasks, events); }
     QJsonArray tasks() const { return m_google.data().tasks(); }
     QJsonArray events() const { return m_google.data().events(); }
+    // Adds `event` or replaces the one with its "id" (see DemoData::putEvent).
+    std::optional<QJsonObject> putEvent(const QJsonObject &event) { return m_google.data().putEvent(event); }
 
     // Lifetime of the access and ID tokens issued from now on; 3600 s by default.
     void setTokenLifetime(int seconds) { m_provider.setTokenLifetime(seconds); }
@@ -115,6 +119,7 @@ private:
     void serveBackend(HttpRequest request, HttpReply reply);
     HttpAnswer misbehave(HttpAnswer answer) const;
     HttpAnswer controlMisbehaviour(const HttpRequest &request);
+    HttpAnswer controlEvents(const HttpRequest &request);
 
     OAuthProvider m_provider;
     GoogleApis m_google{m_provider};

@@ -20,7 +20,8 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(
             QStringLiteral("Serves the Stint backend (/api/v1/tasks, /api/v1/events) and a stand-in Google OAuth "
                            "provider on 127.0.0.1. The misbehaviour can be changed while it runs: "
-                           "POST /dev/misbehave {\"mode\": \"slow\", \"delayMs\": 3000}."));
+                           "POST /dev/misbehave {\"mode\": \"slow\", \"delayMs\": 3000}. An event is added or "
+                           "changed with POST /dev/events and the event's JSON (with its \"id\")."));
     parser.addHelpOption();
     const QCommandLineOption portOption(QStringLiteral("port"),
                                         QStringLiteral("Port to listen on; 0 takes any free port."),
