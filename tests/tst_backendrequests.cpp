@@ -150,23 +150,30 @@ private Q_SLOTS:
     // What each kind of broken reply does: an HTTP error status, a body that
     // does not decode (never the no-data error), a transport error. A create
     // fails only on an error status or in transport; its body is never read.
+    // A task not made stays in the entry with the reason, until Return makes it.
     void misbehavingBackend_data()
     {
         QTest::addColumn<Misbehaviour>("mode");
         QTest::addColumn<QString>("error");
-        QTest::addColumn<bool>("created");
-        QTest::newRow("500") << Misbehaviour::serverError << "HTTP 500 Internal Server Error" << false;
-        QTest::newRow("400") << Misbehaviour::badRequest << "HTTP 400 Bad Request" << false;
-        QTest::newRow("204") << Misbehaviour::noContent << "The reply is empty;" << true;
-        QTest::newRow("not JSON") << Misbehaviour::notJson << "The reply is not valid JSON" << true;
-        QTest::newRow("timed out") << Misbehaviour::slow << "The request timed out." << false;
+        QTest::addColumn<QString>("notAdded"); // empty: created
+        const QString unreachable = "Not added: the server could not be reached";
+        const QString serverError = "Not added: the server reported an error";
+        QTest::newRow("500") << Misbehaviour::serverError << "HTTP 500 Internal Server Error" << serverError;
+        QTest::newRow("401") << Misbehaviour::unauthorized << "HTTP 401 Unauthorized"
+                             << "Not added: the server did not accept your sign-in";
+        QTest::newRow("204") << Misbehaviour::noContent << "The reply is empty;"
+                             << "";
+        QTest::newRow("not JSON") << Misbehaviour::notJson << "The reply is not valid JSON"
+                                  << "";
+        QTest::newRow("timed out") << Misbehaviour::slow << "The request timed out." << unreachable;
+        QTest::newRow("dropped") << Misbehaviour::dropConnection << "Connection closed" << unreachable;
     }
 
     void misbehavingBackend()
     {
         QFETCH(Misbehaviour, mode);
         QFETCH(QString, error);
-        QFETCH(bool, created);
+        QFETCH(QString, notAdded);
         auto model = makeModel();
         QSignalSpy events(model.get(), &DefaultViewModel::eventsChanged);
         model->fetchTasks();
@@ -187,19 +194,30 @@ private Q_SLOTS:
         QTRY_COMPARE(capture.lines().size(), 2);
         QCOMPARE(model->events().size(), 1);
 
+        TaskDraft *draft = model->newTaskDraft();
         model->setNewTask(true);
-        model->addTask("Something");
+        draft->setTitle("Something");
+        model->addTask(draft->title());
         waitForIdle(*model);
-        QVERIFY(!model->newTask()); // the entry closes either way
         QCOMPARE(capture.lines().value(2),
-                 created ? "fetching tasks" : "Failed to add task: " + model->tasksErrorText());
+                 notAdded.isEmpty() ? "fetching tasks" : "Failed to add task: " + model->tasksErrorText());
+        QCOMPARE(model->newTask(), !notAdded.isEmpty());
+        QCOMPARE(draft->title(), notAdded.isEmpty() ? "" : "Something");
+        QCOMPARE(draft->failure(), notAdded);
 
-        // The next fetch clears the error.
+        // The next fetch clears the error; Return again makes the task.
         m_server.setMisbehaviour(Misbehaviour::none);
         Network::setTransferTimeout(60000);
         model->fetchTasks();
         waitForIdle(*model);
         QVERIFY(!model->tasksFetchHasError());
+        if (notAdded.isEmpty())
+            return;
+        model->addTask(draft->title());
+        waitForIdle(*model);
+        QVERIFY(!model->newTask());
+        QCOMPARE(draft->title(), QString());
+        QVERIFY(titles(model->tasks()).contains("Something"));
     }
 
     void textFromOutsideIsPrintedEscaped()

@@ -48,6 +48,7 @@ DefaultViewModel::DefaultViewModel(Alarm alarm, SignInButtonHandler signInButton
     , m_googleAPI(new GoogleAPIAccessor(this))
     , m_signInButtonHandler(std::move(signInButtonHandler))
     , m_alarmPlayer(alarmResource)
+    , m_newTaskDraft(new TaskDraft(this))
 {
     m_time = m_focusDuration;
 
@@ -264,20 +265,26 @@ void DefaultViewModel::addTask(const QString &title)
     if (title.isEmpty()) {
         setNewTaskCreatingInProgress(false);
         setNewTask(false);
+        m_newTaskDraft->clear();
         return;
     }
 
     setNewTaskCreatingInProgress(true);
+    m_newTaskDraft->tryingAgain();
     const QString token = m_userManager ? m_userManager->currentIdToken() : QString();
     const QString accessToken = m_userManager ? m_userManager->currentAccessToken() : QString();
     m_googleAPI->postTask(title, token, accessToken, [this](Result<Nothing> result) {
         onMainQueue(this, [this, result = std::move(result)] {
             setNewTaskCreatingInProgress(false);
-            setNewTask(false);
             if (!result.isSuccess()) {
+                // The entry stays open with the title and why it failed;
+                // Return tries again.
                 printLine(QStringLiteral("Failed to add task: ") + result.error().description);
+                m_newTaskDraft->failed(result.error());
                 return;
             }
+            setNewTask(false);
+            m_newTaskDraft->clear();
             printLine(QStringLiteral("fetching tasks"));
             fetchTasks();
         });

@@ -5,6 +5,7 @@
 #include "timer/alarm.h"
 #include "timer/alarmplayer.h"
 #include "timer/pomodorostate.h"
+#include "timer/taskdraft.h"
 
 #include <QObject>
 #include <QVariantList>
@@ -68,6 +69,8 @@ class DefaultViewModel : public QObject
     /// The views treat the user as signed in: a fresh sign-in through the
     /// button, or a current user in the sign-in layer.
     Q_PROPERTY(bool isSignedIn READ isSignedIn NOTIFY isSignedInChanged)
+    /// The title typed into the new-task entry, and why adding it failed.
+    Q_PROPERTY(TaskDraft *newTaskDraft READ newTaskDraft CONSTANT)
 
 public:
     using SignInButtonHandler = std::function<void(DefaultViewModel &)>;
@@ -122,6 +125,7 @@ public:
     AlarmPlayer &alarmPlayer() { return m_alarmPlayer; }
     SignInButtonHandler signInButtonHandler() const { return m_signInButtonHandler; }
     void setSignInButtonHandler(SignInButtonHandler handler) { m_signInButtonHandler = std::move(handler); }
+    TaskDraft *newTaskDraft() const { return m_newTaskDraft; }
 
     bool isPhaseStarted() const;
     bool isSignedIn() const;
@@ -205,6 +209,7 @@ private:
     bool m_newTaskCreatingInProgress = false;
     AlarmPlayer m_alarmPlayer;
     bool m_currentUserRenewed = false;
+    TaskDraft *m_newTaskDraft = nullptr;
 };
 
 // Opens `url` in the user's default application and prints whether it was

@@ -17,15 +17,13 @@ Item {
             viewModel.fetchTasks()
     }
 
-    // Return in the entry field. While a task is being created the typed
-    // text stays and nothing happens; otherwise the text goes to the
-    // view-model (an empty one closes the entry) and the field is cleared.
+    // Return in the entry field. While a task is being created nothing
+    // happens; otherwise the text goes to the view-model (an empty one closes
+    // the entry). The text stays in the entry until the task has been made.
     function commitNewTask(field) {
         if (viewModel.newTaskCreatingInProgress)
             return
-        const title = field.text
-        field.text = ""
-        viewModel.addTask(title)
+        viewModel.addTask(field.text)
     }
 
     Rectangle {
@@ -74,29 +72,51 @@ Item {
                     if (active)
                         list.positionViewAtBeginning()
                 }
-                sourceComponent: RowLayout {
-                    spacing: Theme.spacing
+                sourceComponent: ColumnLayout {
+                    spacing: 0
 
-                    TextField {
-                        id: field
-                        objectName: "newTaskField"
-                        Layout.fillWidth: true
-                        Layout.margins: Theme.padding
-                        placeholderText: qsTr("Enter task name")
-                        Accessible.name: placeholderText
-                        enabled: !root.viewModel.newTaskCreatingInProgress
-                        onAccepted: root.commitNewTask(field)
-                        // The entry opens ready for typing.
-                        Component.onCompleted: forceActiveFocus()
+                    RowLayout {
+                        spacing: Theme.spacing
+
+                        // Kept by the view-model: it outlives the entry, the
+                        // tab and the popover's closing.
+                        TextField {
+                            id: field
+                            objectName: "newTaskField"
+                            Layout.fillWidth: true
+                            Layout.margins: Theme.padding
+                            placeholderText: qsTr("Enter task name")
+                            Accessible.name: placeholderText
+                            text: root.viewModel.newTaskDraft.title
+                            onTextEdited: root.viewModel.newTaskDraft.title = text
+                            enabled: !root.viewModel.newTaskCreatingInProgress
+                            onAccepted: root.commitNewTask(field)
+                            // The entry opens ready for typing.
+                            Component.onCompleted: forceActiveFocus()
+                        }
+
+                        BusyIndicator {
+                            objectName: "creatingIndicator"
+                            Layout.rightMargin: Theme.padding
+                            Layout.preferredWidth: 24
+                            Layout.preferredHeight: 24
+                            visible: root.viewModel.newTaskCreatingInProgress
+                            running: visible
+                        }
                     }
 
-                    BusyIndicator {
-                        objectName: "creatingIndicator"
+                    // Why the last try failed; Return tries again.
+                    Label {
+                        objectName: "newTaskFailure"
+                        Layout.fillWidth: true
+                        Layout.leftMargin: Theme.padding
                         Layout.rightMargin: Theme.padding
-                        Layout.preferredWidth: 24
-                        Layout.preferredHeight: 24
-                        visible: root.viewModel.newTaskCreatingInProgress
-                        running: visible
+                        Layout.bottomMargin: Theme.padding
+                        visible: text.length > 0
+                        text: root.viewModel.newTaskDraft.failure
+                        color: Theme.danger
+                        font.pixelSize: Theme.subheadlineSize
+                        wrapMode: Text.Wrap
                     }
                 }
             }

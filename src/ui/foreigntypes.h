@@ -34,6 +34,14 @@ struct ForeignUserManager
     QML_UNCREATABLE("made once by the application")
 };
 
+struct ForeignTaskDraft
+{
+    Q_GADGET
+    QML_FOREIGN(TaskDraft)
+    QML_NAMED_ELEMENT(TaskDraft)
+    QML_UNCREATABLE("made by the view-model")
+};
+
 struct ForeignDefaultViewModel
 {
     Q_GADGET

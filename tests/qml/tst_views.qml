@@ -17,6 +17,7 @@ Item {
         Component { id: timerComponent; TimerView {} }
         Component { id: ringComponent; CircularProgressView {} }
         Component { id: listComponent; TaskListView { width: 330; height: 240 } }
+        Component { id: spyComponent; SignalSpy {} }
 
         function cleanup() { Fixtures.endCapture() }
 
@@ -68,6 +69,7 @@ Item {
             keyClick(Qt.Key_A)
             keyClick(Qt.Key_Space)
             compare(field.text, "a ")
+            compare(viewModel.newTaskDraft.title, "a ") // kept beyond the entry
             verify(!viewModel.isTimerRunning)
 
             view.forceActiveFocus()
@@ -207,13 +209,15 @@ Item {
             verify(list.viewModel.isTimerRunning)
         }
 
-        // Return in the entry: a title is sent and the field cleared, an empty
-        // field closes the entry; while a create is under way nothing happens.
+        // Return in the entry: a title is sent and stays in the field until
+        // the task is made, here with why it was not; an empty field closes
+        // the entry; while a create is under way nothing happens.
         function test_return_data() {
             return [
-                { tag: "title", text: "Buy milk", creating: false, kept: "", open: true },
-                { tag: "empty", text: "", creating: false, kept: "", open: false },
-                { tag: "while creating", text: "Second task", creating: true, kept: "Second task", open: true },
+                { tag: "title", text: "Buy milk", creating: false, open: true,
+                  failure: "Not added: the server could not be reached" },
+                { tag: "empty", text: "", creating: false, open: false, failure: "" },
+                { tag: "while creating", text: "Second task", creating: true, open: true, failure: "" },
             ]
         }
 
@@ -222,14 +226,20 @@ Item {
             const viewModel = list.viewModel
             viewModel.newTask = true
             const field = findChild(list, "newTaskField")
-            field.text = data.text
+            viewModel.newTaskDraft.title = data.text
+            compare(field.text, data.text)
             viewModel.newTaskCreatingInProgress = data.creating
+            const calls = createTemporaryObject(spyComponent, root, { target: viewModel,
+                                                                      signalName: "newTaskCreatingInProgressChanged" })
             field.accepted()
-            compare(field.text, data.kept)
+            compare(calls.count, data.creating ? 0 : 1) // the view-model was asked, or not
             compare(viewModel.newTask, data.open)
             compare(viewModel.newTaskCreatingInProgress, data.open)
-            // A request sent fails against the closed local port; the entry closes.
-            tryCompare(viewModel, "newTask", data.creating, 5000)
+            tryCompare(viewModel, "newTaskCreatingInProgress", data.creating, 5000)
+            compare(viewModel.newTask, data.open)
+            compare(field.text, data.text)
+            compare(findChild(list, "newTaskFailure")?.text ?? "", data.failure)
+            compare(findChild(list, "newTaskFailure")?.visible ?? false, data.failure !== "")
         }
 
         // Signed in: the task list and "Add task"; signing out from the menu
