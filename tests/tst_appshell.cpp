@@ -7,6 +7,7 @@
 #include "app/popoverwindow.h"
 #include "ui/startatlogin.h"
 #include "app/traycountdown.h"
+#include "support/meetings.h"
 #include "support/modelfixture.h"
 
 #include <QQmlEngineExtensionPlugin>
@@ -109,6 +110,25 @@ private Q_SLOTS:
         f.model.setIsTimerRunning(false); // announced again, same face: not drawn
         QCOMPARE(countdown.redraws(), atStart + 4);
     }
+    // Under the countdown, the tooltip names the next meeting as the line
+    // under the ring does, and follows it.
+    void toolTipNamesTheNextMeeting()
+    {
+        ModelFixture f;
+        QSystemTrayIcon tray;
+        TrayCountdown countdown(&f.model, &tray, QIcon());
+        f.model.setCurrentUserRenewed(true);
+        f.model.setEvents({meeting("Standup", QDateTime::currentDateTime().addSecs(-300), {}, 60)});
+        QCOMPARE(tray.toolTip(), "Stint\nStandup now");
+        // Half a minute to spare: the phase starts a moment after this.
+        f.model.setEvents({meeting("Review", QDateTime::currentDateTime().addSecs(630))});
+        f.model.setIsTimerRunning(true);
+        QCOMPARE(tray.toolTip(), "Focus · 25 min left\nReview starts 15 min before this focus phase ends");
+        f.model.setIsTimerRunning(false);
+        f.model.setEvents({});
+        QCOMPARE(tray.toolTip(), "Stint");
+    }
+
     void placement_data()
     {
         QTest::addColumn<QRect>("anchor");

@@ -22,6 +22,7 @@ TrayCountdown::TrayCountdown(DefaultViewModel *viewModel, QSystemTrayIcon *tray,
     for (auto signal : {&DefaultViewModel::timeChanged, &DefaultViewModel::isTimerRunningChanged,
                         &DefaultViewModel::currentStateChanged})
         connect(viewModel, signal, this, &TrayCountdown::update);
+    connect(viewModel->nextMeeting(), &NextMeeting::changed, this, &TrayCountdown::showToolTip);
     m_face = faceOf(*viewModel);
     show();
 }
@@ -106,5 +107,13 @@ void TrayCountdown::show()
     if (!m_tray)
         return;
     m_tray->setIcon(m_face.kind == Face::idle ? m_idleIcon : QIcon(QPixmap::fromImage(render(m_face))));
-    m_tray->setToolTip(toolTip(m_face));
+    showToolTip();
+}
+
+void TrayCountdown::showToolTip()
+{
+    if (!m_tray || !m_viewModel)
+        return;
+    const QString meeting = m_viewModel->nextMeeting()->text();
+    m_tray->setToolTip(meeting.isEmpty() ? toolTip(m_face) : toolTip(m_face) + u'\n' + meeting);
 }

@@ -15,7 +15,8 @@ class QSystemTrayIcon;
 // while paused) and the tooltip says the phase and the minutes left. Both
 // change only when what they show changes: once a minute while counting, and
 // at each start, pause, stop and end of a phase. When no phase is under way
-// the tray shows the app's own icon and name.
+// the tray shows the app's own icon and name. Under either, the tooltip names
+// the next meeting, as the line under the ring does.
 class TrayCountdown : public QObject
 {
     Q_OBJECT
@@ -48,6 +49,7 @@ public:
 private:
     void update();
     void show();
+    void showToolTip();
 
     QPointer<DefaultViewModel> m_viewModel;
     QPointer<QSystemTrayIcon> m_tray;

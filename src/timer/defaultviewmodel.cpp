@@ -8,6 +8,7 @@
 #include "backend/weblink.h"
 #include "common/apipaths.h"
 #include "common/outputline.h"
+#include "timer/dayclock.h"
 #include "timer/meetingopener.h"
 
 #include <QCoreApplication>
@@ -41,13 +42,14 @@ QVariantList toVariantList(const QList<T> &values)
 } // namespace
 
 DefaultViewModel::DefaultViewModel(Alarm alarm, SignInButtonHandler signInButtonHandler, UserManager *userManager,
-                                   QObject *parent, const QString &alarmResource)
+                                   QObject *parent, const QString &alarmResource, DayClock *clock)
     : QObject(parent)
     , m_alarm(std::move(alarm))
     , m_userManager(userManager)
     , m_googleAPI(new GoogleAPIAccessor(this))
     , m_signInButtonHandler(std::move(signInButtonHandler))
     , m_alarmPlayer(alarmResource)
+    , m_dayClock(clock ? clock : new SystemDayClock(this))
     , m_newTaskDraft(new TaskDraft(this))
 {
     m_time = m_focusDuration;
@@ -59,6 +61,7 @@ DefaultViewModel::DefaultViewModel(Alarm alarm, SignInButtonHandler signInButton
     connect(this, &DefaultViewModel::currentUserRenewedChanged, this, &DefaultViewModel::isSignedInChanged);
     if (m_userManager && m_userManager->signIn())
         connect(m_userManager->signIn(), &GoogleSignIn::currentUserChanged, this, &DefaultViewModel::isSignedInChanged);
+    m_nextMeeting = new NextMeeting(this, m_dayClock);
 }
 
 DefaultViewModel::~DefaultViewModel() = default;

@@ -4,6 +4,7 @@
 #include "backend/task.h"
 #include "timer/alarm.h"
 #include "timer/alarmplayer.h"
+#include "timer/nextmeeting.h"
 #include "timer/pomodorostate.h"
 #include "timer/taskdraft.h"
 
@@ -13,6 +14,7 @@
 #include <functional>
 #include <optional>
 
+class DayClock;
 class GoogleAPIAccessor;
 class UserManager;
 
@@ -69,6 +71,8 @@ class DefaultViewModel : public QObject
     /// The views treat the user as signed in: a fresh sign-in through the
     /// button, or a current user in the sign-in layer.
     Q_PROPERTY(bool isSignedIn READ isSignedIn NOTIFY isSignedInChanged)
+    /// The line under the ring about the next meeting.
+    Q_PROPERTY(NextMeeting *nextMeeting READ nextMeeting CONSTANT)
     /// The title typed into the new-task entry, and why adding it failed.
     Q_PROPERTY(TaskDraft *newTaskDraft READ newTaskDraft CONSTANT)
 
@@ -78,9 +82,12 @@ public:
     static constexpr double defaultFocusDuration = 1500;
     static constexpr double defaultRestDuration = 300;
 
-    // `userManager` is shared with the application and must outlive this object.
+    // `userManager` is shared with the application and must outlive this
+    // object, as must `clock` (the day's wall clock; the system's when none
+    // is given).
     DefaultViewModel(Alarm alarm, SignInButtonHandler signInButtonHandler, UserManager *userManager,
-                     QObject *parent = nullptr, const QString &alarmResource = AlarmPlayer::defaultResource);
+                     QObject *parent = nullptr, const QString &alarmResource = AlarmPlayer::defaultResource,
+                     DayClock *clock = nullptr);
     ~DefaultViewModel() override;
 
     // Published state. Every setter announces, changed or not.
@@ -125,6 +132,8 @@ public:
     AlarmPlayer &alarmPlayer() { return m_alarmPlayer; }
     SignInButtonHandler signInButtonHandler() const { return m_signInButtonHandler; }
     void setSignInButtonHandler(SignInButtonHandler handler) { m_signInButtonHandler = std::move(handler); }
+    DayClock *dayClock() const { return m_dayClock; }
+    NextMeeting *nextMeeting() const { return m_nextMeeting; }
     TaskDraft *newTaskDraft() const { return m_newTaskDraft; }
 
     bool isPhaseStarted() const;
@@ -209,6 +218,8 @@ private:
     bool m_newTaskCreatingInProgress = false;
     AlarmPlayer m_alarmPlayer;
     bool m_currentUserRenewed = false;
+    DayClock *m_dayClock = nullptr;
+    NextMeeting *m_nextMeeting = nullptr;
     TaskDraft *m_newTaskDraft = nullptr;
 };
 

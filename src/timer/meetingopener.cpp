@@ -48,6 +48,11 @@ std::optional<QUrl> meetingUrlToOpen(const Event &event, bool hasZoomHandler)
     return std::nullopt;
 }
 
+bool hasJoinLink(const Event &event)
+{
+    return meetingUrlToOpen(event, true).has_value();
+}
+
 void queryZoomHandler(QObject *context, std::function<void(bool hasHandler)> done)
 {
     auto *process = new QProcess(context);

@@ -21,6 +21,10 @@ struct Event;
 // "zoomus" links on this desktop; none when there is nothing safe to open.
 std::optional<QUrl> meetingUrlToOpen(const Event &event, bool hasZoomHandler);
 
+// Whether `event` has a link that "Join Meeting" can open (as it would with
+// the Zoom client installed).
+bool hasJoinLink(const Event &event);
+
 // Asks the desktop, without blocking, whether an application is registered
 // for "zoomus" links (`xdg-mime query default x-scheme-handler/zoomus`), and
 // calls `done` on the main thread with the answer. A desktop without

@@ -3,9 +3,9 @@ import QtQuick.Controls.Fusion
 import QtQuick.Layouts
 import Stint
 
-// The "Timer" tab: the ring, the done question, the stop button, the fetch
-// error, and the task list or the sign-in button; the settings menu in the
-// top-right corner. Text dropped on the ring becomes the current task.
+// The "Timer" tab: the ring with the next meeting under it, the done
+// question, the stop button, the fetch error, and the task list or the
+// sign-in button; the settings menu in the top-right corner. Text dropped on the ring becomes the current task.
 //
 // Each control also answers assistive technology's "press" (Accessible.
 // onPressAction): Qt 6.4's default press action does not reach click handlers.
@@ -59,6 +59,39 @@ Item {
                     Layout.preferredHeight: 230
                     viewModel: root.viewModel
                     progress: ViewGate.open ? root.viewModel.progress : progress
+                }
+
+                // The next meeting, or the one this focus phase runs into.
+                RowLayout {
+                    id: meetingLine
+                    objectName: "meetingLine"
+                    readonly property NextMeeting meeting: root.viewModel.nextMeeting
+                    Layout.alignment: Qt.AlignHCenter
+                    visible: meetingText.text.length > 0
+                    spacing: Theme.spacing
+
+                    Label {
+                        id: meetingText
+                        objectName: "meetingText"
+                        Layout.maximumWidth: root.width - 2 * Theme.padding
+                                             - (meetingJoin.visible ? meetingJoin.implicitWidth + Theme.spacing : 0)
+                        text: ViewGate.open ? meetingLine.meeting.text : text
+                        textFormat: Text.PlainText
+                        color: Theme.secondaryText
+                        wrapMode: Text.WordWrap
+                        maximumLineCount: 3
+                        elide: Text.ElideRight
+                        horizontalAlignment: Text.AlignHCenter
+                    }
+                    Button {
+                        id: meetingJoin
+                        objectName: "meetingJoinButton"
+                        visible: ViewGate.open ? meetingLine.meeting.hasJoinLink : visible
+                        text: qsTr("Join Meeting")
+                        palette.buttonText: Theme.accent
+                        Accessible.onPressAction: clicked()
+                        onClicked: root.viewModel.joinMeeting(meetingLine.meeting.event)
+                    }
                 }
 
                 Button {

@@ -34,6 +34,14 @@ struct ForeignUserManager
     QML_UNCREATABLE("made once by the application")
 };
 
+struct ForeignNextMeeting
+{
+    Q_GADGET
+    QML_FOREIGN(NextMeeting)
+    QML_NAMED_ELEMENT(NextMeeting)
+    QML_UNCREATABLE("made by the view-model")
+};
+
 struct ForeignTaskDraft
 {
     Q_GADGET

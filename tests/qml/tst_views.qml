@@ -86,6 +86,8 @@ Item {
             const viewModel = Fixtures.makeViewModel()
             viewModel.currentUserRenewed = true
             Fixtures.setTasks(viewModel, [{ title: "Write report" }])
+            Fixtures.setEvents(viewModel, [{ summary: "Standup", start: new Date(), minutes: 60,
+                                             meeting: "https://meet.google.com/abc-defg-hij" }])
             viewModel.tasksFetchHasError = true
             viewModel.newTask = true
             viewModel.shouldAskIfTaskIsDone = true
@@ -240,6 +242,25 @@ Item {
             compare(field.text, data.text)
             compare(findChild(list, "newTaskFailure")?.text ?? "", data.failure)
             compare(findChild(list, "newTaskFailure")?.visible ?? false, data.failure !== "")
+        }
+
+        // The next meeting under the ring, with "Join Meeting" when it has a
+        // link; nothing while nobody is signed in.
+        function test_nextMeeting() {
+            const viewModel = Fixtures.makeViewModel()
+            const started = new Date(Date.now() - 5 * 60000)
+            Fixtures.setEvents(viewModel, [{ summary: "Standup", start: started, minutes: 60,
+                                             meeting: "https://meet.google.com/abc-defg-hij" }])
+            const view = make(timerComponent, viewModel)
+            verify(!shown(view, "meetingLine"))
+            viewModel.currentUserRenewed = true
+            compare(findChild(view, "meetingText").text, "Standup now")
+            waitForRendering(view)
+            const opened = Fixtures.openedUrls.length
+            mouseClick(findChild(view, "meetingJoinButton"))
+            tryCompare(Fixtures.openedUrls, "length", opened + 1)
+            Fixtures.setEvents(viewModel, [{ summary: "Standup", start: started, minutes: 60 }])
+            verify(shown(view, "meetingLine") && !shown(view, "meetingJoinButton"))
         }
 
         // Signed in: the task list and "Add task"; signing out from the menu
