@@ -124,9 +124,10 @@ private Q_SLOTS:
         }
     }
 
-    // A stored grant is restored and the tasks follow; a refused one falls
-    // back to the browser, without a click, only after an earlier sign-in.
-    // Without one, the button signs in and brings the popover back.
+    // A stored grant is restored and the tasks and events follow; a refused
+    // one falls back to the browser, without a click, only after an earlier
+    // sign-in. Without one, the button signs in and brings the popover back.
+    // Each opening of the popover fetches the events again.
     void restore_data()
     {
         QTest::addColumn<int>("grant"); // 0 none, 1 working, 2 refused
@@ -157,6 +158,13 @@ private Q_SLOTS:
         QCOMPARE(app.browserOpenings, grant == 1 ? 0 : 1);
         if (grant == 0)
             QVERIFY(model->currentUserRenewed() && app.delegate->popover()->isShown());
+        QTRY_COMPARE(model->events().size(), m_server.events().size());
+        QJsonObject added = m_server.events().first().toObject();
+        added["id"] = QStringLiteral("added-%1").arg(grant);
+        QVERIFY(m_server.putEvent(added));
+        app.delegate->togglePopover();
+        app.delegate->togglePopover();
+        QTRY_COMPARE(model->events().size(), m_server.events().size());
     }
 };
 

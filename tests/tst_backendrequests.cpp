@@ -7,10 +7,15 @@
 #include "accounts/usermanager.h"
 #include "backend/network.h"
 #include "devserver/devserver.h"
+#include "support/fakeclock.h"
 #include "support/stdoutcapture.h"
 #include "timer/defaultviewmodel.h"
+#include "timer/eventrefresher.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -218,6 +223,48 @@ private Q_SLOTS:
         QVERIFY(!model->newTask());
         QCOMPARE(draft->title(), QString());
         QVERIFY(titles(model->tasks()).contains("Something"));
+    }
+
+    // Fetched again as the popover opens, right after midnight and after a
+    // resume, each showing a meeting added meanwhile; a failed fetch keeps
+    // the events there were.
+    void eventsStayFresh()
+    {
+        const auto at = [](int day, int hour, int minute) {
+            return QDateTime(QDate(2026, 12, 7).addDays(day), QTime(hour, minute));
+        };
+        const auto addEvent = [this](const QString &id) {
+            QJsonObject event = m_server.events().first().toObject();
+            event["id"] = id;
+            QVERIFY(m_server.putEvent(event));
+        };
+        FakeDayClock clock(at(0, 23, 55));
+        DefaultViewModel model(Alarm::makeDefault(), {}, m_users, nullptr, AlarmPlayer::defaultResource, &clock);
+        EventRefresher refresher(&model, &clock); // someone is signed in: fetched at once
+        QTRY_COMPARE(model.events().size(), 1);
+        // Added as one does by hand while the dev server runs.
+        QNetworkRequest post(m_server.baseUrl().resolved(QUrl("/dev/events")));
+        post.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+        QJsonObject opening = m_server.events().first().toObject();
+        opening["id"] = "opening";
+        std::unique_ptr<QNetworkReply> added(Network::sharedManager()->post(post, QJsonDocument(opening).toJson()));
+        QSignalSpy finished(added.get(), &QNetworkReply::finished);
+        QVERIFY(finished.wait());
+        refresher.refresh();
+        QTRY_COMPARE(model.events().size(), 2);
+        addEvent("midnight");
+        clock.setNow(at(1, 0, 0));
+        QTRY_COMPARE(model.events().size(), 3);
+
+        m_server.setMisbehaviour(Misbehaviour::serverError);
+        StdoutCapture capture;
+        clock.setNow(at(1, 0, 10));
+        QTRY_COMPARE(capture.lines(), QStringList{"Error fetching data: HTTP 500 Internal Server Error"});
+        QCOMPARE(model.events().size(), 3);
+        m_server.setMisbehaviour(Misbehaviour::none);
+        addEvent("resume");
+        clock.resumeAt(at(1, 0, 15));
+        QTRY_COMPARE(model.events().size(), 4);
     }
 
     void textFromOutsideIsPrintedEscaped()

@@ -9,6 +9,7 @@
 #include "common/outputline.h"
 #include "timer/alarm.h"
 #include "timer/defaultviewmodel.h"
+#include "timer/eventrefresher.h"
 #include "ui/ticktimer.h"
 #include "ui/viewgate.h"
 
@@ -71,6 +72,8 @@ void AppDelegate::applicationDidFinishLaunching()
         resizePopover();
         showPopover();
     });
+    // The day's events, kept fresh.
+    m_eventRefresher = new EventRefresher(m_viewModel, m_viewModel->dayClock());
 
     // The root view, on the "Timer" tab.
     m_popover->setInitialProperties(
@@ -158,6 +161,8 @@ void AppDelegate::togglePopover()
 
 void AppDelegate::showPopover()
 {
+    // What the popover shows of the calendar is as fresh as the opening.
+    m_eventRefresher->refresh();
     // A user looking at the popover wants to be signed in: if the restore
     // is waiting for the network, try it again now.
     m_googleSignIn->retryPendingRestore();

@@ -11,6 +11,7 @@
 #include <memory>
 
 class DefaultViewModel;
+class EventRefresher;
 class GoogleSignIn;
 class PopoverWindow;
 class QMenu;
@@ -39,7 +40,8 @@ public:
     // The tray icon's action: closes the popover when shown, else measures
     // its content and opens it.
     void togglePopover();
-    // Opens the popover next to the tray icon, without measuring it again.
+    // Opens the popover next to the tray icon, without measuring it again,
+    // and fetches the events again.
     void showPopover();
 
     // URLs opened with the app (the command line, or a later start): the
@@ -75,5 +77,6 @@ private:
     GoogleSignIn *m_googleSignIn = nullptr;
     UserManager *m_userManager = nullptr;
     DefaultViewModel *m_viewModel = nullptr;
+    EventRefresher *m_eventRefresher = nullptr;
     QRect m_lastAnchor; // the icon, or the click on it, at the last activation
 };
