@@ -1,15 +1,21 @@
 // The desktop's side, against stand-ins on a private session bus: colours
-// from its palette and its dark/light preference (the settings portal), and
-// the phase-end notification (the notification server).
+// from its palette and its dark/light preference (the settings portal), the
+// phase-end notification and the meeting reminders (the notification server).
 
+#include "app/desktopnotifications.h"
 #include "app/phasenotifier.h"
+#include "app/remindernotifier.h"
+#include "support/fakeclock.h"
+#include "support/meetings.h"
 #include "support/modelfixture.h"
+#include "timer/meetingreminders.h"
 #include "ui/colorschemewatcher.h"
 #include "ui/theme.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QDesktopServices>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -59,7 +65,7 @@ public Q_SLOTS:
     {
         shown << summary + QLatin1String(": ") + body;
         actions = actionList;
-        return 7;
+        return 6 + shown.size();
     }
     void CloseNotification(uint id) { closed.append(id); }
 
@@ -73,10 +79,15 @@ class TestDesktop : public QObject
 {
     Q_OBJECT
 
+public Q_SLOTS:
+    void open(const QUrl &url) { m_opened.append(url); } // the desktop's web browser
+
+private:
     QProcess m_bus;
     QString m_address;
     int m_connections = 0;
     StandInPortal m_portal;
+    QList<QUrl> m_opened;
 
     QDBusConnection openConnection()
     {
@@ -189,8 +200,8 @@ private Q_SLOTS:
         const auto release = qScopeGuard([&bus] { bus.unregisterService("org.freedesktop.Notifications"); });
         ModelFixture f;
         int opened = 0;
-        PhaseNotifier notifier(
-                &f.model, [&opened] { ++opened; }, openConnection());
+        DesktopNotifications notifications(openConnection());
+        PhaseNotifier notifier(&f.model, &notifications, [&opened] { ++opened; });
         f.model.setTaskTitle(task);
         if (rest)
             f.model.stopAndSwitchPhase();
@@ -216,10 +227,71 @@ private Q_SLOTS:
         }
     }
 
+    // Meetings with a link are reminded of once, a minute before they start
+    // or at a wake-up up to five minutes after, never later; "Join Meeting"
+    // joins, and the reminder goes when joined or five minutes after the start.
+    void meetingReminders()
+    {
+        NotificationServer server;
+        QDBusConnection bus = openConnection();
+        QVERIFY(bus.registerObject("/org/freedesktop/Notifications", &server,
+                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
+        QVERIFY(bus.registerService("org.freedesktop.Notifications"));
+        const auto release = qScopeGuard([&bus] { bus.unregisterService("org.freedesktop.Notifications"); });
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+        const auto at = [](int hour, int minute, int second = 0) {
+            return QDateTime(QDate(2026, 12, 7), QTime(hour, minute, second));
+        };
+        FakeDayClock clock(at(9, 0));
+        StdoutCapture capture;
+        UserManager users(nullptr);
+        DefaultViewModel model(Alarm::makeDefault(), {}, &users, nullptr, AlarmPlayer::defaultResource, &clock);
+        model.setCurrentUserRenewed(true);
+        model.setEvents({meeting("Lunch", at(9, 30)), meeting("Standup", at(9, 30), "https://meet.example.com/standup"),
+                         meeting("Review", at(10, 0), "https://meet.example.com/review"),
+                         meeting("Planning", at(11, 0), "https://meet.example.com/planning")});
+        DesktopNotifications notifications(openConnection());
+        MeetingReminders reminders(&model, &clock);
+        int eventsShown = 0;
+        ReminderNotifier notifier(&model, &reminders, &notifications, [&eventsShown] { ++eventsShown; });
+        QSignalSpy reminded(&reminders, &MeetingReminders::remind);
+        QSignalSpy withdrawn(&reminders, &MeetingReminders::withdraw);
+
+        clock.setNow(at(9, 28, 59));
+        QCOMPARE(reminded.count(), 0);
+        clock.setNow(at(9, 29));
+        QTRY_COMPARE(server.shown.size(), 1);
+        QVERIFY2(server.shown.first().startsWith("Standup starts in 1 min: "), qPrintable(server.shown.first()));
+        model.setEvents(model.events()); // fetched again, and the clock moves on: still once
+        clock.setNow(at(9, 29, 30));
+        QCOMPARE(reminded.count(), 1);
+
+        Q_EMIT server.ActionInvoked(7, QStringLiteral("default"));
+        Q_EMIT server.ActionInvoked(7, QStringLiteral("join"));
+        QTRY_COMPARE(server.closed, QList<uint>{7});
+        QCOMPARE(m_opened, QList<QUrl>{QUrl("https://meet.example.com/standup")});
+        QCOMPARE(eventsShown, 1);
+
+        // Asleep over Review's start: reminded at the wake-up, taken back
+        // five minutes after the start.
+        clock.resumeAt(at(10, 3));
+        QTRY_COMPARE(server.shown.size(), 2);
+        QVERIFY2(server.shown.last().startsWith("Review has started: "), qPrintable(server.shown.last()));
+        clock.setNow(at(10, 4, 59));
+        QCOMPARE(withdrawn.count(), 1);
+        clock.setNow(at(10, 5));
+        QTRY_COMPARE(server.closed, (QList<uint>{7, 8}));
+        // Asleep over Planning's first five minutes: too late.
+        clock.resumeAt(at(11, 5));
+        QCOMPARE(reminded.count(), 2);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+
     void withoutServerItSaysSoOnce()
     {
         ModelFixture f;
-        PhaseNotifier notifier(&f.model, {}, openConnection()); // a bus, but no notification server on it
+        DesktopNotifications notifications(openConnection()); // a bus, but no notification server on it
+        PhaseNotifier notifier(&f.model, &notifications, {});
         f.model.setTaskTitle(QStringLiteral("Write report"));
         const auto reports = [&f] { return f.capture.lines().filter(QStringLiteral("No notification server")); };
         f.run();

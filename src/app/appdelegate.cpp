@@ -2,14 +2,17 @@
 
 #include "accounts/googlesignin.h"
 #include "accounts/usermanager.h"
+#include "app/desktopnotifications.h"
 #include "app/phasenotifier.h"
 #include "app/popoverplacement.h"
 #include "app/popoverwindow.h"
+#include "app/remindernotifier.h"
 #include "app/traycountdown.h"
 #include "common/outputline.h"
 #include "timer/alarm.h"
 #include "timer/defaultviewmodel.h"
 #include "timer/eventrefresher.h"
+#include "timer/meetingreminders.h"
 #include "ui/ticktimer.h"
 #include "ui/viewgate.h"
 
@@ -19,6 +22,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QScreen>
 #include <QSettings>
 #include <QSystemTrayIcon>
@@ -68,12 +72,15 @@ void AppDelegate::applicationDidFinishLaunching()
     // The countdown's clock, for as long as the view-model lives.
     (new TickTimer(m_viewModel))->followViews(ViewGate::of(m_popover->engine()));
     new TrayCountdown(m_viewModel, m_statusBarItem, QIcon(trayIconPath));
-    new PhaseNotifier(m_viewModel, [this] {
+    m_notifications = new DesktopNotifications(QDBusConnection::sessionBus(), this);
+    new PhaseNotifier(m_viewModel, m_notifications, [this] {
         resizePopover();
         showPopover();
     });
-    // The day's events, kept fresh.
+    // The day's events, kept fresh, and the reminders of their meetings.
     m_eventRefresher = new EventRefresher(m_viewModel, m_viewModel->dayClock());
+    new ReminderNotifier(m_viewModel, new MeetingReminders(m_viewModel, m_viewModel->dayClock()), m_notifications,
+                         [this] { showEvents(); });
 
     // The root view, on the "Timer" tab.
     m_popover->setInitialProperties(
@@ -155,6 +162,14 @@ void AppDelegate::togglePopover()
     // The click that took the focus from the popover already closed it.
     if (m_popover->closedByFocusLossJustNow())
         return;
+    resizePopover();
+    showPopover();
+}
+
+void AppDelegate::showEvents()
+{
+    if (QQuickItem *root = m_popover->rootObject())
+        root->setProperty("selectedIndex", 1);
     resizePopover();
     showPopover();
 }

@@ -11,6 +11,7 @@
 #include <memory>
 
 class DefaultViewModel;
+class DesktopNotifications;
 class EventRefresher;
 class GoogleSignIn;
 class PopoverWindow;
@@ -43,6 +44,8 @@ public:
     // Opens the popover next to the tray icon, without measuring it again,
     // and fetches the events again.
     void showPopover();
+    // Measures the popover and opens it on the "Events" tab.
+    void showEvents();
 
     // URLs opened with the app (the command line, or a later start): the
     // first goes to the sign-in layer; an empty list just brings the popover.
@@ -77,6 +80,7 @@ private:
     GoogleSignIn *m_googleSignIn = nullptr;
     UserManager *m_userManager = nullptr;
     DefaultViewModel *m_viewModel = nullptr;
+    DesktopNotifications *m_notifications = nullptr;
     EventRefresher *m_eventRefresher = nullptr;
     QRect m_lastAnchor; // the icon, or the click on it, at the last activation
 };

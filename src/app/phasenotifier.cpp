@@ -1,17 +1,9 @@
 #include "app/phasenotifier.h"
 
-#include "common/outputline.h"
+#include "app/desktopnotifications.h"
 #include "timer/defaultviewmodel.h"
 
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-
 namespace {
-
-const QString service = QStringLiteral("org.freedesktop.Notifications");
-const QString path = QStringLiteral("/org/freedesktop/Notifications");
-const QString interface = QStringLiteral("org.freedesktop.Notifications");
 
 const QString defaultAction = QStringLiteral("default");
 const QString yesAction = QStringLiteral("yes");
@@ -19,8 +11,9 @@ const QString noAction = QStringLiteral("no");
 
 } // namespace
 
-PhaseNotifier::PhaseNotifier(DefaultViewModel *viewModel, std::function<void()> openPopover, const QDBusConnection &bus)
-    : QObject(viewModel), m_viewModel(viewModel), m_openPopover(std::move(openPopover)), m_bus(bus)
+PhaseNotifier::PhaseNotifier(DefaultViewModel *viewModel, DesktopNotifications *notifications,
+                             std::function<void()> openPopover)
+    : QObject(viewModel), m_viewModel(viewModel), m_notifications(notifications), m_openPopover(std::move(openPopover))
 {
     connect(viewModel, &DefaultViewModel::phaseEnded, this, &PhaseNotifier::notify);
     connect(viewModel, &DefaultViewModel::shouldAskIfTaskIsDoneChanged, this, [this] {
@@ -29,60 +22,47 @@ PhaseNotifier::PhaseNotifier(DefaultViewModel *viewModel, std::function<void()> 
         if (m_asking && m_viewModel && !m_viewModel->shouldAskIfTaskIsDone())
             withdraw();
     });
-    if (m_bus.isConnected()) {
-        m_bus.connect(service, path, interface, QStringLiteral("ActionInvoked"), this,
-                      SLOT(actionInvoked(uint, QString)));
-        m_bus.connect(service, path, interface, QStringLiteral("NotificationClosed"), this,
-                      SLOT(notificationClosed(uint, uint)));
-    }
+    connect(notifications, &DesktopNotifications::actionInvoked, this, &PhaseNotifier::actionInvoked);
+    connect(notifications, &DesktopNotifications::closed, this, [this](uint id) {
+        if (id == m_shownId) {
+            m_shownId = 0;
+            m_asking = false;
+        }
+    });
 }
 
 void PhaseNotifier::notify()
 {
     if (!m_viewModel)
         return;
-    if (!m_bus.isConnected())
-        return unavailable();
-
     const bool asking = m_viewModel->shouldAskIfTaskIsDone();
     QStringList actions{defaultAction, tr("Open Stint")};
     if (asking)
         actions << yesAction << tr("Yes") << noAction << tr("No");
     const QString summary =
             m_viewModel->currentState() == PomodoroState::focus ? tr("Focus phase over") : tr("Rest over");
-    const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("app.stint.Stint")},
-                            {QStringLiteral("category"), QStringLiteral("im.received")}};
-
-    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
     // A new end of a phase replaces a notification still up from the last.
-    call << QStringLiteral("Stint") << m_shownId << QStringLiteral("app.stint.Stint") << summary
-         << m_viewModel->taskTitle() << actions << hints << -1;
-    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, asking] {
-        watcher->deleteLater();
-        const QDBusPendingReply<uint> reply = *watcher;
-        if (reply.isError())
-            return unavailable();
-        m_shownId = reply.value();
-        m_asking = asking && m_viewModel && m_viewModel->shouldAskIfTaskIsDone();
-        if (asking && !m_asking)
-            withdraw(); // answered in the popover while the server was still answering us
-    });
+    m_notifications->show(
+            m_shownId, summary, m_viewModel->taskTitle(), actions, [self = QPointer(this), asking](uint id) {
+                if (!self)
+                    return;
+                self->m_shownId = id;
+                self->m_asking = asking && self->m_viewModel && self->m_viewModel->shouldAskIfTaskIsDone();
+                if (asking && !self->m_asking)
+                    self->withdraw(); // answered in the popover while the server was still answering
+            });
 }
 
 void PhaseNotifier::withdraw()
 {
-    if (m_shownId == 0)
-        return;
-    m_bus.asyncCall(QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("CloseNotification"))
-                    << m_shownId);
+    m_notifications->close(m_shownId);
     m_shownId = 0;
     m_asking = false;
 }
 
 void PhaseNotifier::actionInvoked(uint id, const QString &action)
 {
-    if (id == 0 || id != m_shownId || !m_viewModel)
+    if (id != m_shownId || !m_viewModel)
         return;
     if (action == defaultAction) {
         if (m_openPopover)
@@ -92,20 +72,4 @@ void PhaseNotifier::actionInvoked(uint id, const QString &action)
         m_asking = false;
         m_viewModel->answerTaskQuestion();
     }
-}
-
-void PhaseNotifier::notificationClosed(uint id, uint)
-{
-    if (id != 0 && id == m_shownId) {
-        m_shownId = 0;
-        m_asking = false;
-    }
-}
-
-void PhaseNotifier::unavailable()
-{
-    if (m_reportedMissing)
-        return;
-    m_reportedMissing = true;
-    printLine(QStringLiteral("No notification server: phase ends are not shown on the desktop"));
 }

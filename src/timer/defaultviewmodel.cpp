@@ -358,6 +358,7 @@ void DefaultViewModel::fetchEvents()
 void DefaultViewModel::joinMeeting(const Event &event)
 {
     openMeeting(event, this);
+    Q_EMIT meetingJoined(event);
 }
 
 void DefaultViewModel::openPrivacyPolicy()

@@ -157,6 +157,7 @@ public:
 
     // Events and hooks.
     Q_INVOKABLE void fetchEvents();
+    // "Join Meeting", wherever it is pressed: opens the meeting's link.
     Q_INVOKABLE void joinMeeting(const Event &event);
     Q_INVOKABLE void openPrivacyPolicy();
     Q_INVOKABLE void openLink(const QUrl &url);
@@ -189,6 +190,8 @@ Q_SIGNALS:
     // A phase ran out: sent after the tick that ended it is complete, so the
     // question, if any, is already up.
     void phaseEnded();
+    // Someone pressed "Join Meeting" for `event`.
+    void meetingJoined(const Event &event);
 
 private:
     QVariantList tasksForQml() const;
