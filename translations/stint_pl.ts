@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="116"/>
+        <location filename="../src/app/appdelegate.cpp" line="122"/>
         <source>Countdown Timer</source>
         <translation>Minutnik</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="120"/>
+        <location filename="../src/app/appdelegate.cpp" line="126"/>
         <source>Open Stint</source>
         <translation>Otwórz Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="122"/>
+        <location filename="../src/app/appdelegate.cpp" line="128"/>
         <source>Exit</source>
         <translation>Zakończ</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="243"/>
+        <location filename="../src/app/appdelegate.cpp" line="258"/>
         <source>Welcome to the App!</source>
         <translation>Witamy w aplikacji!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="244"/>
+        <location filename="../src/app/appdelegate.cpp" line="259"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>To pierwsze uruchomienie aplikacji.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="245"/>
+        <location filename="../src/app/appdelegate.cpp" line="260"/>
         <source>Get Started</source>
         <translation>Zaczynamy</translation>
     </message>
@@ -88,22 +88,22 @@
 <context>
     <name>GoogleSignIn</name>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="632"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="215"/>
         <source>This answer does not belong to the sign-in that Stint started. Go back to Stint and sign in again.</source>
         <translation>Ta odpowiedź nie należy do logowania rozpoczętego przez Stint. Wróć do Stint i zaloguj się ponownie.</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="641"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="224"/>
         <source>The sign-in was cancelled. You can close this tab.</source>
         <translation>Logowanie zostało anulowane. Można zamknąć tę kartę.</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="647"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="230"/>
         <source>The sign-in did not complete. Go back to Stint and sign in again.</source>
         <translation>Logowanie nie zostało ukończone. Wróć do Stint i zaloguj się ponownie.</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="654"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="237"/>
         <source>You are signed in to Stint. You can close this tab.</source>
         <translation>Zalogowano do Stint. Można zamknąć tę kartę.</translation>
     </message>
@@ -124,12 +124,12 @@
 <context>
     <name>ListEventsView</name>
     <message>
-        <location filename="../src/ui/ListEventsView.qml" line="90"/>
+        <location filename="../src/ui/ListEventsView.qml" line="94"/>
         <source>Join Meeting</source>
         <translation>Dołącz</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListEventsView.qml" line="43"/>
+        <location filename="../src/ui/ListEventsView.qml" line="45"/>
         <source>Events</source>
         <translation>Wydarzenia</translation>
     </message>
@@ -148,42 +148,121 @@
     </message>
 </context>
 <context>
+    <name>MeetingLine</name>
+    <message numerus="yes">
+        <location filename="../src/timer/meetingrule.cpp" line="67"/>
+        <source>%1 starts %n min before this focus phase ends</source>
+        <translation>
+            <numerusform>%1 zaczyna się %n min przed końcem tego skupienia</numerusform>
+            <numerusform>%1 zaczyna się %n min przed końcem tego skupienia</numerusform>
+            <numerusform>%1 zaczyna się %n min przed końcem tego skupienia</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/timer/meetingrule.cpp" line="82"/>
+        <source>%1 now</source>
+        <translation>%1 trwa</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/meetingrule.cpp" line="88"/>
+        <source>%1 at %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/timer/meetingrule.cpp" line="93"/>
+        <source>%1 in %n min</source>
+        <translation>
+            <numerusform>%1 za %n min</numerusform>
+            <numerusform>%1 za %n min</numerusform>
+            <numerusform>%1 za %n min</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MeetingReminders</name>
+    <message>
+        <location filename="../src/timer/meetingreminders.cpp" line="46"/>
+        <source>%1 has started</source>
+        <translation>Już trwa: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/timer/meetingreminders.cpp" line="47"/>
+        <source>%1 starts in %n min</source>
+        <translation>
+            <numerusform>%1 zaczyna się za %n min</numerusform>
+            <numerusform>%1 zaczyna się za %n min</numerusform>
+            <numerusform>%1 zaczyna się za %n min</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PhaseNotifier</name>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="55"/>
+        <location filename="../src/app/phasenotifier.cpp" line="43"/>
         <source>Focus phase over</source>
         <translation>Koniec skupienia</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="56"/>
+        <location filename="../src/app/phasenotifier.cpp" line="43"/>
         <source>Rest over</source>
         <translation>Koniec przerwy</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="52"/>
+        <location filename="../src/app/phasenotifier.cpp" line="39"/>
         <source>Open Stint</source>
         <translation>Otwórz Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="54"/>
+        <location filename="../src/app/phasenotifier.cpp" line="41"/>
         <source>Yes</source>
         <translation>Tak</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="54"/>
+        <location filename="../src/app/phasenotifier.cpp" line="41"/>
         <source>No</source>
         <translation>Nie</translation>
     </message>
 </context>
 <context>
+    <name>ReminderNotifier</name>
+    <message>
+        <location filename="../src/app/remindernotifier.cpp" line="40"/>
+        <source>Open Stint</source>
+        <translation>Otwórz Stint</translation>
+    </message>
+    <message>
+        <location filename="../src/app/remindernotifier.cpp" line="40"/>
+        <source>Join Meeting</source>
+        <translation>Dołącz</translation>
+    </message>
+</context>
+<context>
+    <name>TaskDraft</name>
+    <message>
+        <location filename="../src/timer/taskdraft.cpp" line="16"/>
+        <source>Not added: the server could not be reached</source>
+        <translation>Nie dodano: nie można połączyć się z serwerem</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/taskdraft.cpp" line="18"/>
+        <source>Not added: the server did not accept your sign-in</source>
+        <translation>Nie dodano: serwer nie zaakceptował logowania</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/taskdraft.cpp" line="19"/>
+        <source>Not added: the server reported an error</source>
+        <translation>Nie dodano: serwer zgłosił błąd</translation>
+    </message>
+</context>
+<context>
     <name>TaskListView</name>
     <message>
-        <location filename="../src/ui/TaskListView.qml" line="81"/>
+        <location filename="../src/ui/TaskListView.qml" line="88"/>
         <source>Enter task name</source>
         <translation>Nazwa zadania</translation>
     </message>
     <message>
-        <location filename="../src/ui/TaskListView.qml" line="50"/>
+        <location filename="../src/ui/TaskListView.qml" line="52"/>
         <source>Tasks</source>
         <translation>Zadania</translation>
     </message>
@@ -191,62 +270,67 @@
 <context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="69"/>
+        <location filename="../src/ui/TimerView.qml" line="90"/>
+        <source>Join Meeting</source>
+        <translation>Dołącz</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="102"/>
         <source>Add task</source>
         <translation>Dodaj zadanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="98"/>
+        <location filename="../src/ui/TimerView.qml" line="131"/>
         <source>Is the task now done?</source>
         <translation>Czy zadanie jest już wykonane?</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="112"/>
+        <location filename="../src/ui/TimerView.qml" line="145"/>
         <source>Yes</source>
         <translation>Tak</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="118"/>
+        <location filename="../src/ui/TimerView.qml" line="151"/>
         <source>No</source>
         <translation>Nie</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="130"/>
+        <location filename="../src/ui/TimerView.qml" line="163"/>
         <source>Stop</source>
         <translation>Zatrzymaj</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="160"/>
+        <location filename="../src/ui/TimerView.qml" line="193"/>
         <source>Retry</source>
         <translation>Spróbuj ponownie</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="212"/>
+        <location filename="../src/ui/TimerView.qml" line="245"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Zaloguj się do Google, aby w pełni korzystać z aplikacji i synchronizować zadania oraz wydarzenia z Kalendarza Google</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="232"/>
+        <location filename="../src/ui/TimerView.qml" line="265"/>
         <source>Settings</source>
         <translation>Ustawienia</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="263"/>
+        <location filename="../src/ui/TimerView.qml" line="296"/>
         <source>Sign Out</source>
         <translation>Wyloguj się</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="282"/>
+        <location filename="../src/ui/TimerView.qml" line="315"/>
         <source>Privacy Policy</source>
         <translation>Polityka prywatności</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="289"/>
+        <location filename="../src/ui/TimerView.qml" line="322"/>
         <source>Exit</source>
         <translation>Zakończ</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="272"/>
+        <location filename="../src/ui/TimerView.qml" line="305"/>
         <source>Start at Login</source>
         <translation>Uruchom przy logowaniu</translation>
     </message>
@@ -254,7 +338,7 @@
 <context>
     <name>TrayCountdown</name>
     <message numerus="yes">
-        <location filename="../src/app/traycountdown.cpp" line="88"/>
+        <location filename="../src/app/traycountdown.cpp" line="84"/>
         <source>Focus · %n min left</source>
         <translation>
             <numerusform>Skupienie · została %n min</numerusform>
@@ -263,7 +347,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/traycountdown.cpp" line="90"/>
+        <location filename="../src/app/traycountdown.cpp" line="86"/>
         <source>Rest · %n min left</source>
         <translation>
             <numerusform>Przerwa · została %n min</numerusform>
@@ -272,7 +356,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/traycountdown.cpp" line="92"/>
+        <location filename="../src/app/traycountdown.cpp" line="88"/>
         <source>Paused · %n min left</source>
         <translation>
             <numerusform>Wstrzymano · została %n min</numerusform>

@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="116"/>
+        <location filename="../src/app/appdelegate.cpp" line="122"/>
         <source>Countdown Timer</source>
         <translation>Contagem regressiva</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="120"/>
+        <location filename="../src/app/appdelegate.cpp" line="126"/>
         <source>Open Stint</source>
         <translation>Abrir o Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="122"/>
+        <location filename="../src/app/appdelegate.cpp" line="128"/>
         <source>Exit</source>
         <translation>Sair</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="243"/>
+        <location filename="../src/app/appdelegate.cpp" line="258"/>
         <source>Welcome to the App!</source>
         <translation>Boas-vindas ao aplicativo!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="244"/>
+        <location filename="../src/app/appdelegate.cpp" line="259"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>Esta é a primeira vez que você abre o aplicativo.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="245"/>
+        <location filename="../src/app/appdelegate.cpp" line="260"/>
         <source>Get Started</source>
         <translation>Começar</translation>
     </message>
@@ -88,22 +88,22 @@
 <context>
     <name>GoogleSignIn</name>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="632"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="215"/>
         <source>This answer does not belong to the sign-in that Stint started. Go back to Stint and sign in again.</source>
         <translation>Esta resposta não pertence ao login iniciado pelo Stint. Volte ao Stint e faça login novamente.</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="641"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="224"/>
         <source>The sign-in was cancelled. You can close this tab.</source>
         <translation>O login foi cancelado. Você pode fechar esta aba.</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="647"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="230"/>
         <source>The sign-in did not complete. Go back to Stint and sign in again.</source>
         <translation>O login não foi concluído. Volte ao Stint e faça login novamente.</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="654"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="237"/>
         <source>You are signed in to Stint. You can close this tab.</source>
         <translation>Login no Stint concluído. Você pode fechar esta aba.</translation>
     </message>
@@ -124,12 +124,12 @@
 <context>
     <name>ListEventsView</name>
     <message>
-        <location filename="../src/ui/ListEventsView.qml" line="90"/>
+        <location filename="../src/ui/ListEventsView.qml" line="94"/>
         <source>Join Meeting</source>
         <translation>Participar</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListEventsView.qml" line="43"/>
+        <location filename="../src/ui/ListEventsView.qml" line="45"/>
         <source>Events</source>
         <translation>Eventos</translation>
     </message>
@@ -148,42 +148,118 @@
     </message>
 </context>
 <context>
+    <name>MeetingLine</name>
+    <message numerus="yes">
+        <location filename="../src/timer/meetingrule.cpp" line="67"/>
+        <source>%1 starts %n min before this focus phase ends</source>
+        <translation>
+            <numerusform>%1 começa %n min antes do fim deste foco</numerusform>
+            <numerusform>%1 começa %n min antes do fim deste foco</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/timer/meetingrule.cpp" line="82"/>
+        <source>%1 now</source>
+        <translation>%1 agora</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/meetingrule.cpp" line="88"/>
+        <source>%1 at %2</source>
+        <translation>%1 às %2</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/timer/meetingrule.cpp" line="93"/>
+        <source>%1 in %n min</source>
+        <translation>
+            <numerusform>%1 em %n min</numerusform>
+            <numerusform>%1 em %n min</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MeetingReminders</name>
+    <message>
+        <location filename="../src/timer/meetingreminders.cpp" line="46"/>
+        <source>%1 has started</source>
+        <translation>%1 já começou</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/timer/meetingreminders.cpp" line="47"/>
+        <source>%1 starts in %n min</source>
+        <translation>
+            <numerusform>%1 começa em %n min</numerusform>
+            <numerusform>%1 começa em %n min</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PhaseNotifier</name>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="55"/>
+        <location filename="../src/app/phasenotifier.cpp" line="43"/>
         <source>Focus phase over</source>
         <translation>Fim do foco</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="56"/>
+        <location filename="../src/app/phasenotifier.cpp" line="43"/>
         <source>Rest over</source>
         <translation>Fim do descanso</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="52"/>
+        <location filename="../src/app/phasenotifier.cpp" line="39"/>
         <source>Open Stint</source>
         <translation>Abrir o Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="54"/>
+        <location filename="../src/app/phasenotifier.cpp" line="41"/>
         <source>Yes</source>
         <translation>Sim</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="54"/>
+        <location filename="../src/app/phasenotifier.cpp" line="41"/>
         <source>No</source>
         <translation>Não</translation>
     </message>
 </context>
 <context>
+    <name>ReminderNotifier</name>
+    <message>
+        <location filename="../src/app/remindernotifier.cpp" line="40"/>
+        <source>Open Stint</source>
+        <translation>Abrir o Stint</translation>
+    </message>
+    <message>
+        <location filename="../src/app/remindernotifier.cpp" line="40"/>
+        <source>Join Meeting</source>
+        <translation>Participar</translation>
+    </message>
+</context>
+<context>
+    <name>TaskDraft</name>
+    <message>
+        <location filename="../src/timer/taskdraft.cpp" line="16"/>
+        <source>Not added: the server could not be reached</source>
+        <translation>Não adicionada: não foi possível conectar ao servidor</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/taskdraft.cpp" line="18"/>
+        <source>Not added: the server did not accept your sign-in</source>
+        <translation>Não adicionada: o servidor não aceitou seu login</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/taskdraft.cpp" line="19"/>
+        <source>Not added: the server reported an error</source>
+        <translation>Não adicionada: o servidor informou um erro</translation>
+    </message>
+</context>
+<context>
     <name>TaskListView</name>
     <message>
-        <location filename="../src/ui/TaskListView.qml" line="81"/>
+        <location filename="../src/ui/TaskListView.qml" line="88"/>
         <source>Enter task name</source>
         <translation>Nome da tarefa</translation>
     </message>
     <message>
-        <location filename="../src/ui/TaskListView.qml" line="50"/>
+        <location filename="../src/ui/TaskListView.qml" line="52"/>
         <source>Tasks</source>
         <translation>Tarefas</translation>
     </message>
@@ -191,62 +267,67 @@
 <context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="69"/>
+        <location filename="../src/ui/TimerView.qml" line="90"/>
+        <source>Join Meeting</source>
+        <translation>Participar</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="102"/>
         <source>Add task</source>
         <translation>Adicionar tarefa</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="98"/>
+        <location filename="../src/ui/TimerView.qml" line="131"/>
         <source>Is the task now done?</source>
         <translation>A tarefa foi concluída?</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="112"/>
+        <location filename="../src/ui/TimerView.qml" line="145"/>
         <source>Yes</source>
         <translation>Sim</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="118"/>
+        <location filename="../src/ui/TimerView.qml" line="151"/>
         <source>No</source>
         <translation>Não</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="130"/>
+        <location filename="../src/ui/TimerView.qml" line="163"/>
         <source>Stop</source>
         <translation>Parar</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="160"/>
+        <location filename="../src/ui/TimerView.qml" line="193"/>
         <source>Retry</source>
         <translation>Tentar novamente</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="212"/>
+        <location filename="../src/ui/TimerView.qml" line="245"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Faça login no Google para usar o aplicativo por completo e sincronizar as tarefas e os eventos do Google Agenda</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="232"/>
+        <location filename="../src/ui/TimerView.qml" line="265"/>
         <source>Settings</source>
         <translation>Configurações</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="263"/>
+        <location filename="../src/ui/TimerView.qml" line="296"/>
         <source>Sign Out</source>
         <translation>Sair da conta</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="282"/>
+        <location filename="../src/ui/TimerView.qml" line="315"/>
         <source>Privacy Policy</source>
         <translation>Política de Privacidade</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="289"/>
+        <location filename="../src/ui/TimerView.qml" line="322"/>
         <source>Exit</source>
         <translation>Sair</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="272"/>
+        <location filename="../src/ui/TimerView.qml" line="305"/>
         <source>Start at Login</source>
         <translation>Iniciar com a sessão</translation>
     </message>
@@ -254,7 +335,7 @@
 <context>
     <name>TrayCountdown</name>
     <message numerus="yes">
-        <location filename="../src/app/traycountdown.cpp" line="88"/>
+        <location filename="../src/app/traycountdown.cpp" line="84"/>
         <source>Focus · %n min left</source>
         <translation>
             <numerusform>Foco · falta %n min</numerusform>
@@ -262,7 +343,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/traycountdown.cpp" line="90"/>
+        <location filename="../src/app/traycountdown.cpp" line="86"/>
         <source>Rest · %n min left</source>
         <translation>
             <numerusform>Descanso · falta %n min</numerusform>
@@ -270,7 +351,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/traycountdown.cpp" line="92"/>
+        <location filename="../src/app/traycountdown.cpp" line="88"/>
         <source>Paused · %n min left</source>
         <translation>
             <numerusform>Pausado · falta %n min</numerusform>

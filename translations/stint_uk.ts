@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="116"/>
+        <location filename="../src/app/appdelegate.cpp" line="122"/>
         <source>Countdown Timer</source>
         <translation>Таймер зворотного відліку</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="120"/>
+        <location filename="../src/app/appdelegate.cpp" line="126"/>
         <source>Open Stint</source>
         <translation>Відкрити Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="122"/>
+        <location filename="../src/app/appdelegate.cpp" line="128"/>
         <source>Exit</source>
         <translation>Завершити</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="243"/>
+        <location filename="../src/app/appdelegate.cpp" line="258"/>
         <source>Welcome to the App!</source>
         <translation>Ласкаво просимо до застосунку!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="244"/>
+        <location filename="../src/app/appdelegate.cpp" line="259"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>Це перший запуск застосунку.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="245"/>
+        <location filename="../src/app/appdelegate.cpp" line="260"/>
         <source>Get Started</source>
         <translation>Почати</translation>
     </message>
@@ -88,22 +88,22 @@
 <context>
     <name>GoogleSignIn</name>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="632"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="215"/>
         <source>This answer does not belong to the sign-in that Stint started. Go back to Stint and sign in again.</source>
         <translation>Ця відповідь не стосується входу, розпочатого в Stint. Поверніться до Stint і увійдіть знову.</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="641"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="224"/>
         <source>The sign-in was cancelled. You can close this tab.</source>
         <translation>Вхід скасовано. Цю вкладку можна закрити.</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="647"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="230"/>
         <source>The sign-in did not complete. Go back to Stint and sign in again.</source>
         <translation>Вхід не завершено. Поверніться до Stint і увійдіть знову.</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="654"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="237"/>
         <source>You are signed in to Stint. You can close this tab.</source>
         <translation>Вхід у Stint виконано. Цю вкладку можна закрити.</translation>
     </message>
@@ -124,12 +124,12 @@
 <context>
     <name>ListEventsView</name>
     <message>
-        <location filename="../src/ui/ListEventsView.qml" line="90"/>
+        <location filename="../src/ui/ListEventsView.qml" line="94"/>
         <source>Join Meeting</source>
         <translation>Приєднатися</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListEventsView.qml" line="43"/>
+        <location filename="../src/ui/ListEventsView.qml" line="45"/>
         <source>Events</source>
         <translation>Події</translation>
     </message>
@@ -148,42 +148,121 @@
     </message>
 </context>
 <context>
+    <name>MeetingLine</name>
+    <message numerus="yes">
+        <location filename="../src/timer/meetingrule.cpp" line="67"/>
+        <source>%1 starts %n min before this focus phase ends</source>
+        <translation>
+            <numerusform>%1 почнеться за %n хв до кінця фокусу</numerusform>
+            <numerusform>%1 почнеться за %n хв до кінця фокусу</numerusform>
+            <numerusform>%1 почнеться за %n хв до кінця фокусу</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/timer/meetingrule.cpp" line="82"/>
+        <source>%1 now</source>
+        <translation>%1 триває зараз</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/meetingrule.cpp" line="88"/>
+        <source>%1 at %2</source>
+        <translation>%1 о %2</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/timer/meetingrule.cpp" line="93"/>
+        <source>%1 in %n min</source>
+        <translation>
+            <numerusform>%1 через %n хв</numerusform>
+            <numerusform>%1 через %n хв</numerusform>
+            <numerusform>%1 через %n хв</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MeetingReminders</name>
+    <message>
+        <location filename="../src/timer/meetingreminders.cpp" line="46"/>
+        <source>%1 has started</source>
+        <translation>Уже почалося: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/timer/meetingreminders.cpp" line="47"/>
+        <source>%1 starts in %n min</source>
+        <translation>
+            <numerusform>%1 почнеться через %n хв</numerusform>
+            <numerusform>%1 почнеться через %n хв</numerusform>
+            <numerusform>%1 почнеться через %n хв</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PhaseNotifier</name>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="55"/>
+        <location filename="../src/app/phasenotifier.cpp" line="43"/>
         <source>Focus phase over</source>
         <translation>Фокус завершено</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="56"/>
+        <location filename="../src/app/phasenotifier.cpp" line="43"/>
         <source>Rest over</source>
         <translation>Відпочинок завершено</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="52"/>
+        <location filename="../src/app/phasenotifier.cpp" line="39"/>
         <source>Open Stint</source>
         <translation>Відкрити Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="54"/>
+        <location filename="../src/app/phasenotifier.cpp" line="41"/>
         <source>Yes</source>
         <translation>Так</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="54"/>
+        <location filename="../src/app/phasenotifier.cpp" line="41"/>
         <source>No</source>
         <translation>Ні</translation>
     </message>
 </context>
 <context>
+    <name>ReminderNotifier</name>
+    <message>
+        <location filename="../src/app/remindernotifier.cpp" line="40"/>
+        <source>Open Stint</source>
+        <translation>Відкрити Stint</translation>
+    </message>
+    <message>
+        <location filename="../src/app/remindernotifier.cpp" line="40"/>
+        <source>Join Meeting</source>
+        <translation>Приєднатися</translation>
+    </message>
+</context>
+<context>
+    <name>TaskDraft</name>
+    <message>
+        <location filename="../src/timer/taskdraft.cpp" line="16"/>
+        <source>Not added: the server could not be reached</source>
+        <translation>Не додано: не вдалося зв’язатися із сервером</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/taskdraft.cpp" line="18"/>
+        <source>Not added: the server did not accept your sign-in</source>
+        <translation>Не додано: сервер не прийняв ваш вхід</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/taskdraft.cpp" line="19"/>
+        <source>Not added: the server reported an error</source>
+        <translation>Не додано: сервер повідомив про помилку</translation>
+    </message>
+</context>
+<context>
     <name>TaskListView</name>
     <message>
-        <location filename="../src/ui/TaskListView.qml" line="81"/>
+        <location filename="../src/ui/TaskListView.qml" line="88"/>
         <source>Enter task name</source>
         <translation>Назва завдання</translation>
     </message>
     <message>
-        <location filename="../src/ui/TaskListView.qml" line="50"/>
+        <location filename="../src/ui/TaskListView.qml" line="52"/>
         <source>Tasks</source>
         <translation>Завдання</translation>
     </message>
@@ -191,62 +270,67 @@
 <context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="69"/>
+        <location filename="../src/ui/TimerView.qml" line="90"/>
+        <source>Join Meeting</source>
+        <translation>Приєднатися</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="102"/>
         <source>Add task</source>
         <translation>Додати завдання</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="98"/>
+        <location filename="../src/ui/TimerView.qml" line="131"/>
         <source>Is the task now done?</source>
         <translation>Завдання виконано?</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="112"/>
+        <location filename="../src/ui/TimerView.qml" line="145"/>
         <source>Yes</source>
         <translation>Так</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="118"/>
+        <location filename="../src/ui/TimerView.qml" line="151"/>
         <source>No</source>
         <translation>Ні</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="130"/>
+        <location filename="../src/ui/TimerView.qml" line="163"/>
         <source>Stop</source>
         <translation>Зупинити</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="160"/>
+        <location filename="../src/ui/TimerView.qml" line="193"/>
         <source>Retry</source>
         <translation>Повторити</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="212"/>
+        <location filename="../src/ui/TimerView.qml" line="245"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Увійдіть у Google, щоб користуватися всіма можливостями застосунку й синхронізувати завдання та події Google Календаря</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="232"/>
+        <location filename="../src/ui/TimerView.qml" line="265"/>
         <source>Settings</source>
         <translation>Налаштування</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="263"/>
+        <location filename="../src/ui/TimerView.qml" line="296"/>
         <source>Sign Out</source>
         <translation>Вийти з акаунта</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="282"/>
+        <location filename="../src/ui/TimerView.qml" line="315"/>
         <source>Privacy Policy</source>
         <translation>Конфіденційність</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="289"/>
+        <location filename="../src/ui/TimerView.qml" line="322"/>
         <source>Exit</source>
         <translation>Завершити</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="272"/>
+        <location filename="../src/ui/TimerView.qml" line="305"/>
         <source>Start at Login</source>
         <translation>Запуск під час входу</translation>
     </message>
@@ -254,7 +338,7 @@
 <context>
     <name>TrayCountdown</name>
     <message numerus="yes">
-        <location filename="../src/app/traycountdown.cpp" line="88"/>
+        <location filename="../src/app/traycountdown.cpp" line="84"/>
         <source>Focus · %n min left</source>
         <translation>
             <numerusform>Фокус · залишилася %n хв</numerusform>
@@ -263,7 +347,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/traycountdown.cpp" line="90"/>
+        <location filename="../src/app/traycountdown.cpp" line="86"/>
         <source>Rest · %n min left</source>
         <translation>
             <numerusform>Відпочинок · залишилася %n хв</numerusform>
@@ -272,7 +356,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/traycountdown.cpp" line="92"/>
+        <location filename="../src/app/traycountdown.cpp" line="88"/>
         <source>Paused · %n min left</source>
         <translation>
             <numerusform>Пауза · залишилася %n хв</numerusform>

@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="116"/>
+        <location filename="../src/app/appdelegate.cpp" line="122"/>
         <source>Countdown Timer</source>
         <translation>倒计时器</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="120"/>
+        <location filename="../src/app/appdelegate.cpp" line="126"/>
         <source>Open Stint</source>
         <translation>打开 Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="122"/>
+        <location filename="../src/app/appdelegate.cpp" line="128"/>
         <source>Exit</source>
         <translation>退出</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="243"/>
+        <location filename="../src/app/appdelegate.cpp" line="258"/>
         <source>Welcome to the App!</source>
         <translation>欢迎使用本应用！</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="244"/>
+        <location filename="../src/app/appdelegate.cpp" line="259"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>这是您第一次启动本应用。</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="245"/>
+        <location filename="../src/app/appdelegate.cpp" line="260"/>
         <source>Get Started</source>
         <translation>开始使用</translation>
     </message>
@@ -88,22 +88,22 @@
 <context>
     <name>GoogleSignIn</name>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="632"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="215"/>
         <source>This answer does not belong to the sign-in that Stint started. Go back to Stint and sign in again.</source>
         <translation>此响应不属于 Stint 发起的登录。请返回 Stint 重新登录。</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="641"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="224"/>
         <source>The sign-in was cancelled. You can close this tab.</source>
         <translation>登录已取消。您可以关闭此标签页。</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="647"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="230"/>
         <source>The sign-in did not complete. Go back to Stint and sign in again.</source>
         <translation>登录未完成。请返回 Stint 重新登录。</translation>
     </message>
     <message>
-        <location filename="../src/accounts/googlesignin.cpp" line="654"/>
+        <location filename="../src/accounts/signinattempt.cpp" line="237"/>
         <source>You are signed in to Stint. You can close this tab.</source>
         <translation>已登录 Stint。您可以关闭此标签页。</translation>
     </message>
@@ -124,12 +124,12 @@
 <context>
     <name>ListEventsView</name>
     <message>
-        <location filename="../src/ui/ListEventsView.qml" line="90"/>
+        <location filename="../src/ui/ListEventsView.qml" line="94"/>
         <source>Join Meeting</source>
         <translation>加入会议</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListEventsView.qml" line="43"/>
+        <location filename="../src/ui/ListEventsView.qml" line="45"/>
         <source>Events</source>
         <translation>日程</translation>
     </message>
@@ -148,42 +148,115 @@
     </message>
 </context>
 <context>
+    <name>MeetingLine</name>
+    <message numerus="yes">
+        <location filename="../src/timer/meetingrule.cpp" line="67"/>
+        <source>%1 starts %n min before this focus phase ends</source>
+        <translation>
+            <numerusform>%1 将在本次专注结束前 %n 分钟开始</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/timer/meetingrule.cpp" line="82"/>
+        <source>%1 now</source>
+        <translation>%1 正在进行</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/meetingrule.cpp" line="88"/>
+        <source>%1 at %2</source>
+        <translation>%1 于 %2 开始</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/timer/meetingrule.cpp" line="93"/>
+        <source>%1 in %n min</source>
+        <translation>
+            <numerusform>%1 %n 分钟后开始</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MeetingReminders</name>
+    <message>
+        <location filename="../src/timer/meetingreminders.cpp" line="46"/>
+        <source>%1 has started</source>
+        <translation>%1 已开始</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/timer/meetingreminders.cpp" line="47"/>
+        <source>%1 starts in %n min</source>
+        <translation>
+            <numerusform>%1 将在 %n 分钟后开始</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PhaseNotifier</name>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="55"/>
+        <location filename="../src/app/phasenotifier.cpp" line="43"/>
         <source>Focus phase over</source>
         <translation>专注结束</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="56"/>
+        <location filename="../src/app/phasenotifier.cpp" line="43"/>
         <source>Rest over</source>
         <translation>休息结束</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="52"/>
+        <location filename="../src/app/phasenotifier.cpp" line="39"/>
         <source>Open Stint</source>
         <translation>打开 Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="54"/>
+        <location filename="../src/app/phasenotifier.cpp" line="41"/>
         <source>Yes</source>
         <translation>是</translation>
     </message>
     <message>
-        <location filename="../src/app/phasenotifier.cpp" line="54"/>
+        <location filename="../src/app/phasenotifier.cpp" line="41"/>
         <source>No</source>
         <translation>否</translation>
     </message>
 </context>
 <context>
+    <name>ReminderNotifier</name>
+    <message>
+        <location filename="../src/app/remindernotifier.cpp" line="40"/>
+        <source>Open Stint</source>
+        <translation>打开 Stint</translation>
+    </message>
+    <message>
+        <location filename="../src/app/remindernotifier.cpp" line="40"/>
+        <source>Join Meeting</source>
+        <translation>加入会议</translation>
+    </message>
+</context>
+<context>
+    <name>TaskDraft</name>
+    <message>
+        <location filename="../src/timer/taskdraft.cpp" line="16"/>
+        <source>Not added: the server could not be reached</source>
+        <translation>未添加：无法连接到服务器</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/taskdraft.cpp" line="18"/>
+        <source>Not added: the server did not accept your sign-in</source>
+        <translation>未添加：服务器未接受你的登录</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/taskdraft.cpp" line="19"/>
+        <source>Not added: the server reported an error</source>
+        <translation>未添加：服务器报告了错误</translation>
+    </message>
+</context>
+<context>
     <name>TaskListView</name>
     <message>
-        <location filename="../src/ui/TaskListView.qml" line="81"/>
+        <location filename="../src/ui/TaskListView.qml" line="88"/>
         <source>Enter task name</source>
         <translation>输入任务名称</translation>
     </message>
     <message>
-        <location filename="../src/ui/TaskListView.qml" line="50"/>
+        <location filename="../src/ui/TaskListView.qml" line="52"/>
         <source>Tasks</source>
         <translation>任务</translation>
     </message>
@@ -191,62 +264,67 @@
 <context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="69"/>
+        <location filename="../src/ui/TimerView.qml" line="90"/>
+        <source>Join Meeting</source>
+        <translation>加入会议</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="102"/>
         <source>Add task</source>
         <translation>添加任务</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="98"/>
+        <location filename="../src/ui/TimerView.qml" line="131"/>
         <source>Is the task now done?</source>
         <translation>任务完成了吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="112"/>
+        <location filename="../src/ui/TimerView.qml" line="145"/>
         <source>Yes</source>
         <translation>是</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="118"/>
+        <location filename="../src/ui/TimerView.qml" line="151"/>
         <source>No</source>
         <translation>否</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="130"/>
+        <location filename="../src/ui/TimerView.qml" line="163"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="160"/>
+        <location filename="../src/ui/TimerView.qml" line="193"/>
         <source>Retry</source>
         <translation>重试</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="212"/>
+        <location filename="../src/ui/TimerView.qml" line="245"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>登录 Google 即可使用全部功能，并同步 Google 日历中的任务和日程</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="232"/>
+        <location filename="../src/ui/TimerView.qml" line="265"/>
         <source>Settings</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="263"/>
+        <location filename="../src/ui/TimerView.qml" line="296"/>
         <source>Sign Out</source>
         <translation>退出登录</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="282"/>
+        <location filename="../src/ui/TimerView.qml" line="315"/>
         <source>Privacy Policy</source>
         <translation>隐私政策</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="289"/>
+        <location filename="../src/ui/TimerView.qml" line="322"/>
         <source>Exit</source>
         <translation>退出</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="272"/>
+        <location filename="../src/ui/TimerView.qml" line="305"/>
         <source>Start at Login</source>
         <translation>登录时启动</translation>
     </message>
@@ -254,21 +332,21 @@
 <context>
     <name>TrayCountdown</name>
     <message numerus="yes">
-        <location filename="../src/app/traycountdown.cpp" line="88"/>
+        <location filename="../src/app/traycountdown.cpp" line="84"/>
         <source>Focus · %n min left</source>
         <translation>
             <numerusform>专注 · 剩余 %n 分钟</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/traycountdown.cpp" line="90"/>
+        <location filename="../src/app/traycountdown.cpp" line="86"/>
         <source>Rest · %n min left</source>
         <translation>
             <numerusform>休息 · 剩余 %n 分钟</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/traycountdown.cpp" line="92"/>
+        <location filename="../src/app/traycountdown.cpp" line="88"/>
         <source>Paused · %n min left</source>
         <translation>
             <numerusform>已暂停 · 剩余 %n 分钟</numerusform>
