@@ -13,9 +13,11 @@
 
 #include "accounts/usermanager.h"
 #include "app/popoverwindow.h"
+#include "app/remindernotifier.h"
 #include "backend/event.h"
 #include "backend/task.h"
 #include "timer/defaultviewmodel.h"
+#include "timer/meetingreminders.h"
 
 #include <QDir>
 #include <QPalette>
@@ -88,6 +90,17 @@ Event event(const QString &summary, std::optional<QDateTime> start, const QStrin
 QDateTime today(int hour, int minute, int days = 0)
 {
     return QDateTime(QDate::currentDate().addDays(days), QTime(hour, minute));
+}
+
+// A standup in 12 minutes, a review later on.
+QList<Event> dayOfMeetings()
+{
+    const QDateTime soon = QDateTime::currentDateTime().addSecs(12 * 60);
+    Event standup = event(QStringLiteral("Team standup"), soon, QStringLiteral("https://meet.google.com/abc-defg-hij"));
+    standup.end.dateTime = soon.addSecs(15 * 60);
+    Event review = event(QStringLiteral("Design review"), soon.addSecs(3600));
+    review.end.dateTime = soon.addSecs(2 * 3600);
+    return {standup, review};
 }
 
 struct Shot
@@ -178,6 +191,76 @@ bool render(const Shot &shot, UserManager &users, const QDir &out, const QString
         QTextStream(stderr) << "cannot write " << path << Qt::endl;
         return false;
     }
+    QTextStream(stdout) << path << Qt::endl;
+    return true;
+}
+
+// A meeting reminder as a notification server draws it: a plain bubble with
+// the texts and the actions Stint sends (the look is the desktop's own).
+bool renderReminder(const QDir &out, const QString &suffix, bool dark)
+{
+    const QDateTime start = QDateTime(QDate::currentDate(), QTime(9, 30));
+    Event standup =
+            event(QStringLiteral("Team standup"), start, QStringLiteral("https://meet.google.com/abc-defg-hij"));
+    standup.end.dateTime = start.addSecs(15 * 60);
+    const QStringList actions = ReminderNotifier::actions();
+
+    QQuickView view;
+    view.setColor(dark ? QColor(0x1b, 0x1e, 0x20) : QColor(0xef, 0xf0, 0xf1));
+    view.setResizeMode(QQuickView::SizeViewToRootObject);
+    // What the server is given: the text a minute before the start, the
+    // time, and the labels of the two actions.
+    const QVariantMap texts{{QStringLiteral("summary"), MeetingReminders::text(standup, start.addSecs(-60))},
+                            {QStringLiteral("body"), ReminderNotifier::body(standup)},
+                            {QStringLiteral("actionLabels"), QStringList{actions.at(1), actions.at(3)}},
+                            {QStringLiteral("dark"), dark}};
+    QQmlComponent component(view.engine());
+    component.setData(R"(
+import QtQuick
+Item {
+    required property string summary
+    required property string body
+    required property var actionLabels
+    required property bool dark
+    width: 380; height: bubble.height + 32
+    Rectangle {
+        id: bubble
+        x: 16; y: 16; width: 348; height: column.height + 24
+        radius: 10
+        color: dark ? "#31363b" : "white"
+        border.color: dark ? "#4d5359" : "#d0d3d6"
+        Column {
+            id: column
+            x: 14; y: 12; width: parent.width - 28; spacing: 6
+            Row {
+                spacing: 8
+                Image { source: "qrc:/Stint/icons/timer.svg"; sourceSize.width: 18; sourceSize.height: 18 }
+                Text { text: "Stint"; font.pixelSize: 12; color: dark ? "#bdc3c7" : "#5c6166" }
+            }
+            Text { text: summary; font.pixelSize: 15; font.bold: true; color: dark ? "#fcfcfc" : "#232629" }
+            Text { text: body; font.pixelSize: 13; color: dark ? "#fcfcfc" : "#232629" }
+            Row {
+                spacing: 8; topPadding: 4
+                Repeater {
+                    model: actionLabels
+                    Rectangle {
+                        width: label.width + 24; height: 28; radius: 6
+                        color: dark ? "#3b4045" : "#eff0f1"
+                        Text { id: label; anchors.centerIn: parent; text: modelData; font.pixelSize: 13
+                               color: dark ? "#fcfcfc" : "#232629" }
+                    }
+                }
+            }
+        }
+    }
+})",
+                      QUrl());
+    view.setContent(QUrl(), &component, component.createWithInitialProperties(texts));
+    view.show();
+    wait(150);
+    const QString path = out.filePath(QStringLiteral("reminder") + suffix + QStringLiteral(".png"));
+    if (!view.grabWindow().save(path))
+        return false;
     QTextStream(stdout) << path << Qt::endl;
     return true;
 }
@@ -367,6 +450,31 @@ int main(int argc, char *argv[])
              },
              {},
              QStringLiteral("de")},
+            {QStringLiteral("next-meeting"),
+             0,
+             [&](DefaultViewModel &viewModel) {
+                 signedIn(viewModel);
+                 viewModel.setEvents(dayOfMeetings());
+             },
+             {}},
+            {QStringLiteral("focus-meets-meeting"),
+             0,
+             [&](DefaultViewModel &viewModel) {
+                 signedIn(viewModel);
+                 viewModel.setEvents(dayOfMeetings());
+                 viewModel.setTaskTitle(QStringLiteral("Write the quarterly report"));
+                 viewModel.setIsTimerRunning(true);
+             },
+             {}},
+            {QStringLiteral("new-task-failed"),
+             0,
+             [&](DefaultViewModel &viewModel) {
+                 signedIn(viewModel);
+                 viewModel.setNewTask(true);
+                 viewModel.newTaskDraft()->setTitle(QStringLiteral("Call the bank"));
+                 viewModel.newTaskDraft()->failed(Error{QStringLiteral("QNetworkReply"), 1, {}});
+             },
+             {}},
             {QStringLiteral("events"),
              1,
              [](DefaultViewModel &viewModel) {
@@ -397,6 +505,8 @@ int main(int argc, char *argv[])
     };
 
     bool ok = suffix.isEmpty() ? renderIcons(out) : true;
+    if (scale.isEmpty())
+        ok = renderReminder(out, suffix, dark) && ok;
     for (const Shot &shot : shots)
         ok = render(shot, users, out, suffix) && ok;
     return ok ? 0 : 1;
