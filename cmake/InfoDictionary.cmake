@@ -13,7 +13,8 @@ endfunction()
 function(stint_write_info_dictionary path)
     set(members "")
     foreach(key BACKEND_URL GOOGLE_CLIENT_ID GOOGLE_CLIENT_SECRET GOOGLE_AUTH_URL
-                GOOGLE_TOKEN_URL GOOGLE_REVOKE_URL PRIVACY_POLICY_HOST)
+                GOOGLE_TOKEN_URL GOOGLE_REVOKE_URL GOOGLE_KEYS_URL GOOGLE_TOKENINFO_URL
+                GOOGLE_TASKS_URL GOOGLE_EVENTS_URL PRIVACY_POLICY_HOST)
         if(NOT "${${key}}" STREQUAL "")
             _stint_json_string(json "${${key}}")
             list(APPEND members "  \"${key}\": ${json}")

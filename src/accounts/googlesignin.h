@@ -71,6 +71,12 @@ public:
 
     std::optional<GoogleUser> currentUser() const { return m_currentUser; }
 
+    // The client to sign in with from now on (a sign-in under way keeps its
+    // own). Signing out is the caller's choice: a session of another client
+    // cannot be refreshed with this one.
+    void setSettings(SignInSettings settings) { m_settings = std::move(settings); }
+    const SignInSettings &settings() const { return m_settings; }
+
     // How the consent page is opened; the system browser by default. Tests
     // play the browser through this.
     void setBrowserOpener(std::function<void(const QUrl &)> opener);

@@ -3,7 +3,8 @@
 #include <QString>
 #include <QUrl>
 
-// The client settings of the sign-in, from the info dictionary.
+// The client settings of the sign-in, from the settings files (see
+// Configuration); GoogleClient puts a client entered in the popover in.
 struct SignInSettings
 {
     QString clientId;

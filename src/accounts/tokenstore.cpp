@@ -29,7 +29,15 @@ void MemoryTokenStore::remove()
     m_token.reset();
 }
 
-KeychainTokenStore::KeychainTokenStore(QObject *parent) : TokenStore(parent) { }
+KeychainTokenStore::KeychainTokenStore(QObject *parent)
+    : KeychainTokenStore(keychainKey, QStringLiteral("the Google sign-in"), parent)
+{
+}
+
+KeychainTokenStore::KeychainTokenStore(const QString &key, const QString &what, QObject *parent)
+    : TokenStore(parent), m_key(key), m_what(what)
+{
+}
 
 // The jobs delete themselves when they finish; they are not parented to the
 // store because the keyring may still call back into a job after the store
@@ -43,7 +51,7 @@ void KeychainTokenStore::read(ReadCompletion completion)
         return;
     }
     auto *job = new QKeychain::ReadPasswordJob(keychainService);
-    job->setKey(keychainKey);
+    job->setKey(m_key);
     job->setAutoDelete(true);
     connect(job, &QKeychain::Job::finished, this, [this, completion = std::move(completion)](QKeychain::Job *finished) {
         auto *readJob = static_cast<QKeychain::ReadPasswordJob *>(finished);
@@ -77,7 +85,7 @@ void KeychainTokenStore::write(const QString &refreshToken)
     if (m_keyringFailed)
         return;
     auto *job = new QKeychain::WritePasswordJob(keychainService);
-    job->setKey(keychainKey);
+    job->setKey(m_key);
     job->setTextData(refreshToken);
     job->setAutoDelete(true);
     connect(job, &QKeychain::Job::finished, this, [this](QKeychain::Job *finished) {
@@ -93,7 +101,7 @@ void KeychainTokenStore::remove()
     if (m_keyringFailed)
         return;
     auto *job = new QKeychain::DeletePasswordJob(keychainService);
-    job->setKey(keychainKey);
+    job->setKey(m_key);
     job->setAutoDelete(true);
     connect(job, &QKeychain::Job::finished, this, [this](QKeychain::Job *finished) {
         const QKeychain::Error error = finished->error();
@@ -108,6 +116,6 @@ void KeychainTokenStore::fallBackToMemory()
     if (m_keyringFailed)
         return;
     m_keyringFailed = true;
-    printLine(QStringLiteral("The desktop keyring is not available: the Google sign-in is kept in "
-                             "memory only until Stint quits"));
+    printLine(QStringLiteral("The desktop keyring is not available: %1 is kept in memory only until Stint quits")
+                      .arg(m_what));
 }

@@ -6,8 +6,9 @@
 #include <functional>
 #include <optional>
 
-// Where the refresh token lives between runs. Reads and writes are
-// asynchronous because the desktop keyring answers over D-Bus.
+// Where a credential lives between runs: the refresh token, or the client
+// secret entered in the popover. Reads and writes are asynchronous because
+// the desktop keyring answers over D-Bus.
 class TokenStore : public QObject
 {
     Q_OBJECT
@@ -49,7 +50,11 @@ class KeychainTokenStore : public TokenStore
     Q_OBJECT
 
 public:
+    // The refresh token of the Google sign-in.
     explicit KeychainTokenStore(QObject *parent = nullptr);
+    // Another credential, under `key` in the keyring; `what` names it in the
+    // line said when the keyring does not answer ("the Google sign-in").
+    KeychainTokenStore(const QString &key, const QString &what, QObject *parent = nullptr);
 
     void read(ReadCompletion completion) override;
     void write(const QString &refreshToken) override;
@@ -58,6 +63,8 @@ public:
 private:
     void fallBackToMemory();
 
+    QString m_key;
+    QString m_what;
     MemoryTokenStore m_memory;
     bool m_keyringFailed = false;
 };

@@ -2,10 +2,20 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
-// The build-time settings: a JSON object compiled in as ":/info.json", or the
-// file that STINT_INFO_FILE names (for development and tests). Nothing is
-// cached: every lookup reads the dictionary again.
+#include <optional>
+
+// The settings, from JSON objects with the same keys, read in this order,
+// a later source winning key by key:
+// 1. the build-time settings compiled in as ":/info.json", or the file that
+//    STINT_INFO_FILE names instead (for development and tests);
+// 2. the system's file, stint/stint.json under each folder of
+//    $XDG_CONFIG_DIRS (/etc/xdg by default; the first folder named wins);
+// 3. the user's file, $XDG_CONFIG_HOME/stint/stint.json
+//    (~/.config/stint/stint.json by default).
+// A file that is not a JSON object is skipped, and said so once. Nothing is
+// cached: every lookup reads the sources again.
 namespace Configuration {
 
 enum class Error {
@@ -15,7 +25,11 @@ enum class Error {
 
 const char *errorName(Error error);
 
-// The whole dictionary; empty when it cannot be read.
+// The files read after the compiled-in settings, in order; those that do not
+// exist are left out when read.
+QStringList settingsFiles();
+
+// All sources merged; empty when none can be read.
 QJsonObject infoDictionary();
 
 // The text under `key`, exactly as stored. Throws Configuration::Error.
@@ -24,8 +38,10 @@ QString value(const QString &key);
 // The text under `key`, or `fallback` when it is missing or not text.
 QString text(const QString &key, const QString &fallback = {});
 
-// The backend's base address, exactly as stored. A missing or non-text value
-// is a fault of the build: the program stops with a fatal error naming it.
-QString backendURL();
+// The backend's base address, exactly as stored; none when no source names
+// one, in which case the app runs a backend of its own. A value that is not
+// text is a fault of the configuration: the program stops with a fatal error
+// naming it.
+std::optional<QString> backendURL();
 
 } // namespace Configuration

@@ -37,10 +37,13 @@ void setTransferTimeout(int milliseconds)
 
 QNetworkRequest backendRequest(const QString &path)
 {
-    const QString base = Configuration::backendURL();
-    const QUrl baseUrl(base, QUrl::StrictMode);
+    const std::optional<QString> base = Configuration::backendURL();
+    // Without an address there is no URL, and the request fails when it is sent.
+    if (!base)
+        return QNetworkRequest();
+    const QUrl baseUrl(*base, QUrl::StrictMode);
     if (!baseUrl.isValid() || baseUrl.isRelative() || baseUrl.host().isEmpty())
-        qFatal("Network: the backend address \"%s\" is not a URL", qPrintable(displayAddress(base)));
+        qFatal("Network: the backend address \"%s\" is not a URL", qPrintable(displayAddress(*base)));
 
     // An absolute path replaces the base's path and drops its query and fragment.
     const QUrl url = baseUrl.resolved(QUrl(path));

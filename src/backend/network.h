@@ -19,7 +19,7 @@ void setTransferTimeout(int milliseconds);
 // A request to `path` on the backend: the path replaces whatever path the
 // base address has (scheme, host and port stay; query and fragment go), with
 // the default cache policy and the transfer timeout. A base address that is
-// missing, not text or not a URL stops the program.
+// not text or not a URL stops the program.
 QNetworkRequest backendRequest(const QString &path);
 
 // A header value that goes on the wire even when it is empty: Qt drops a
