@@ -37,6 +37,15 @@ std::optional<Error> replyError(QNetworkReply *reply)
 
 void GoogleAPIAccessor::getTasks(const QString &token, const QString &accessToken, TasksCompletion completion)
 {
+    Network::whenBackendReady(this, [this, token, accessToken, completion](std::optional<Error> unavailable) {
+        if (unavailable)
+            return completion(Result<QList<Task2>>::failure(*unavailable));
+        sendGetTasks(token, accessToken, completion);
+    });
+}
+
+void GoogleAPIAccessor::sendGetTasks(const QString &token, const QString &accessToken, TasksCompletion completion)
+{
     QNetworkRequest request = Network::backendRequest(ApiPath::tasks);
     request.setRawHeader("Authorization", bearer(token));
     request.setRawHeader("AccessToken", Network::headerValue(accessToken));
@@ -55,6 +64,16 @@ void GoogleAPIAccessor::getTasks(const QString &token, const QString &accessToke
 
 void GoogleAPIAccessor::postTask(const QString &title, const QString &token, const QString &accessToken,
                                  PostCompletion completion)
+{
+    Network::whenBackendReady(this, [this, title, token, accessToken, completion](std::optional<Error> unavailable) {
+        if (unavailable)
+            return completion(Result<Nothing>::failure(*unavailable));
+        sendPostTask(title, token, accessToken, completion);
+    });
+}
+
+void GoogleAPIAccessor::sendPostTask(const QString &title, const QString &token, const QString &accessToken,
+                                     PostCompletion completion)
 {
     QNetworkRequest request = Network::backendRequest(ApiPath::tasks);
     request.setRawHeader("Authorization", bearer(token));

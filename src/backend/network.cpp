@@ -1,15 +1,19 @@
 #include "backend/network.h"
 
 #include "backend/configuration.h"
+#include "backend/localbackend.h"
 #include "common/outputline.h"
 
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
+#include <QPointer>
+#include <QTimer>
 
 namespace {
 int s_transferTimeout = 60000;
-}
+QPointer<LocalBackend> s_localBackend;
+} // namespace
 
 namespace Network {
 
@@ -35,15 +39,40 @@ void setTransferTimeout(int milliseconds)
     s_transferTimeout = milliseconds;
 }
 
+void setLocalBackend(LocalBackend *backend)
+{
+    s_localBackend = backend;
+}
+
+void whenBackendReady(QObject *context, std::function<void(std::optional<Error> unavailable)> send)
+{
+    if (Configuration::backendURL()) {
+        send(std::nullopt);
+        return;
+    }
+    if (s_localBackend) {
+        s_localBackend->whenReady(context, std::move(send));
+        return;
+    }
+    QTimer::singleShot(0, context ? context : QCoreApplication::instance(), [send = std::move(send)] {
+        send(Error{QStringLiteral("Configuration"), 0, QStringLiteral("No backend address is configured")});
+    });
+}
+
 QNetworkRequest backendRequest(const QString &path)
 {
     const std::optional<QString> base = Configuration::backendURL();
-    // Without an address there is no URL, and the request fails when it is sent.
-    if (!base)
+    QUrl baseUrl;
+    if (base) {
+        baseUrl = QUrl(*base, QUrl::StrictMode);
+        if (!baseUrl.isValid() || baseUrl.isRelative() || baseUrl.host().isEmpty())
+            qFatal("Network: the backend address \"%s\" is not a URL", qPrintable(displayAddress(*base)));
+    } else if (s_localBackend) {
+        baseUrl = s_localBackend->address();
+    }
+    // Without a base there is no URL, and the request fails when it is sent.
+    if (baseUrl.isEmpty())
         return QNetworkRequest();
-    const QUrl baseUrl(*base, QUrl::StrictMode);
-    if (!baseUrl.isValid() || baseUrl.isRelative() || baseUrl.host().isEmpty())
-        qFatal("Network: the backend address \"%s\" is not a URL", qPrintable(displayAddress(*base)));
 
     // An absolute path replaces the base's path and drops its query and fragment.
     const QUrl url = baseUrl.resolved(QUrl(path));

@@ -329,7 +329,15 @@ void DefaultViewModel::fetchEvents()
 {
     const QString token = m_userManager ? m_userManager->currentIdToken() : QString();
     const QString accessToken = m_userManager ? m_userManager->currentAccessToken() : QString();
+    Network::whenBackendReady(this, [this, token, accessToken](std::optional<Error> unavailable) {
+        if (unavailable)
+            return printLine(QStringLiteral("Error fetching data: ") + unavailable->description);
+        sendEventsRequest(token, accessToken);
+    });
+}
 
+void DefaultViewModel::sendEventsRequest(const QString &token, const QString &accessToken)
+{
     QNetworkRequest request = Network::backendRequest(ApiPath::events);
     request.setRawHeader("Authorization", "Bearer " + token.toUtf8());
     request.setRawHeader("AccessToken", Network::headerValue(accessToken));

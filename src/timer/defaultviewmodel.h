@@ -194,6 +194,7 @@ Q_SIGNALS:
     void meetingJoined(const Event &event);
 
 private:
+    void sendEventsRequest(const QString &token, const QString &accessToken);
     QVariantList tasksForQml() const;
     QVariantList pendingTasksForQml() const;
     QVariantList eventsForQml() const;

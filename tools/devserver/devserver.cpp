@@ -41,7 +41,7 @@ bool DevServer::listen(quint16 port)
         return false;
     m_port = m_front->port();
     BackendSettings settings;
-    settings.clientIds = {clientId};
+    settings.clientIds = {m_provider.clientId()};
     settings.requestsPerMinute = 0;
     GoogleApis::pointAt(settings, baseUrl());
     m_backend = new Backend(settings, this);
@@ -64,17 +64,37 @@ QJsonObject DevServer::infoDictionary() const
     const QString base = baseUrl().toString();
     return {
             {QStringLiteral("BACKEND_URL"), base},
-            {QStringLiteral("GOOGLE_CLIENT_ID"), clientId},
-            {QStringLiteral("GOOGLE_CLIENT_SECRET"), clientSecret},
+            {QStringLiteral("GOOGLE_CLIENT_ID"), m_provider.clientId()},
+            {QStringLiteral("GOOGLE_CLIENT_SECRET"), m_provider.clientSecret()},
             {QStringLiteral("GOOGLE_AUTH_URL"), base + OAuthProvider::authorizationPath},
             {QStringLiteral("GOOGLE_TOKEN_URL"), base + OAuthProvider::tokenPath},
             {QStringLiteral("GOOGLE_REVOKE_URL"), base + OAuthProvider::revocationPath},
     };
 }
 
+QJsonObject DevServer::googleSettings() const
+{
+    const QString base = baseUrl().toString();
+    BackendSettings google;
+    GoogleApis::pointAt(google, baseUrl());
+    return {
+            {QStringLiteral("GOOGLE_AUTH_URL"), base + OAuthProvider::authorizationPath},
+            {QStringLiteral("GOOGLE_TOKEN_URL"), base + OAuthProvider::tokenPath},
+            {QStringLiteral("GOOGLE_REVOKE_URL"), base + OAuthProvider::revocationPath},
+            {QStringLiteral("GOOGLE_KEYS_URL"), google.keySetUrl.toString()},
+            {QStringLiteral("GOOGLE_TOKENINFO_URL"), google.tokenInfoUrl.toString()},
+            {QStringLiteral("GOOGLE_TASKS_URL"), google.tasksUrl.toString()},
+            {QStringLiteral("GOOGLE_EVENTS_URL"), google.eventsUrl.toString()},
+    };
+}
+
 bool DevServer::writeInfoFile(const QString &path, const QJsonObject &extra) const
 {
-    QJsonObject info = infoDictionary();
+    return writeSettingsFile(path, infoDictionary(), extra);
+}
+
+bool DevServer::writeSettingsFile(const QString &path, QJsonObject info, const QJsonObject &extra)
+{
     for (auto it = extra.begin(); it != extra.end(); ++it)
         info.insert(it.key(), it.value());
     QSaveFile file(path);

@@ -66,10 +66,22 @@ public:
     // http://127.0.0.1:PORT
     QUrl baseUrl() const;
 
+    // The one client the stand-in provider and the backend accept; the dev
+    // client unless set before listen().
+    void setClient(const QString &clientId, const QString &clientSecret)
+    {
+        m_provider.setClient(clientId, clientSecret);
+    }
+
     // The info dictionary that points the app at this server, written as a
     // JSON object; `extra` members are added to it.
     QJsonObject infoDictionary() const;
     bool writeInfoFile(const QString &path, const QJsonObject &extra = {}) const;
+    // The settings that point the sign-in and the app's own backend at the
+    // stand-ins for Google, with no backend address and no client: what a
+    // system or user settings file would hold.
+    QJsonObject googleSettings() const;
+    static bool writeSettingsFile(const QString &path, QJsonObject settings, const QJsonObject &extra = {});
 
     // Serves the tasks and events of `path` and writes created tasks back to
     // it. A file that does not exist yet starts as a copy of the demo data.

@@ -87,8 +87,8 @@ HttpAnswer GoogleApis::tokenInfo(const HttpRequest &request) const
     const qint64 expiry = grant->expiry.toSecsSinceEpoch();
     return HttpAnswer::json(
             200,
-            QJsonObject{{QStringLiteral("azp"), DevAccount::clientId},
-                        {QStringLiteral("aud"), DevAccount::clientId},
+            QJsonObject{{QStringLiteral("azp"), m_provider.clientId()},
+                        {QStringLiteral("aud"), m_provider.clientId()},
                         {QStringLiteral("sub"), grant->grant.subject},
                         {QStringLiteral("scope"), grant->grant.scope},
                         {QStringLiteral("exp"), QString::number(expiry)},

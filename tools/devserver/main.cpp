@@ -10,6 +10,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 
 int main(int argc, char *argv[])
 {
@@ -43,7 +44,21 @@ int main(int argc, char *argv[])
                                         QStringLiteral("Write an info dictionary pointing the app at this server "
                                                        "(use it through STINT_INFO_FILE)."),
                                         QStringLiteral("FILE"));
-    parser.addOptions({portOption, dataOption, lifetimeOption, misbehaveOption, delayOption, infoOption});
+    const QCommandLineOption googleOption(QStringLiteral("write-google-settings"),
+                                          QStringLiteral("Write a settings file that points the app's sign-in and "
+                                                         "its own backend at the stand-ins for Google, with no "
+                                                         "backend address and no client (use it as a system or "
+                                                         "user settings file)."),
+                                          QStringLiteral("FILE"));
+    const QCommandLineOption clientIdOption(QStringLiteral("client-id"),
+                                            QStringLiteral("The one OAuth client the stand-ins accept, instead of "
+                                                           "the dev client; needs --client-secret-file."),
+                                            QStringLiteral("ID"));
+    const QCommandLineOption clientSecretOption(QStringLiteral("client-secret-file"),
+                                                QStringLiteral("File holding that client's secret."),
+                                                QStringLiteral("FILE"));
+    parser.addOptions({portOption, dataOption, lifetimeOption, misbehaveOption, delayOption, infoOption, googleOption,
+                       clientIdOption, clientSecretOption});
     parser.process(app);
 
     const auto fail = [](const QString &message, int code) {
@@ -68,6 +83,17 @@ int main(int argc, char *argv[])
                                   .arg(DevServer::misbehaviourNames().join(QStringLiteral(", "))));
 
     DevServer server;
+    if (parser.isSet(clientIdOption) != parser.isSet(clientSecretOption))
+        return usageError(QStringLiteral("--client-id and --client-secret-file go together"));
+    if (parser.isSet(clientIdOption)) {
+        QFile secretFile(parser.value(clientSecretOption));
+        if (!secretFile.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("cannot read ") + parser.value(clientSecretOption), 1);
+        const QString secret = QString::fromUtf8(secretFile.readAll()).trimmed();
+        if (parser.value(clientIdOption).isEmpty() || secret.isEmpty())
+            return usageError(QStringLiteral("the client id and its secret cannot be empty"));
+        server.setClient(parser.value(clientIdOption), secret);
+    }
     server.setTokenLifetime(lifetime);
     server.setMisbehaviour(*mode, delay);
     if (parser.isSet(dataOption)) {
@@ -84,6 +110,12 @@ int main(int argc, char *argv[])
         if (!server.writeInfoFile(parser.value(infoOption)))
             return fail(QStringLiteral("cannot write ") + parser.value(infoOption), 1);
         printLine(QStringLiteral("Info dictionary written to ") + parser.value(infoOption));
+    }
+
+    if (parser.isSet(googleOption)) {
+        if (!DevServer::writeSettingsFile(parser.value(googleOption), server.googleSettings()))
+            return fail(QStringLiteral("cannot write ") + parser.value(googleOption), 1);
+        printLine(QStringLiteral("Google settings written to ") + parser.value(googleOption));
     }
 
     QObject::connect(&server, &DevServer::requestHandled, &server,

@@ -79,7 +79,18 @@ QString newRefreshToken()
 
 } // namespace
 
-OAuthProvider::OAuthProvider() : m_signingKey(QString::fromLatin1(randomToken(9))) { }
+OAuthProvider::OAuthProvider()
+    : m_signingKey(QString::fromLatin1(randomToken(9)))
+    , m_clientId(DevAccount::clientId)
+    , m_clientSecret(DevAccount::clientSecret)
+{
+}
+
+void OAuthProvider::setClient(const QString &clientId, const QString &clientSecret)
+{
+    m_clientId = clientId;
+    m_clientSecret = clientSecret;
+}
 
 std::optional<HttpAnswer> OAuthProvider::serve(const HttpRequest &request)
 {
@@ -115,7 +126,7 @@ HttpAnswer OAuthProvider::authorize(const HttpRequest &request)
         return HttpAnswer::error(
                 400, QLatin1StringView("invalid_request"),
                 QStringLiteral("redirect_uri must be http://127.0.0.1:PORT/... or http://localhost:PORT/..."));
-    if (parameter("client_id") != DevAccount::clientId)
+    if (parameter("client_id") != m_clientId)
         return HttpAnswer::error(400, QLatin1StringView("invalid_client"), QStringLiteral("Unknown client_id"));
 
     const auto redirectWith = [&](const QList<QPair<QString, QString>> &items) {
@@ -152,8 +163,8 @@ HttpAnswer OAuthProvider::authorize(const HttpRequest &request)
 HttpAnswer OAuthProvider::token(const QByteArray &body)
 {
     const QHash<QString, QString> form = parseForm(body);
-    if (form.value(QStringLiteral("client_id")) != DevAccount::clientId
-        || form.value(QStringLiteral("client_secret")) != DevAccount::clientSecret)
+    if (form.value(QStringLiteral("client_id")) != m_clientId
+        || form.value(QStringLiteral("client_secret")) != m_clientSecret)
         return oauthError(401, QLatin1StringView("invalid_client"));
 
     forgetExpired();
@@ -244,8 +255,8 @@ QString OAuthProvider::makeIdToken(const Grant &grant, const QDateTime &issued, 
 {
     const QJsonObject claims{
             {QStringLiteral("iss"), QStringLiteral("https://accounts.google.com")},
-            {QStringLiteral("azp"), DevAccount::clientId},
-            {QStringLiteral("aud"), DevAccount::clientId},
+            {QStringLiteral("azp"), m_clientId},
+            {QStringLiteral("aud"), m_clientId},
             {QStringLiteral("sub"), grant.subject},
             {QStringLiteral("email"), grant.email},
             {QStringLiteral("email_verified"), true},

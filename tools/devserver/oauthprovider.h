@@ -10,9 +10,10 @@
 
 #include <optional>
 
-// A stand-in for Google's OAuth endpoints: /o/oauth2/v2/auth approves at once
-// (as the dev user, or as the user a login_hint names, so that load tests can
-// be several users) and redirects back to the loopback
+// A stand-in for Google's OAuth endpoints, for one client (the dev client
+// unless told another): /o/oauth2/v2/auth approves at once (as the dev user,
+// or as the user a login_hint names, so that load tests can be several users)
+// and redirects back to the loopback
 // redirect_uri with a code (PKCE S256 required), /token trades a code or a
 // refresh token for tokens, /revoke ends a grant. Its ID tokens are signed
 // with an RS256 key made at start, which the stand-in Google publishes.
@@ -52,6 +53,11 @@ public:
     // other path.
     std::optional<HttpAnswer> serve(const HttpRequest &request);
 
+    // The one client it knows; the dev client until set.
+    void setClient(const QString &clientId, const QString &clientSecret);
+    QString clientId() const { return m_clientId; }
+    QString clientSecret() const { return m_clientSecret; }
+
     // Lifetime of the access and ID tokens issued from now on.
     void setTokenLifetime(int seconds);
     // A fresh grant, without the browser: what a sign-in would have given.
@@ -87,6 +93,8 @@ private:
     void forgetExpired();
 
     const SigningKey m_signingKey;
+    QString m_clientId;
+    QString m_clientSecret;
     int m_tokenLifetime = 3600;
     QHash<QString, Grant> m_grants; // by refresh token
     QHash<QString, IssuedToken> m_accessTokens;
