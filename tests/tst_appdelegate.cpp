@@ -1,10 +1,12 @@
 // Start-up: the first-launch welcome, the restore of an earlier sign-in and
-// its fallbacks, the sign-in button and the popover's toggle.
+// its fallbacks, the sign-in button and the popover's toggle; the app's own
+// backend and the Google client set up in the popover.
 
 #include "accounts/googlesignin.h"
 #include "accounts/tokenstore.h"
 #include "app/appdelegate.h"
 #include "app/popoverwindow.h"
+#include "backend/localbackend.h"
 #include "devserver/devserver.h"
 #include "support/stdoutcapture.h"
 #include "timer/defaultviewmodel.h"
@@ -15,6 +17,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QQmlEngineExtensionPlugin>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -165,6 +168,34 @@ private Q_SLOTS:
         app.delegate->togglePopover();
         app.delegate->togglePopover();
         QTRY_COMPARE(model->events().size(), m_server.events().size());
+    }
+
+    // With no backend address the app runs its own backend, once a client
+    // is set up in the popover, and the tasks come through it; removing the
+    // client signs out.
+    void ownBackendForTheClientSetUp()
+    {
+        const QByteArray devInfo = qgetenv("STINT_INFO_FILE");
+        const QString settings = m_home.filePath(QStringLiteral("google.json"));
+        QVERIFY(DevServer::writeSettingsFile(settings, m_server.googleSettings()));
+        qputenv("STINT_INFO_FILE", settings.toLocal8Bit());
+        const auto restore = qScopeGuard([&] { qputenv("STINT_INFO_FILE", devInfo); });
+        StdoutCapture capture;
+        Launched app(std::nullopt);
+        LocalBackend *backend = app.delegate->localBackend();
+        QVERIFY(backend);
+        QVERIFY(app.delegate->googleClient()->needsSetUp());
+
+        app.delegate->googleClient()->save(DevServer::clientId, DevServer::clientSecret);
+        QTRY_VERIFY(!backend->address().isEmpty());
+        DefaultViewModel *model = app.delegate->viewModel();
+        model->signInButtonPressed();
+        QTRY_COMPARE(app.browserOpenings, 1);
+        browse(browse(app.consent));
+        QTRY_VERIFY(!model->tasks().isEmpty());
+
+        app.delegate->googleClient()->remove();
+        QVERIFY(!model->isSignedIn());
     }
 };
 

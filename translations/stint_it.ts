@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="122"/>
+        <location filename="../src/app/appdelegate.cpp" line="144"/>
         <source>Countdown Timer</source>
         <translation>Conto alla rovescia</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="126"/>
+        <location filename="../src/app/appdelegate.cpp" line="148"/>
         <source>Open Stint</source>
         <translation>Apri Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="128"/>
+        <location filename="../src/app/appdelegate.cpp" line="150"/>
         <source>Exit</source>
         <translation>Esci</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="258"/>
+        <location filename="../src/app/appdelegate.cpp" line="314"/>
         <source>Welcome to the App!</source>
         <translation>Benvenuto nell&apos;app!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="259"/>
+        <location filename="../src/app/appdelegate.cpp" line="315"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>È la prima volta che avvii l&apos;app.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="260"/>
+        <location filename="../src/app/appdelegate.cpp" line="316"/>
         <source>Get Started</source>
         <translation>Inizia</translation>
     </message>
@@ -58,6 +58,49 @@
     </message>
 </context>
 <context>
+    <name>ConnectGoogleView</name>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="24"/>
+        <source>Connect Google</source>
+        <translation>Collega Google</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="30"/>
+        <source>Stint reaches your tasks and calendar through a Google client of your own.</source>
+        <translation>Stint accede alle tue attività e al tuo calendario tramite un tuo client Google.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="40"/>
+        <source>Client ID</source>
+        <translation>ID client</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="51"/>
+        <source>Client secret</source>
+        <translation>Client secret</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="76"/>
+        <source>How do I get these?</source>
+        <translation>Come li ottengo?</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="102"/>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="110"/>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="116"/>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
     <name>ContentView</name>
     <message>
         <location filename="../src/ui/ContentView.qml" line="93"/>
@@ -83,6 +126,24 @@
     <message>
         <source>Tomorrow</source>
         <translation type="vanished">Domani</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleClientForm</name>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="57"/>
+        <source>Enter the client ID.</source>
+        <translation>Inserisci l’ID client.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="61"/>
+        <source>A client ID ends in .apps.googleusercontent.com.</source>
+        <translation>Un ID client termina con .apps.googleusercontent.com.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="65"/>
+        <source>Enter the client secret.</source>
+        <translation>Inserisci il client secret.</translation>
     </message>
 </context>
 <context>
@@ -267,67 +328,72 @@
 <context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="90"/>
+        <location filename="../src/ui/TimerView.qml" line="96"/>
         <source>Join Meeting</source>
         <translation>Partecipa</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="102"/>
+        <location filename="../src/ui/TimerView.qml" line="108"/>
         <source>Add task</source>
         <translation>Aggiungi attività</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="131"/>
+        <location filename="../src/ui/TimerView.qml" line="137"/>
         <source>Is the task now done?</source>
         <translation>Hai completato l&apos;attività?</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="145"/>
+        <location filename="../src/ui/TimerView.qml" line="151"/>
         <source>Yes</source>
         <translation>Sì</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="151"/>
+        <location filename="../src/ui/TimerView.qml" line="157"/>
         <source>No</source>
         <translation>No</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="163"/>
+        <location filename="../src/ui/TimerView.qml" line="169"/>
         <source>Stop</source>
         <translation>Ferma</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="193"/>
+        <location filename="../src/ui/TimerView.qml" line="199"/>
         <source>Retry</source>
         <translation>Riprova</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="245"/>
+        <location filename="../src/ui/TimerView.qml" line="266"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Accedi a Google per usare l&apos;app al completo e sincronizzare attività ed eventi di Google Calendar</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="265"/>
+        <location filename="../src/ui/TimerView.qml" line="286"/>
         <source>Settings</source>
         <translation>Impostazioni</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="296"/>
+        <location filename="../src/ui/TimerView.qml" line="317"/>
         <source>Sign Out</source>
         <translation>Disconnetti</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="315"/>
+        <location filename="../src/ui/TimerView.qml" line="327"/>
+        <source>Google Client…</source>
+        <translation>Client Google…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="345"/>
         <source>Privacy Policy</source>
         <translation>Informativa sulla privacy</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="322"/>
+        <location filename="../src/ui/TimerView.qml" line="352"/>
         <source>Exit</source>
         <translation>Esci</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="305"/>
+        <location filename="../src/ui/TimerView.qml" line="335"/>
         <source>Start at Login</source>
         <translation>Avvia all&apos;accesso</translation>
     </message>

@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="122"/>
+        <location filename="../src/app/appdelegate.cpp" line="144"/>
         <source>Countdown Timer</source>
         <translation>カウントダウンタイマー</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="126"/>
+        <location filename="../src/app/appdelegate.cpp" line="148"/>
         <source>Open Stint</source>
         <translation>Stint を開く</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="128"/>
+        <location filename="../src/app/appdelegate.cpp" line="150"/>
         <source>Exit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="258"/>
+        <location filename="../src/app/appdelegate.cpp" line="314"/>
         <source>Welcome to the App!</source>
         <translation>アプリへようこそ！</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="259"/>
+        <location filename="../src/app/appdelegate.cpp" line="315"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>アプリを初めて起動しました。</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="260"/>
+        <location filename="../src/app/appdelegate.cpp" line="316"/>
         <source>Get Started</source>
         <translation>始める</translation>
     </message>
@@ -58,6 +58,49 @@
     </message>
 </context>
 <context>
+    <name>ConnectGoogleView</name>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="24"/>
+        <source>Connect Google</source>
+        <translation>Google に接続</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="30"/>
+        <source>Stint reaches your tasks and calendar through a Google client of your own.</source>
+        <translation>Stint は、あなた自身の Google クライアントを通じてタスクとカレンダーにアクセスします。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="40"/>
+        <source>Client ID</source>
+        <translation>クライアント ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="51"/>
+        <source>Client secret</source>
+        <translation>クライアント シークレット</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="76"/>
+        <source>How do I get these?</source>
+        <translation>入手方法</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="102"/>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="110"/>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="116"/>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
     <name>ContentView</name>
     <message>
         <location filename="../src/ui/ContentView.qml" line="93"/>
@@ -83,6 +126,24 @@
     <message>
         <source>Tomorrow</source>
         <translation type="vanished">明日</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleClientForm</name>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="57"/>
+        <source>Enter the client ID.</source>
+        <translation>クライアント ID を入力してください。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="61"/>
+        <source>A client ID ends in .apps.googleusercontent.com.</source>
+        <translation>クライアント ID は .apps.googleusercontent.com で終わります。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="65"/>
+        <source>Enter the client secret.</source>
+        <translation>クライアント シークレットを入力してください。</translation>
     </message>
 </context>
 <context>
@@ -264,67 +325,72 @@
 <context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="90"/>
+        <location filename="../src/ui/TimerView.qml" line="96"/>
         <source>Join Meeting</source>
         <translation>参加</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="102"/>
+        <location filename="../src/ui/TimerView.qml" line="108"/>
         <source>Add task</source>
         <translation>タスクを追加</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="131"/>
+        <location filename="../src/ui/TimerView.qml" line="137"/>
         <source>Is the task now done?</source>
         <translation>タスクは完了しましたか？</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="145"/>
+        <location filename="../src/ui/TimerView.qml" line="151"/>
         <source>Yes</source>
         <translation>はい</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="151"/>
+        <location filename="../src/ui/TimerView.qml" line="157"/>
         <source>No</source>
         <translation>いいえ</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="163"/>
+        <location filename="../src/ui/TimerView.qml" line="169"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="193"/>
+        <location filename="../src/ui/TimerView.qml" line="199"/>
         <source>Retry</source>
         <translation>再試行</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="245"/>
+        <location filename="../src/ui/TimerView.qml" line="266"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Google にログインすると、アプリのすべての機能を使えるようになり、Google カレンダーのタスクと予定が同期されます</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="265"/>
+        <location filename="../src/ui/TimerView.qml" line="286"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="296"/>
+        <location filename="../src/ui/TimerView.qml" line="317"/>
         <source>Sign Out</source>
         <translation>ログアウト</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="315"/>
+        <location filename="../src/ui/TimerView.qml" line="327"/>
+        <source>Google Client…</source>
+        <translation>Google クライアント…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="345"/>
         <source>Privacy Policy</source>
         <translation>プライバシーポリシー</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="322"/>
+        <location filename="../src/ui/TimerView.qml" line="352"/>
         <source>Exit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="305"/>
+        <location filename="../src/ui/TimerView.qml" line="335"/>
         <source>Start at Login</source>
         <translation>ログイン時に起動</translation>
     </message>

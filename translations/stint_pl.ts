@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="122"/>
+        <location filename="../src/app/appdelegate.cpp" line="144"/>
         <source>Countdown Timer</source>
         <translation>Minutnik</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="126"/>
+        <location filename="../src/app/appdelegate.cpp" line="148"/>
         <source>Open Stint</source>
         <translation>Otwórz Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="128"/>
+        <location filename="../src/app/appdelegate.cpp" line="150"/>
         <source>Exit</source>
         <translation>Zakończ</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="258"/>
+        <location filename="../src/app/appdelegate.cpp" line="314"/>
         <source>Welcome to the App!</source>
         <translation>Witamy w aplikacji!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="259"/>
+        <location filename="../src/app/appdelegate.cpp" line="315"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>To pierwsze uruchomienie aplikacji.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="260"/>
+        <location filename="../src/app/appdelegate.cpp" line="316"/>
         <source>Get Started</source>
         <translation>Zaczynamy</translation>
     </message>
@@ -58,6 +58,49 @@
     </message>
 </context>
 <context>
+    <name>ConnectGoogleView</name>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="24"/>
+        <source>Connect Google</source>
+        <translation>Połącz z Google</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="30"/>
+        <source>Stint reaches your tasks and calendar through a Google client of your own.</source>
+        <translation>Stint łączy się z Twoimi zadaniami i kalendarzem przez Twojego własnego klienta Google.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="40"/>
+        <source>Client ID</source>
+        <translation>Identyfikator klienta</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="51"/>
+        <source>Client secret</source>
+        <translation>Tajny klucz klienta</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="76"/>
+        <source>How do I get these?</source>
+        <translation>Skąd je wziąć?</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="102"/>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="110"/>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="116"/>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+</context>
+<context>
     <name>ContentView</name>
     <message>
         <location filename="../src/ui/ContentView.qml" line="93"/>
@@ -83,6 +126,24 @@
     <message>
         <source>Tomorrow</source>
         <translation type="vanished">Jutro</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleClientForm</name>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="57"/>
+        <source>Enter the client ID.</source>
+        <translation>Wpisz identyfikator klienta.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="61"/>
+        <source>A client ID ends in .apps.googleusercontent.com.</source>
+        <translation>Identyfikator klienta kończy się na .apps.googleusercontent.com.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="65"/>
+        <source>Enter the client secret.</source>
+        <translation>Wpisz tajny klucz klienta.</translation>
     </message>
 </context>
 <context>
@@ -270,67 +331,72 @@
 <context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="90"/>
+        <location filename="../src/ui/TimerView.qml" line="96"/>
         <source>Join Meeting</source>
         <translation>Dołącz</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="102"/>
+        <location filename="../src/ui/TimerView.qml" line="108"/>
         <source>Add task</source>
         <translation>Dodaj zadanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="131"/>
+        <location filename="../src/ui/TimerView.qml" line="137"/>
         <source>Is the task now done?</source>
         <translation>Czy zadanie jest już wykonane?</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="145"/>
+        <location filename="../src/ui/TimerView.qml" line="151"/>
         <source>Yes</source>
         <translation>Tak</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="151"/>
+        <location filename="../src/ui/TimerView.qml" line="157"/>
         <source>No</source>
         <translation>Nie</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="163"/>
+        <location filename="../src/ui/TimerView.qml" line="169"/>
         <source>Stop</source>
         <translation>Zatrzymaj</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="193"/>
+        <location filename="../src/ui/TimerView.qml" line="199"/>
         <source>Retry</source>
         <translation>Spróbuj ponownie</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="245"/>
+        <location filename="../src/ui/TimerView.qml" line="266"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Zaloguj się do Google, aby w pełni korzystać z aplikacji i synchronizować zadania oraz wydarzenia z Kalendarza Google</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="265"/>
+        <location filename="../src/ui/TimerView.qml" line="286"/>
         <source>Settings</source>
         <translation>Ustawienia</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="296"/>
+        <location filename="../src/ui/TimerView.qml" line="317"/>
         <source>Sign Out</source>
         <translation>Wyloguj się</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="315"/>
+        <location filename="../src/ui/TimerView.qml" line="327"/>
+        <source>Google Client…</source>
+        <translation>Klient Google…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="345"/>
         <source>Privacy Policy</source>
         <translation>Polityka prywatności</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="322"/>
+        <location filename="../src/ui/TimerView.qml" line="352"/>
         <source>Exit</source>
         <translation>Zakończ</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="305"/>
+        <location filename="../src/ui/TimerView.qml" line="335"/>
         <source>Start at Login</source>
         <translation>Uruchom przy logowaniu</translation>
     </message>

@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="122"/>
+        <location filename="../src/app/appdelegate.cpp" line="144"/>
         <source>Countdown Timer</source>
         <translation>Contagem regressiva</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="126"/>
+        <location filename="../src/app/appdelegate.cpp" line="148"/>
         <source>Open Stint</source>
         <translation>Abrir o Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="128"/>
+        <location filename="../src/app/appdelegate.cpp" line="150"/>
         <source>Exit</source>
         <translation>Sair</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="258"/>
+        <location filename="../src/app/appdelegate.cpp" line="314"/>
         <source>Welcome to the App!</source>
         <translation>Boas-vindas ao aplicativo!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="259"/>
+        <location filename="../src/app/appdelegate.cpp" line="315"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>Esta é a primeira vez que você abre o aplicativo.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="260"/>
+        <location filename="../src/app/appdelegate.cpp" line="316"/>
         <source>Get Started</source>
         <translation>Começar</translation>
     </message>
@@ -58,6 +58,49 @@
     </message>
 </context>
 <context>
+    <name>ConnectGoogleView</name>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="24"/>
+        <source>Connect Google</source>
+        <translation>Conectar ao Google</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="30"/>
+        <source>Stint reaches your tasks and calendar through a Google client of your own.</source>
+        <translation>O Stint acessa suas tarefas e sua agenda por meio de um cliente Google seu.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="40"/>
+        <source>Client ID</source>
+        <translation>ID do cliente</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="51"/>
+        <source>Client secret</source>
+        <translation>Chave secreta do cliente</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="76"/>
+        <source>How do I get these?</source>
+        <translation>Como consigo isso?</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="102"/>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="110"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="116"/>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
     <name>ContentView</name>
     <message>
         <location filename="../src/ui/ContentView.qml" line="93"/>
@@ -83,6 +126,24 @@
     <message>
         <source>Tomorrow</source>
         <translation type="vanished">Amanhã</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleClientForm</name>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="57"/>
+        <source>Enter the client ID.</source>
+        <translation>Digite o ID do cliente.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="61"/>
+        <source>A client ID ends in .apps.googleusercontent.com.</source>
+        <translation>Um ID de cliente termina em .apps.googleusercontent.com.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="65"/>
+        <source>Enter the client secret.</source>
+        <translation>Digite a chave secreta do cliente.</translation>
     </message>
 </context>
 <context>
@@ -267,67 +328,72 @@
 <context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="90"/>
+        <location filename="../src/ui/TimerView.qml" line="96"/>
         <source>Join Meeting</source>
         <translation>Participar</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="102"/>
+        <location filename="../src/ui/TimerView.qml" line="108"/>
         <source>Add task</source>
         <translation>Adicionar tarefa</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="131"/>
+        <location filename="../src/ui/TimerView.qml" line="137"/>
         <source>Is the task now done?</source>
         <translation>A tarefa foi concluída?</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="145"/>
+        <location filename="../src/ui/TimerView.qml" line="151"/>
         <source>Yes</source>
         <translation>Sim</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="151"/>
+        <location filename="../src/ui/TimerView.qml" line="157"/>
         <source>No</source>
         <translation>Não</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="163"/>
+        <location filename="../src/ui/TimerView.qml" line="169"/>
         <source>Stop</source>
         <translation>Parar</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="193"/>
+        <location filename="../src/ui/TimerView.qml" line="199"/>
         <source>Retry</source>
         <translation>Tentar novamente</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="245"/>
+        <location filename="../src/ui/TimerView.qml" line="266"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Faça login no Google para usar o aplicativo por completo e sincronizar as tarefas e os eventos do Google Agenda</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="265"/>
+        <location filename="../src/ui/TimerView.qml" line="286"/>
         <source>Settings</source>
         <translation>Configurações</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="296"/>
+        <location filename="../src/ui/TimerView.qml" line="317"/>
         <source>Sign Out</source>
         <translation>Sair da conta</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="315"/>
+        <location filename="../src/ui/TimerView.qml" line="327"/>
+        <source>Google Client…</source>
+        <translation>Cliente Google…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="345"/>
         <source>Privacy Policy</source>
         <translation>Política de Privacidade</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="322"/>
+        <location filename="../src/ui/TimerView.qml" line="352"/>
         <source>Exit</source>
         <translation>Sair</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="305"/>
+        <location filename="../src/ui/TimerView.qml" line="335"/>
         <source>Start at Login</source>
         <translation>Iniciar com a sessão</translation>
     </message>

@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="122"/>
+        <location filename="../src/app/appdelegate.cpp" line="144"/>
         <source>Countdown Timer</source>
         <translation>倒计时器</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="126"/>
+        <location filename="../src/app/appdelegate.cpp" line="148"/>
         <source>Open Stint</source>
         <translation>打开 Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="128"/>
+        <location filename="../src/app/appdelegate.cpp" line="150"/>
         <source>Exit</source>
         <translation>退出</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="258"/>
+        <location filename="../src/app/appdelegate.cpp" line="314"/>
         <source>Welcome to the App!</source>
         <translation>欢迎使用本应用！</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="259"/>
+        <location filename="../src/app/appdelegate.cpp" line="315"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>这是您第一次启动本应用。</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="260"/>
+        <location filename="../src/app/appdelegate.cpp" line="316"/>
         <source>Get Started</source>
         <translation>开始使用</translation>
     </message>
@@ -58,6 +58,49 @@
     </message>
 </context>
 <context>
+    <name>ConnectGoogleView</name>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="24"/>
+        <source>Connect Google</source>
+        <translation>连接 Google</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="30"/>
+        <source>Stint reaches your tasks and calendar through a Google client of your own.</source>
+        <translation>Stint 通过你自己的 Google 客户端访问你的任务和日历。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="40"/>
+        <source>Client ID</source>
+        <translation>客户端 ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="51"/>
+        <source>Client secret</source>
+        <translation>客户端密钥</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="76"/>
+        <source>How do I get these?</source>
+        <translation>如何获取？</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="102"/>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="110"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ConnectGoogleView.qml" line="116"/>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
     <name>ContentView</name>
     <message>
         <location filename="../src/ui/ContentView.qml" line="93"/>
@@ -83,6 +126,24 @@
     <message>
         <source>Tomorrow</source>
         <translation type="vanished">明天</translation>
+    </message>
+</context>
+<context>
+    <name>GoogleClientForm</name>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="57"/>
+        <source>Enter the client ID.</source>
+        <translation>请输入客户端 ID。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="61"/>
+        <source>A client ID ends in .apps.googleusercontent.com.</source>
+        <translation>客户端 ID 以 .apps.googleusercontent.com 结尾。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/googleclientform.cpp" line="65"/>
+        <source>Enter the client secret.</source>
+        <translation>请输入客户端密钥。</translation>
     </message>
 </context>
 <context>
@@ -264,67 +325,72 @@
 <context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="90"/>
+        <location filename="../src/ui/TimerView.qml" line="96"/>
         <source>Join Meeting</source>
         <translation>加入会议</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="102"/>
+        <location filename="../src/ui/TimerView.qml" line="108"/>
         <source>Add task</source>
         <translation>添加任务</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="131"/>
+        <location filename="../src/ui/TimerView.qml" line="137"/>
         <source>Is the task now done?</source>
         <translation>任务完成了吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="145"/>
+        <location filename="../src/ui/TimerView.qml" line="151"/>
         <source>Yes</source>
         <translation>是</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="151"/>
+        <location filename="../src/ui/TimerView.qml" line="157"/>
         <source>No</source>
         <translation>否</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="163"/>
+        <location filename="../src/ui/TimerView.qml" line="169"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="193"/>
+        <location filename="../src/ui/TimerView.qml" line="199"/>
         <source>Retry</source>
         <translation>重试</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="245"/>
+        <location filename="../src/ui/TimerView.qml" line="266"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>登录 Google 即可使用全部功能，并同步 Google 日历中的任务和日程</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="265"/>
+        <location filename="../src/ui/TimerView.qml" line="286"/>
         <source>Settings</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="296"/>
+        <location filename="../src/ui/TimerView.qml" line="317"/>
         <source>Sign Out</source>
         <translation>退出登录</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="315"/>
+        <location filename="../src/ui/TimerView.qml" line="327"/>
+        <source>Google Client…</source>
+        <translation>Google 客户端…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="345"/>
         <source>Privacy Policy</source>
         <translation>隐私政策</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="322"/>
+        <location filename="../src/ui/TimerView.qml" line="352"/>
         <source>Exit</source>
         <translation>退出</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="305"/>
+        <location filename="../src/ui/TimerView.qml" line="335"/>
         <source>Start at Login</source>
         <translation>登录时启动</translation>
     </message>

@@ -1,6 +1,8 @@
 #include "app/appdelegate.h"
 
+#include "accounts/googleclient.h"
 #include "accounts/googlesignin.h"
+#include "accounts/tokenstore.h"
 #include "accounts/usermanager.h"
 #include "app/desktopnotifications.h"
 #include "app/phasenotifier.h"
@@ -8,6 +10,9 @@
 #include "app/popoverwindow.h"
 #include "app/remindernotifier.h"
 #include "app/traycountdown.h"
+#include "backend/configuration.h"
+#include "backend/localbackend.h"
+#include "backend/network.h"
 #include "common/outputline.h"
 #include "timer/alarm.h"
 #include "timer/defaultviewmodel.h"
@@ -26,6 +31,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace {
 
@@ -35,13 +41,21 @@ const QString trayIconPath = QStringLiteral(":/Stint/icons/timer.svg");
 
 } // namespace
 
-AppDelegate::AppDelegate(TokenStore *store, QObject *parent)
+AppDelegate::AppDelegate(TokenStore *store, TokenStore *clientSecretStore, QObject *parent)
     : QObject(parent)
     , m_scopes{QStringLiteral("https://www.googleapis.com/auth/tasks"),
                QStringLiteral("https://www.googleapis.com/auth/calendar.events.readonly")}
-    , m_googleSignIn(new GoogleSignIn(SignInSettings::fromInfoDictionary(), store, this))
+    , m_ownClientSecretStore(clientSecretStore ? nullptr : std::make_unique<MemoryTokenStore>())
+    , m_googleClient(new GoogleClient(clientSecretStore ? clientSecretStore : m_ownClientSecretStore.get(), this))
+    , m_googleSignIn(new GoogleSignIn(m_googleClient->settings(), store, this))
     , m_userManager(new UserManager(m_googleSignIn, this))
 {
+    connect(m_googleClient, &GoogleClient::changed, this, &AppDelegate::googleClientChanged);
+    // The session ends with the client it was made with.
+    connect(m_googleClient, &GoogleClient::removed, this, [this] {
+        if (m_viewModel)
+            m_viewModel->signOut();
+    });
 }
 
 AppDelegate::~AppDelegate()
@@ -65,10 +79,12 @@ void AppDelegate::applicationDidFinishLaunching()
     connect(&m_eventStore, &CalendarAccess::storeChanged, this, &AppDelegate::calendarAccessChanged);
 
     createPopover();
+    runOwnBackend();
 
     // The view-model, with the gong and the sign-in the views ask for.
     m_viewModel = new DefaultViewModel(
             Alarm::makeDefault(), [this](DefaultViewModel &model) { signIn(model); }, m_userManager, this);
+    m_viewModel->setGoogleClient(m_googleClient);
     // The countdown's clock, for as long as the view-model lives.
     (new TickTimer(m_viewModel))->followViews(ViewGate::of(m_popover->engine()));
     new TrayCountdown(m_viewModel, m_statusBarItem, QIcon(trayIconPath));
@@ -101,8 +117,14 @@ void AppDelegate::applicationDidFinishLaunching()
         settings.sync();
     }
 
-    // An earlier sign-in, restored in the background.
-    restorePreviousSignIn();
+    // An earlier sign-in, restored in the background once the client's
+    // secret is read from the keyring.
+    m_googleClient->load([this] {
+        // Without its secret the client cannot refresh a session; Google
+        // would refuse the grant, and the stored one would be forgotten.
+        if (m_googleClient->isComplete())
+            restorePreviousSignIn();
+    });
 
     // Measured once now, then at every opening through the icon.
     resizePopover();
@@ -146,6 +168,40 @@ void AppDelegate::createPopover()
                                                                 : PopoverWindow::Mode::standalone);
     // "Exit" and closing the standalone window end the app through the engine too.
     connect(m_popover->engine(), &QQmlEngine::quit, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void AppDelegate::runOwnBackend()
+{
+    // With an address configured, the team's backend serves; whether it is
+    // usable is found out at the first request.
+    if (Configuration::infoDictionary().contains(QStringLiteral("BACKEND_URL")))
+        return;
+    m_localBackend = new LocalBackend(this);
+    Network::setLocalBackend(m_localBackend);
+    QString error;
+    const std::optional<QStringList> google = LocalBackend::googleOptions(&error);
+    if (!google) {
+        m_localBackend->setUnavailable(error);
+        return;
+    }
+    m_localBackend->setGoogleOptions(*google);
+    m_localBackend->setProgram(LocalBackend::findProgram());
+    m_localBackend->setClientId(m_googleSignIn->settings().clientId);
+    // Started once the popover is built, so that its first frame does not
+    // wait for the fork; requests made before it is up wait for it.
+    QTimer::singleShot(0, m_localBackend, &LocalBackend::start);
+}
+
+void AppDelegate::googleClientChanged()
+{
+    const SignInSettings settings = m_googleClient->settings();
+    const bool otherClient = settings.clientId != m_googleSignIn->settings().clientId;
+    m_googleSignIn->setSettings(settings);
+    if (m_localBackend)
+        m_localBackend->setClientId(settings.clientId);
+    // A session of another client cannot be refreshed with this one.
+    if (otherClient && m_viewModel && m_viewModel->isSignedIn())
+        m_viewModel->signOut();
 }
 
 void AppDelegate::resizePopover()

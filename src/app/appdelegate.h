@@ -13,7 +13,9 @@
 class DefaultViewModel;
 class DesktopNotifications;
 class EventRefresher;
+class GoogleClient;
 class GoogleSignIn;
+class LocalBackend;
 class PopoverWindow;
 class QMenu;
 class QSystemTrayIcon;
@@ -22,17 +24,19 @@ class TokenStore;
 class UserManager;
 
 // Builds the app at launch and ties it together: the tray icon and its
-// popover, the one view-model, the signed-in user, the sign-in flows, the
-// sign-in's URL callbacks and the first-launch welcome. Lives as long as the
-// application; nothing is torn down by hand at exit.
+// popover, the one view-model, the signed-in user and the Google client, the
+// sign-in flows, the sign-in's URL callbacks, the first-launch welcome, and
+// the app's own backend when no backend address is configured. Lives as long
+// as the application; nothing is torn down by hand at exit.
 class AppDelegate : public QObject
 {
     Q_OBJECT
 
 public:
-    // `store` keeps the refresh token between runs (the desktop keyring in
-    // the app, memory in tests).
-    explicit AppDelegate(TokenStore *store, QObject *parent = nullptr);
+    // `store` keeps the refresh token between runs, `clientSecretStore` the
+    // secret of a Google client entered in the popover (the desktop keyring
+    // in the app; memory in tests, and when none is given).
+    explicit AppDelegate(TokenStore *store, TokenStore *clientSecretStore = nullptr, QObject *parent = nullptr);
     ~AppDelegate() override;
 
     // The start-up steps, in order.
@@ -62,12 +66,17 @@ public:
     PopoverWindow *popover() const { return m_popover.get(); }
     QSystemTrayIcon *statusBarItem() const { return m_statusBarItem; }
     GoogleSignIn *googleSignIn() const { return m_googleSignIn; }
+    GoogleClient *googleClient() const { return m_googleClient; }
+    // The backend the app runs itself; none when an address is configured.
+    LocalBackend *localBackend() const { return m_localBackend; }
     UserManager *userManager() const { return m_userManager; }
     const QStringList &scopes() const { return m_scopes; }
 
 private:
     void createStatusBarItem();
     void createPopover();
+    void runOwnBackend();
+    void googleClientChanged();
     void restorePreviousSignIn();
     void resizePopover();
 
@@ -77,7 +86,10 @@ private:
     std::unique_ptr<PopoverWindow> m_popover;
     CalendarAccess m_eventStore;
     QStringList m_scopes;
+    std::unique_ptr<TokenStore> m_ownClientSecretStore;
+    GoogleClient *m_googleClient = nullptr;
     GoogleSignIn *m_googleSignIn = nullptr;
+    LocalBackend *m_localBackend = nullptr;
     UserManager *m_userManager = nullptr;
     DefaultViewModel *m_viewModel = nullptr;
     DesktopNotifications *m_notifications = nullptr;

@@ -69,7 +69,9 @@ int timerApp(int argc, char *argv[])
     }
 
     KeychainTokenStore tokenStore;
-    AppDelegate delegate(&tokenStore);
+    KeychainTokenStore clientSecretStore(QStringLiteral("google-client-secret"),
+                                         QStringLiteral("the Google client secret"));
+    AppDelegate delegate(&tokenStore, &clientSecretStore);
     QObject::connect(&instance, &SingleInstance::urlsReceived, &delegate, &AppDelegate::openURLs);
     delegate.applicationDidFinishLaunching();
     reportFirstFrame(delegate.popover());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accounts/googleclient.h"
 #include "backend/event.h"
 #include "backend/task.h"
 #include "timer/alarm.h"
@@ -75,6 +76,8 @@ class DefaultViewModel : public QObject
     Q_PROPERTY(NextMeeting *nextMeeting READ nextMeeting CONSTANT)
     /// The title typed into the new-task entry, and why adding it failed.
     Q_PROPERTY(TaskDraft *newTaskDraft READ newTaskDraft CONSTANT)
+    /// The Google client the sign-in uses; null where the views need not set one up.
+    Q_PROPERTY(GoogleClient *googleClient READ googleClient CONSTANT)
 
 public:
     using SignInButtonHandler = std::function<void(DefaultViewModel &)>;
@@ -135,6 +138,9 @@ public:
     DayClock *dayClock() const { return m_dayClock; }
     NextMeeting *nextMeeting() const { return m_nextMeeting; }
     TaskDraft *newTaskDraft() const { return m_newTaskDraft; }
+    // Set once, before the views are made.
+    GoogleClient *googleClient() const { return m_googleClient; }
+    void setGoogleClient(GoogleClient *client) { m_googleClient = client; }
 
     bool isPhaseStarted() const;
     bool isSignedIn() const;
@@ -225,6 +231,7 @@ private:
     DayClock *m_dayClock = nullptr;
     NextMeeting *m_nextMeeting = nullptr;
     TaskDraft *m_newTaskDraft = nullptr;
+    GoogleClient *m_googleClient = nullptr;
 };
 
 // Opens `url` in the user's default application and prints whether it was

@@ -21,6 +21,12 @@ Item {
 
     Component.onCompleted: viewModel.fetchTasks()
 
+    GoogleClientForm {
+        id: clientForm
+        objectName: "googleClientForm"
+        client: root.viewModel.googleClient
+    }
+
     ColumnLayout {
         id: content
         anchors.fill: parent
@@ -98,7 +104,7 @@ Item {
                     objectName: "addTaskButton"
                     Layout.alignment: Qt.AlignHCenter
                     Layout.bottomMargin: 15
-                    visible: root.viewModel.isSignedIn
+                    visible: root.viewModel.isSignedIn && !clientForm.isShown
                     text: qsTr("Add task")
                     Accessible.onPressAction: clicked()
                     onClicked: root.viewModel.newTask = true
@@ -215,10 +221,25 @@ Item {
             Layout.fillHeight: true
             Layout.minimumHeight: 240
             Layout.preferredHeight: 240
-            visible: active
+            visible: active && !clientForm.isShown
             active: root.viewModel.isSignedIn
             sourceComponent: TaskListView {
                 viewModel: root.viewModel
+            }
+        }
+
+        // The Google client to sign in with, when there is none yet or
+        // "Google Client…" was chosen.
+        Loader {
+            objectName: "connectGoogle"
+            Layout.fillWidth: true
+            Layout.leftMargin: 2 * Theme.padding
+            Layout.rightMargin: 2 * Theme.padding
+            Layout.bottomMargin: 2 * Theme.padding
+            visible: active
+            active: clientForm.isShown
+            sourceComponent: ConnectGoogleView {
+                form: clientForm
             }
         }
 
@@ -227,7 +248,7 @@ Item {
             objectName: "signIn"
             Layout.alignment: Qt.AlignHCenter
             Layout.bottomMargin: Theme.padding
-            visible: !root.viewModel.isSignedIn
+            visible: !root.viewModel.isSignedIn && !clientForm.isShown
             spacing: Theme.spacing
 
             GoogleSignInButton {
@@ -298,6 +319,15 @@ Item {
                     palette.text: Theme.danger
                     Accessible.onPressAction: triggered()
                     onTriggered: root.viewModel.signOut()
+                }
+                MenuItem {
+                    objectName: "googleClientItem"
+                    height: root.viewModel.googleClient ? implicitHeight : 0
+                    visible: root.viewModel.googleClient !== null
+                    text: qsTr("Google Client…")
+                    icon.source: Theme.iconPrefix + "key.fill"
+                    Accessible.onPressAction: triggered()
+                    onTriggered: clientForm.edit()
                 }
                 MenuItem {
                     id: startAtLoginItem

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accounts/googleclient.h"
 #include "accounts/usermanager.h"
 #include "backend/event.h"
 #include "backend/task.h"
@@ -48,6 +49,14 @@ struct ForeignTaskDraft
     QML_FOREIGN(TaskDraft)
     QML_NAMED_ELEMENT(TaskDraft)
     QML_UNCREATABLE("made by the view-model")
+};
+
+struct ForeignGoogleClient
+{
+    Q_GADGET
+    QML_FOREIGN(GoogleClient)
+    QML_NAMED_ELEMENT(GoogleClient)
+    QML_UNCREATABLE("made once by the application")
 };
 
 struct ForeignDefaultViewModel

@@ -11,6 +11,8 @@
 // --dark draws with a dark desktop palette (names end in "-dark"); --scale
 // renders at that scale factor (names end in "@<factor>x").
 
+#include "accounts/googleclient.h"
+#include "accounts/tokenstore.h"
 #include "accounts/usermanager.h"
 #include "app/popoverwindow.h"
 #include "app/remindernotifier.h"
@@ -29,6 +31,7 @@
 #include <QQmlEngineExtensionPlugin>
 #include <QQuickItem>
 #include <QQuickView>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTextStream>
 #include <QTimer>
@@ -279,6 +282,7 @@ bool renderIcons(const QDir &out)
             "gearshape.fill",
             "arrow.right.square.fill",
             "shield.fill",
+            "key.fill",
             "power",
             "google-g",
     };
@@ -359,6 +363,12 @@ int main(int argc, char *argv[])
     info.write(R"({"BACKEND_URL": "http://127.0.0.1:9"})");
     info.close();
     qputenv("STINT_INFO_FILE", QFile::encodeName(info.fileName()));
+    // Nor settings of this machine's or user's: no Google client anywhere.
+    QTemporaryDir noSettings;
+    if (!noSettings.isValid())
+        return 1;
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(noSettings.filePath(QStringLiteral("system"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(noSettings.filePath(QStringLiteral("user"))));
     // No desktop settings from this machine's session.
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 
@@ -374,6 +384,16 @@ int main(int argc, char *argv[])
             + (scale.isEmpty() ? QString() : QStringLiteral("@%1x").arg(scale));
 
     UserManager users(nullptr);
+    MemoryTokenStore noSecret;
+    GoogleClient noClient(&noSecret);
+    bool loaded = false;
+    noClient.load([&loaded] { loaded = true; });
+    while (!loaded)
+        wait(10);
+    const auto connectGoogle = [&noClient](DefaultViewModel &viewModel) { viewModel.setGoogleClient(&noClient); };
+    MemoryTokenStore someSecret;
+    GoogleClient someClient(&someSecret);
+    someClient.save(QStringLiteral("1234-abc.apps.googleusercontent.com"), QStringLiteral("GOCSPX-x"));
     auto signedIn = [](DefaultViewModel &viewModel) {
         viewModel.setCurrentUserRenewed(true);
         viewModel.setTasks(sampleTasks());
@@ -381,6 +401,7 @@ int main(int argc, char *argv[])
 
     const QList<Shot> shots = {
             {QStringLiteral("signed-out"), 0, [](DefaultViewModel &) {}, {}},
+            {QStringLiteral("connect-google"), 0, connectGoogle, {}},
             {QStringLiteral("signed-in-tasks"), 0, signedIn, [](QQuickView &view) { hoverTaskRow(view, 1); }},
             {QStringLiteral("running"),
              0,
@@ -434,7 +455,11 @@ int main(int argc, char *argv[])
                  if (QQuickItem *field = findItem(view, QStringLiteral("newTaskField")))
                      field->setProperty("text", QStringLiteral("Call the bank"));
              }},
-            {QStringLiteral("settings-menu"), 0, signedIn,
+            {QStringLiteral("settings-menu"), 0,
+             [&](DefaultViewModel &viewModel) {
+                 signedIn(viewModel);
+                 viewModel.setGoogleClient(&someClient);
+             },
              [](QQuickView &view) {
                  if (QObject *menu = view.rootObject()->findChild<QObject *>(QStringLiteral("settingsMenu")))
                      QMetaObject::invokeMethod(menu, "open");
