@@ -58,11 +58,19 @@ and a desktop notification.")
 # QML modules and Qt plugins are loaded at run time, out of dpkg-shlibdeps' sight.
 set(CPACK_DEBIAN_APP_PACKAGE_DEPENDS
     "qml6-module-qtquick, qml6-module-qtquick-controls, qml6-module-qtquick-layouts, qml6-module-qtquick-shapes, qml6-module-qtquick-templates, qml6-module-qtquick-window, qml6-module-qtqml-workerscript")
+# Without a backend address configured, the app runs stint-backend itself:
+# installing the app brings the backend of the same build.
+if("backend" IN_LIST _stint_components)
+    string(APPEND CPACK_DEBIAN_APP_PACKAGE_DEPENDS
+           ", stint-backend (= ${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})")
+endif()
 
 set(CPACK_DEBIAN_BACKEND_PACKAGE_NAME stint-backend)
 set(CPACK_DEBIAN_BACKEND_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_BACKEND_DESCRIPTION "Backend server of the Stint focus timer
 Serves the Stint app's tasks and calendar events from the user's Google
-account, checking each request's Google identity token.")
+account, checking each request's Google identity token. The app runs it
+for its user on 127.0.0.1; a team can run it as a service (systemd unit
+included, not enabled).")
 
 include(CPack)

@@ -1,7 +1,10 @@
 #!/bin/sh
-# Builds the Debian package(s), checks them with lintian, installs the app's
-# package on this machine, starts the installed `stint` under Xvfb for a few
-# seconds and removes the package again. Needs root (or sudo) for apt-get.
+# Builds the Debian packages, checks them with lintian, installs them on this
+# machine, starts the installed `stint` under Xvfb for a few seconds, then
+# takes a new user's whole way through it in a desktop session (Connect
+# Google, sign in, tasks and events through the backend Stint starts itself;
+# tests/e2e/personal-mode.sh), and removes the packages again. Needs root
+# (or sudo) for apt-get.
 #
 #   scripts/test-deb.sh [build-dir]        (default build-deb)
 set -eu
@@ -27,10 +30,18 @@ lintian --fail-on error --no-tag-display-limit "$BUILD"/*.deb
 
 echo "== install, start, remove"
 DEB=$(ls "$BUILD"/stint_*.deb)
-$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y "./$DEB"
-trap '$SUDO env DEBIAN_FRONTEND=noninteractive apt-get remove -y stint >/dev/null' EXIT
+BACKEND_DEB=$(ls "$BUILD"/stint-backend_*.deb)
+# The app brings the backend it runs for its user.
+dpkg-deb -f "$DEB" Depends | grep -q "stint-backend (= " || {
+    echo "the stint package does not depend on stint-backend"
+    exit 1
+}
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y "./$DEB" "./$BACKEND_DEB"
+trap '$SUDO env DEBIAN_FRONTEND=noninteractive apt-get remove -y stint stint-backend >/dev/null' EXIT
 
 test -x /usr/bin/stint
+test -x /usr/bin/stint-backend
+test -f /usr/share/stint/google-client.md
 test -f /usr/share/applications/app.stint.Stint.desktop
 test -f /usr/share/metainfo/app.stint.Stint.metainfo.xml
 test -f /usr/share/icons/hicolor/scalable/apps/app.stint.Stint.svg
@@ -51,4 +62,8 @@ if [ "$status" -ne 124 ]; then
     echo "the installed stint ended by itself (status $status)"
     exit 1
 fi
-echo "== the package installs, starts and removes cleanly"
+
+echo "== a new user: Connect Google, sign in, tasks and events through Stint's own backend"
+tests/e2e/run-e2e.sh "$(pwd)/tests/e2e/personal-mode.sh" /usr/bin/stint \
+    "$(cd "$BUILD" && pwd)/tools/devserver/stint-devserver" "$(pwd)/tests/e2e/atspi.py"
+echo "== the packages install, start, serve a new user and remove cleanly"

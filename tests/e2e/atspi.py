@@ -7,11 +7,14 @@ wait for it to show, press it.
     atspi.py press <role> <name> [seconds]   wait for it, then press it
     atspi.py inside <role> <name> [seconds]  wait for it; exit 0 when it lies
                                              wholly inside its window
+    atspi.py type  <role> <name> <text>      wait for a text field, give it the
+                                             focus and type into it (xdotool)
     atspi.py dump                            print the app's tree
 
 Roles are AT-SPI role names ("push button", "label", "menu item", ...).
 Runs with Debian's python3 and python3-pyatspi.
 """
+import subprocess
 import sys
 import time
 
@@ -47,13 +50,18 @@ def is_showing(node):
         return False
 
 
+def named(node, name):
+    """Qt gives a password field no name, only its placeholder as the description."""
+    return node.name == name or (node.getRoleName() == "password text" and node.description == name)
+
+
 def find(role, name):
     app = find_app()
     if app is None:
         return None
     for node, _ in walk(app):
         try:
-            if node.getRoleName() == role and node.name == name and is_showing(node):
+            if node.getRoleName() == role and named(node, name) and is_showing(node):
                 return node
         except Exception:
             continue
@@ -76,6 +84,21 @@ def press(node):
         if action.getName(index) in ("press", "Press", "click", "activate", "Toggle", "toggle"):
             return action.doAction(index)
     return action.doAction(0)
+
+
+def type_into(node, text):
+    """Gives the field the keyboard focus and types `text` with real key
+    presses, as a user would."""
+    if not node.queryComponent().grabFocus():
+        print(f"{node.name!r} did not take the focus", file=sys.stderr)
+        return False
+    deadline = time.monotonic() + 5
+    while not node.getState().contains(pyatspi.STATE_FOCUSED):
+        if time.monotonic() > deadline:
+            print(f"{node.name!r} did not take the focus", file=sys.stderr)
+            return False
+        time.sleep(0.1)
+    return subprocess.run(["xdotool", "type", "--delay", "20", "--", text]).returncode == 0
 
 
 def extents(node):
@@ -119,10 +142,10 @@ def dump():
 def main(argv):
     if len(argv) >= 2 and argv[1] == "dump":
         return dump()
-    if len(argv) < 4 or argv[1] not in ("wait", "press", "inside"):
+    if len(argv) < 4 or argv[1] not in ("wait", "press", "inside", "type") or (argv[1] == "type" and len(argv) != 5):
         print(__doc__, file=sys.stderr)
         return 2
-    seconds = float(argv[4]) if len(argv) > 4 else 20.0
+    seconds = float(argv[4]) if len(argv) > 4 and argv[1] != "type" else 20.0
     node = wait_for(argv[2], argv[3], seconds)
     if node is None:
         print(f"no showing {argv[2]} named {argv[3]!r} within {seconds:g} s", file=sys.stderr)
@@ -132,6 +155,8 @@ def main(argv):
         print(f"pressing {argv[3]!r} failed", file=sys.stderr)
         return 1
     if argv[1] == "inside" and not lies_inside(node):
+        return 1
+    if argv[1] == "type" and not type_into(node, argv[4]):
         return 1
     return 0
 
