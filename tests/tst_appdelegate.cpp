@@ -170,24 +170,26 @@ private Q_SLOTS:
         QTRY_COMPARE(model->events().size(), m_server.events().size());
     }
 
-    // With no backend address the app runs its own backend, once a client
-    // is set up in the popover, and the tasks come through it; removing the
-    // client signs out.
+    // With no backend address the app runs its own backend for the client
+    // id the settings name, and the tasks come through it once the client's
+    // secret is entered in the popover. Removing the entered client signs
+    // out, even though the settings still name the same id.
     void ownBackendForTheClientSetUp()
     {
         const QByteArray devInfo = qgetenv("STINT_INFO_FILE");
         const QString settings = m_home.filePath(QStringLiteral("google.json"));
-        QVERIFY(DevServer::writeSettingsFile(settings, m_server.googleSettings()));
+        QVERIFY(DevServer::writeSettingsFile(settings, m_server.googleSettings(),
+                                             {{QStringLiteral("GOOGLE_CLIENT_ID"), DevServer::clientId}}));
         qputenv("STINT_INFO_FILE", settings.toLocal8Bit());
         const auto restore = qScopeGuard([&] { qputenv("STINT_INFO_FILE", devInfo); });
         StdoutCapture capture;
         Launched app(std::nullopt);
         LocalBackend *backend = app.delegate->localBackend();
         QVERIFY(backend);
+        QTRY_VERIFY(!backend->address().isEmpty());
         QVERIFY(app.delegate->googleClient()->needsSetUp());
 
         app.delegate->googleClient()->save(DevServer::clientId, DevServer::clientSecret);
-        QTRY_VERIFY(!backend->address().isEmpty());
         DefaultViewModel *model = app.delegate->viewModel();
         model->signInButtonPressed();
         QTRY_COMPARE(app.browserOpenings, 1);
