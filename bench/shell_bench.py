@@ -15,6 +15,8 @@ CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 PLAY_BUTTON = (165, 234)  # in the popover, from its top-left corner
 STARTS = 7
 CONTROLS = {"STINT_BARE_CONTROLS": "1"}
+# No backend address, a client set up: the app starts stint-backend itself.
+OWN_BACKEND_INFO = "own-backend.json"
 
 BACKENDS = {
     "software": {"QT_QUICK_BACKEND": "software"},
@@ -43,6 +45,7 @@ def base_env(backend):
     env["XDG_CONFIG_HOME"] = os.path.join(work, "config")
     env["XDG_DATA_HOME"] = os.path.join(work, "data")
     env["STINT_INFO_FILE"] = os.path.join(work, "info.json")
+    env["XDG_CONFIG_DIRS"] = os.path.join(work, "system")  # no settings of this machine's
     env["DBUS_SESSION_BUS_ADDRESS"] = "disabled:"
     return env
 
@@ -91,11 +94,25 @@ def cpu_seconds(pid):
     return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
 
 
+def children_of(pid):
+    found = []
+    for entry in os.listdir("/proc"):
+        if entry.isdigit():
+            try:
+                with open(f"/proc/{entry}/stat") as f:
+                    if int(f.read().rsplit(")", 1)[1].split()[1]) == pid:
+                        found.append(int(entry))
+            except OSError:
+                continue
+    return found
+
+
 def memory_after_10s(program, backend, extra=None):
+    """The program's resident memory after 10 s, and its children's."""
     process = start(program, backend, extra)
     try:
         time.sleep(10)
-        return rss_kib(process.pid)
+        return rss_kib(process.pid), sum(rss_kib(child) for child in children_of(process.pid))
     finally:
         stop(process)
 
@@ -189,16 +206,24 @@ def main():
     server = subprocess.Popen([DEVSERVER, "--port", "0", "--write-info", os.path.join(work, "info.json")],
                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     server.stdout.readline()
+    with open(os.path.join(work, OWN_BACKEND_INFO), "w") as f:
+        f.write('{"GOOGLE_CLIENT_ID": "1234-bench.apps.googleusercontent.com", "GOOGLE_CLIENT_SECRET": "x"}')
+    own_backend = {"STINT_INFO_FILE": os.path.join(work, OWN_BACKEND_INFO)}
     rows = []
+    own_rows = []
     try:
         for backend in BACKENDS:
             bare_start = statistics.median(first_frame_ms(BARE, backend) for _ in range(STARTS))
             app_start = statistics.median(first_frame_ms(STINT, backend) for _ in range(STARTS))
-            bare_rss = memory_after_10s(BARE, backend)
+            bare_rss = memory_after_10s(BARE, backend)[0]
             # The share of the difference that Qt Quick Controls alone cause.
             controls_start = statistics.median(first_frame_ms(BARE, backend, CONTROLS) for _ in range(STARTS))
-            controls_rss = memory_after_10s(BARE, backend, CONTROLS)
-            app_rss = memory_after_10s(STINT, backend)
+            controls_rss = memory_after_10s(BARE, backend, CONTROLS)[0]
+            app_rss = memory_after_10s(STINT, backend)[0]
+            # The same app with no backend address: it starts its own.
+            own_start = statistics.median(first_frame_ms(STINT, backend, own_backend) for _ in range(STARTS))
+            own_rss, own_child_rss = memory_after_10s(STINT, backend, own_backend)
+            own_rows.append((backend, app_start, own_start, app_rss, own_rss, own_child_rss))
             bare_cpu = cpu_idle_bare(backend)
             shown_cpu = cpu_while_counting(backend, hidden=False)
             hidden_cpu = cpu_while_counting(backend, hidden=True)
@@ -221,6 +246,11 @@ def main():
     print("The bare window with a few Qt Quick Controls (a tab bar, a button, a text field):")
     for backend, bs, _, br, _, _, _, _, cs, cr in rows:
         print(f"- {backend}: first frame {cs:.0f} ms ({cs / bs:.2f}x), RSS {cr / 1024:.1f} MiB ({cr / br:.2f}x)")
+    print()
+    print("Stint with a backend address, and with none (it starts stint-backend itself):")
+    for backend, ast, ost, ar, orr, oc in own_rows:
+        print(f"- {backend}: first frame {ast:.0f} ms / {ost:.0f} ms ({ost / ast:.2f}x), "
+              f"RSS {ar / 1024:.1f} MiB / {orr / 1024:.1f} MiB, stint-backend {oc / 1024:.1f} MiB")
     print()
     print("Goals: start-up and memory within 1.4x of the bare window; "
           "under 0.1% of one core counting down with the popover hidden.")
