@@ -173,7 +173,8 @@ private Q_SLOTS:
     // With no backend address the app runs its own backend for the client
     // id the settings name, and the tasks come through it once the client's
     // secret is entered in the popover. Removing the entered client signs
-    // out, even though the settings still name the same id.
+    // out, even though the settings still name the same id, and nothing of
+    // the account stays on show.
     void ownBackendForTheClientSetUp()
     {
         const QByteArray devInfo = qgetenv("STINT_INFO_FILE");
@@ -194,10 +195,12 @@ private Q_SLOTS:
         model->signInButtonPressed();
         QTRY_COMPARE(app.browserOpenings, 1);
         browse(browse(app.consent));
-        QTRY_VERIFY(!model->tasks().isEmpty());
+        QTRY_VERIFY(!model->tasks().isEmpty() && !model->events().isEmpty());
 
         app.delegate->googleClient()->remove();
         QVERIFY(!model->isSignedIn());
+        // Nothing of the account stays on show.
+        QVERIFY(model->tasks().isEmpty() && model->events().isEmpty());
     }
 };
 

@@ -33,6 +33,8 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include <memory>
+
 namespace {
 
 const char hasLaunchedBeforeKey[] = "hasLaunchedBefore";
@@ -187,9 +189,21 @@ void AppDelegate::runOwnBackend()
     m_localBackend->setGoogleOptions(*google);
     m_localBackend->setProgram(LocalBackend::findProgram());
     m_localBackend->setClientId(m_googleSignIn->settings().clientId);
-    // Started once the popover is built, so that its first frame does not
-    // wait for the fork; requests made before it is up wait for it.
-    QTimer::singleShot(0, m_localBackend, &LocalBackend::start);
+    // Started after the popover's first frame when it shows at launch, else
+    // as soon as the event loop runs, so that the fork and the backend's own
+    // start-up never hold up a window; requests made before it is up wait
+    // for it.
+    auto afterFirstFrame = std::make_shared<QMetaObject::Connection>();
+    *afterFirstFrame = connect(m_popover.get(), &QQuickWindow::frameSwapped, m_localBackend, [this, afterFirstFrame] {
+        disconnect(*afterFirstFrame);
+        m_localBackend->start();
+    });
+    QTimer::singleShot(0, m_localBackend, [this, afterFirstFrame] {
+        if (m_popover->isShown())
+            return;
+        disconnect(*afterFirstFrame);
+        m_localBackend->start();
+    });
 }
 
 void AppDelegate::googleClientChanged()

@@ -394,6 +394,10 @@ void DefaultViewModel::signOut()
     if (m_userManager && m_userManager->signIn())
         m_userManager->signIn()->signOut();
     setCurrentUserRenewed(false);
+    // Whoever uses the popover next does not see the signed-out account's
+    // tasks and calendar.
+    setTasks({});
+    setEvents({});
 }
 
 void DefaultViewModel::quit()
