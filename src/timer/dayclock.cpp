@@ -68,12 +68,12 @@ void SystemDayClock::arm(const QDateTime &moment)
     // With nothing asked for, the timer is still armed, far ahead: only an
     // armed timer hears of the clock jumping.
     const qint64 at = (moment.isValid() ? moment : now().addDays(365)).toMSecsSinceEpoch();
-    itimerspec spec{};
-    spec.it_value.tv_sec = at / 1000;
-    spec.it_value.tv_nsec = (at % 1000) * 1000000;
-    if (spec.it_value.tv_sec <= 0) // the epoch or before would disarm it
-        spec.it_value = {0, 1};
-    timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);
+    itimerspec when{};
+    when.it_value.tv_sec = at / 1000;
+    when.it_value.tv_nsec = (at % 1000) * 1000000;
+    if (when.it_value.tv_sec <= 0) // the epoch or before would disarm it
+        when.it_value = {0, 1};
+    timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &when, nullptr);
 }
 
 void SystemDayClock::readTimer()
