@@ -387,7 +387,7 @@ async def run(work):
         # 3. Users well over the limit, one served by each replica.
         limited = await in_thread(over_the_limit, google, replicas, balancer, tls)
 
-        # Every replica's metrics moved with the requests and say nothing of anyone.
+        # Every replica is still up at the end.
         for replica in replicas:
             expect(replica.process.poll() is None, replica.name + " died")
 

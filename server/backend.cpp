@@ -119,8 +119,11 @@ void Backend::log(const QString &line) const
 
 void Backend::start()
 {
-    m_starting = true;
-    withKeySet([] {});
+    // Asked again every few seconds until a key set has come.
+    withKeySet([this] {
+        if (!m_keys)
+            QTimer::singleShot(startRetryMs, this, &Backend::start);
+    });
 }
 
 QByteArray Backend::metricsText()
@@ -302,15 +305,12 @@ void Backend::withKeySet(std::function<void()> then)
         if (keys) {
             m_keys = std::move(keys);
             m_keysExpiry = nowSeconds() + maxAge(response.header("Cache-Control"));
-            m_starting = false;
         } else {
             // Stale keys still beat none; they are tried again in a minute.
             log(QStringLiteral("google key set: unusable answer (%1)")
                         .arg(response.status ? QStringLiteral("HTTP %1").arg(response.status)
                                              : QStringLiteral("no answer")));
             m_keysExpiry = nowSeconds() + 60;
-            if (m_starting && !m_keys)
-                QTimer::singleShot(startRetryMs, this, [this] { withKeySet([] {}); });
         }
         m_fetchingKeys = false;
         const QList<std::function<void()>> waiting = std::exchange(m_waitingForKeys, {});
@@ -443,20 +443,8 @@ std::optional<HttpAnswer> Backend::failure(const HttpResponse &upstream, const Q
     return answer;
 }
 
-void Backend::readList(const ExchangePtr &exchange, const QUrl &url, QLatin1StringView api, const QString &variant,
-                       Shape shape)
-{
-    readPages(exchange, url, api, variant, {}, 0,
-              [this, exchange, shape](const QJsonArray &items, const QString &pageZone, const QByteArray &memoKey) {
-                  HttpAnswer answer = HttpAnswer::json(200, shape(items, pageZone));
-                  if (!memoKey.isEmpty())
-                      remember(memoKey, answer.body);
-                  finish(exchange, std::move(answer));
-              });
-}
-
-void Backend::readPages(const ExchangePtr &exchange, QUrl url, QLatin1StringView api, const QString &variant,
-                        QJsonArray items, int page, PagesDone done)
+void Backend::readList(const ExchangePtr &exchange, QUrl url, QLatin1StringView api, const QString &variant,
+                       Shape shape, QJsonArray items, int page)
 {
     const QString what = QStringLiteral("google ") + api; // "google tasks", "google events"
     call(exchange, api, url, exchange->accessToken, [=, this](const HttpResponse &upstream) mutable {
@@ -466,7 +454,7 @@ void Backend::readPages(const ExchangePtr &exchange, QUrl url, QLatin1StringView
         if (page == 0) {
             // The same first page as a moment ago, of a list that had only
             // that page: the answer shaped from it then still holds.
-            memoKey = sha256(variant.toUtf8() + '\n' + upstream.body);
+            memoKey = sha256({variant.toUtf8(), "\n", upstream.body});
             const auto known = m_shaped.constFind(memoKey);
             const bool hit = known != m_shaped.constEnd() && known->expiry > nowSeconds();
             countCache(QLatin1StringView("answer"), hit);
@@ -487,14 +475,17 @@ void Backend::readPages(const ExchangePtr &exchange, QUrl url, QLatin1StringView
         if (!more || page + 1 >= m_settings.maxPages) {
             if (more)
                 log(QStringLiteral("%1: stopped after %2 pages").arg(what).arg(page + 1));
-            return done(items, read->timeZone, page == 0 && !more ? memoKey : QByteArray());
+            HttpAnswer answer = HttpAnswer::json(200, shape(items, read->timeZone));
+            if (page == 0 && !more)
+                remember(memoKey, answer.body);
+            return finish(exchange, std::move(answer));
         }
         QUrlQuery query(url);
         query.removeAllQueryItems(QStringLiteral("pageToken"));
         query.addQueryItem(QStringLiteral("pageToken"),
                            QString::fromLatin1(QUrl::toPercentEncoding(read->nextPageToken)));
         url.setQuery(query);
-        readPages(exchange, url, api, variant, std::move(items), page + 1, std::move(done));
+        readList(exchange, url, api, variant, std::move(shape), std::move(items), page + 1);
     });
 }
 
@@ -502,10 +493,12 @@ void Backend::remember(const QByteArray &key, const QByteArray &body)
 {
     const qint64 now = nowSeconds();
     if (m_shapedBytes + body.size() > maxShapedBytes) {
-        m_shaped.removeIf([now](const auto &it) { return it.value().expiry <= now; });
-        m_shapedBytes = 0;
-        for (const Shaped &each : std::as_const(m_shaped))
-            m_shapedBytes += each.body.size();
+        m_shaped.removeIf([this, now](const auto &it) {
+            const bool expired = it.value().expiry <= now;
+            if (expired)
+                m_shapedBytes -= it.value().body.size();
+            return expired;
+        });
         if (m_shapedBytes + body.size() > maxShapedBytes) {
             m_shaped.clear();
             m_shapedBytes = 0;

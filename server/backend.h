@@ -131,13 +131,11 @@ private:
     void listEvents(const ExchangePtr &exchange);
     void listEventsIn(const ExchangePtr &exchange, const QString &timeZone);
     using Shape = std::function<QJsonArray(const QJsonArray &items, const QString &pageZone)>;
-    using PagesDone = std::function<void(const QJsonArray &items, const QString &pageZone, const QByteArray &memoKey)>;
-    // Reads every page of a Google list, up to the cap, and answers with
-    // `shape` of the items.
-    void readList(const ExchangePtr &exchange, const QUrl &url, QLatin1StringView api, const QString &variant,
-                  Shape shape);
-    void readPages(const ExchangePtr &exchange, QUrl url, QLatin1StringView api, const QString &variant,
-                   QJsonArray items, int page, PagesDone done);
+    // Reads every page of a Google list from `page` on, up to the cap, and
+    // answers with `shape` of the items (those of the pages before, then
+    // these).
+    void readList(const ExchangePtr &exchange, QUrl url, QLatin1StringView api, const QString &variant, Shape shape,
+                  QJsonArray items = {}, int page = 0);
     void remember(const QByteArray &key, const QByteArray &body);
 
     // A call to Google, timed for the exchange and the metrics.
@@ -161,7 +159,6 @@ private:
     qint64 m_keysExpiry = 0;
     QElapsedTimer m_sinceKeyFetch;
     bool m_fetchingKeys = false;
-    bool m_starting = false;
     QList<std::function<void()>> m_waitingForKeys;
 
     QHash<QByteArray, VerifiedToken> m_verified; // by SHA-256 of the ID token

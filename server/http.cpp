@@ -4,10 +4,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-QByteArray HttpRequest::header(const QByteArray &name) const
+QByteArray headerValue(const HttpHeaders &headers, QByteArrayView name)
 {
     for (const auto &[key, value] : headers) {
-        if (key.compare(name, Qt::CaseInsensitive) == 0)
+        if (QByteArrayView(key).compare(name, Qt::CaseInsensitive) == 0)
             return value;
     }
     return {};

@@ -9,19 +9,24 @@
 
 #include <functional>
 
+// Header fields, in the order they were sent.
+using HttpHeaders = QList<QPair<QByteArray, QByteArray>>;
+
+// The first field of that name (names compare case-insensitively), or a null
+// array.
+QByteArray headerValue(const HttpHeaders &headers, QByteArrayView name);
+
 // One request as the server received it.
 struct HttpRequest
 {
     QByteArray method;
     QString path;
-    QList<QPair<QByteArray, QByteArray>> headers; // in the order they were sent
+    HttpHeaders headers;
     QByteArray body;
     QString query;
     QHostAddress peer;
 
-    // The first header of that name (names compare case-insensitively), or
-    // a null array.
-    QByteArray header(const QByteArray &name) const;
+    QByteArray header(QByteArrayView name) const { return headerValue(headers, name); }
 };
 
 struct HttpAnswer
@@ -30,7 +35,7 @@ struct HttpAnswer
     int status = 200;
     QByteArray contentType = "application/json";
     QByteArray body;
-    QList<QPair<QByteArray, QByteArray>> headers;
+    HttpHeaders headers;
     // A short hash of the user the request was for, for the access log.
     QByteArray user;
 

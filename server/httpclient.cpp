@@ -41,15 +41,6 @@ QByteArray requestBytes(const QUrl &url, QByteArrayView method, const HttpClient
 
 } // namespace
 
-QByteArray HttpResponse::header(QByteArrayView name) const
-{
-    for (const auto &[key, value] : headers) {
-        if (QByteArrayView(key).compare(name, Qt::CaseInsensitive) == 0)
-            return value;
-    }
-    return {};
-}
-
 // One connection to one origin, carrying one exchange at a time: it writes
 // the request, reads the answer as it arrives (Content-Length, chunked, or
 // up to the close) and says whether it can carry another.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "server/http.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -20,12 +22,11 @@ struct HttpResponse
         protocol, // not HTTP/1.x as we read it, or over the size limit
     };
     int status = 0;
-    QList<QPair<QByteArray, QByteArray>> headers;
+    HttpHeaders headers;
     QByteArray body;
     Failure failure = Failure::none;
 
-    // The first header of that name (case-insensitive), or a null array.
-    QByteArray header(QByteArrayView name) const;
+    QByteArray header(QByteArrayView name) const { return headerValue(headers, name); }
 };
 
 // The HTTP/1.1 client of the backend's calls to Google, on the thread that
@@ -43,7 +44,7 @@ class HttpClient : public QObject
     Q_OBJECT
 
 public:
-    using Headers = QList<QPair<QByteArray, QByteArray>>;
+    using Headers = HttpHeaders;
     using Done = std::function<void(const HttpResponse &)>;
 
     explicit HttpClient(QObject *parent = nullptr);

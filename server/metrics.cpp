@@ -1,6 +1,7 @@
 #include "server/metrics.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -51,14 +52,10 @@ QByteArray withLabel(const QByteArray &labels, const QByteArray &extra)
     return labels.first(labels.size() - 1) + ',' + extra + '}';
 }
 
-} // namespace
+// The upper bounds of every histogram's buckets, in seconds.
+constexpr std::array<double, 14> bounds{0.0005, 0.001, 0.0025, 0.005, 0.01, 0.025, 0.05, 0.1, 0.25, 0.5, 1, 2.5, 5, 10};
 
-const std::vector<double> &Metrics::bucketBounds()
-{
-    static const std::vector<double> bounds{0.0005, 0.001, 0.0025, 0.005, 0.01, 0.025, 0.05,
-                                            0.1,    0.25,  0.5,    1,     2.5,  5,     10};
-    return bounds;
-}
+} // namespace
 
 void Metrics::describe(QLatin1StringView name, Type type, QLatin1StringView help)
 {
@@ -72,7 +69,7 @@ Metrics::Series &Metrics::series(QLatin1StringView name, const Labels &labels)
     Family &family = m_families[QByteArray(name.data(), name.size())];
     Series &series = family.series[labelText(labels)];
     if (family.type == Type::histogram && series.buckets.empty())
-        series.buckets.resize(bucketBounds().size());
+        series.buckets.resize(bounds.size());
     return series;
 }
 
@@ -89,7 +86,6 @@ void Metrics::set(QLatin1StringView name, const Labels &labels, double value)
 void Metrics::observe(QLatin1StringView name, const Labels &labels, double seconds)
 {
     Series &one = series(name, labels);
-    const std::vector<double> &bounds = bucketBounds();
     for (size_t i = std::lower_bound(bounds.begin(), bounds.end(), seconds) - bounds.begin(); i < bounds.size(); ++i)
         ++one.buckets[i];
     ++one.count;
@@ -108,7 +104,6 @@ QByteArray Metrics::text() const
                 text += name + labels + ' ' + number(one.value) + '\n';
                 continue;
             }
-            const std::vector<double> &bounds = bucketBounds();
             for (size_t i = 0; i < bounds.size(); ++i)
                 text += name + "_bucket" + withLabel(labels, "le=\"" + number(bounds[i]) + '"') + ' '
                         + number(double(one.buckets[i])) + '\n';

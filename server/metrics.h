@@ -29,8 +29,6 @@ public:
 
     QByteArray text() const;
 
-    static const std::vector<double> &bucketBounds();
-
 private:
     struct Series
     {

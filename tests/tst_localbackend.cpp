@@ -4,6 +4,7 @@
 // restart, no orphan when the app is killed) and what it is given (no secret,
 // no STINT_* variable).
 
+#include "backend/configuration.h"
 #include "backend/googleapiaccessor.h"
 #include "backend/localbackend.h"
 #include "backend/network.h"
@@ -54,7 +55,8 @@ void setUp(LocalBackend &backend, const DevServer &server)
 {
     QString error;
     backend.setProgram(LocalBackend::findProgram());
-    backend.setGoogleOptions(LocalBackend::googleOptions(&error).value_or(QStringList()));
+    backend.setGoogleOptions(
+            LocalBackend::googleOptions(Configuration::infoDictionary(), &error).value_or(QStringList()));
     backend.setClientId(server.infoDictionary().value("GOOGLE_CLIENT_ID"_L1).toString());
 }
 

@@ -13,7 +13,10 @@ const QString clientIdKey = QStringLiteral("googleClientId");
 } // namespace
 
 GoogleClient::GoogleClient(TokenStore *secretStore, QObject *parent)
-    : QObject(parent), m_secretStore(secretStore), m_enteredId(QSettings().value(clientIdKey).toString())
+    : QObject(parent)
+    , m_secretStore(secretStore)
+    , m_fileSettings(SignInSettings::fromInfoDictionary())
+    , m_enteredId(QSettings().value(clientIdKey).toString())
 {
 }
 
@@ -39,7 +42,7 @@ void GoogleClient::load(std::function<void()> done)
 
 SignInSettings GoogleClient::settings() const
 {
-    SignInSettings settings = SignInSettings::fromInfoDictionary();
+    SignInSettings settings = m_fileSettings;
     if (!m_enteredId.isEmpty()) {
         // Never the files' secret: it belongs to another client.
         settings.clientId = m_enteredId;

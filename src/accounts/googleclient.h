@@ -33,8 +33,8 @@ public:
     // once it is known (or known to be missing).
     void load(std::function<void()> done);
 
-    // The sign-in's settings: the settings files', with the entered client
-    // in place of theirs.
+    // The sign-in's settings: the settings files' as they were when this
+    // object was made, with the entered client in place of theirs.
     SignInSettings settings() const;
 
     bool isComplete() const;
@@ -59,6 +59,7 @@ Q_SIGNALS:
 
 private:
     TokenStore *m_secretStore;
+    SignInSettings m_fileSettings;
     QString m_enteredId;
     QString m_enteredSecret;
     bool m_loaded = false;

@@ -12,13 +12,14 @@ const QString googleRevocationEndpoint = QStringLiteral("https://oauth2.googleap
 
 SignInSettings SignInSettings::fromInfoDictionary()
 {
-    const auto textOr = [](const QString &key, const QString &fallback) {
-        const QString value = Configuration::text(key);
+    const QJsonObject stored = Configuration::infoDictionary();
+    const auto textOr = [&stored](const QString &key, const QString &fallback) {
+        const QString value = Configuration::text(stored, key);
         return value.isEmpty() ? fallback : value;
     };
     SignInSettings settings;
-    settings.clientId = Configuration::text(QStringLiteral("GOOGLE_CLIENT_ID"));
-    settings.clientSecret = Configuration::text(QStringLiteral("GOOGLE_CLIENT_SECRET"));
+    settings.clientId = Configuration::text(stored, QStringLiteral("GOOGLE_CLIENT_ID"));
+    settings.clientSecret = Configuration::text(stored, QStringLiteral("GOOGLE_CLIENT_SECRET"));
     settings.authorizationEndpoint = QUrl(textOr(QStringLiteral("GOOGLE_AUTH_URL"), googleAuthorizationEndpoint));
     settings.tokenEndpoint = QUrl(textOr(QStringLiteral("GOOGLE_TOKEN_URL"), googleTokenEndpoint));
     settings.revocationEndpoint = QUrl(textOr(QStringLiteral("GOOGLE_REVOKE_URL"), googleRevocationEndpoint));

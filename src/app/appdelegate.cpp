@@ -176,12 +176,13 @@ void AppDelegate::runOwnBackend()
 {
     // With an address configured, the team's backend serves; whether it is
     // usable is found out at the first request.
-    if (Configuration::infoDictionary().contains(QStringLiteral("BACKEND_URL")))
+    const QJsonObject settings = Configuration::infoDictionary();
+    if (settings.contains(QStringLiteral("BACKEND_URL")))
         return;
     m_localBackend = new LocalBackend(this);
     Network::setLocalBackend(m_localBackend);
     QString error;
-    const std::optional<QStringList> google = LocalBackend::googleOptions(&error);
+    const std::optional<QStringList> google = LocalBackend::googleOptions(settings, &error);
     if (!google) {
         m_localBackend->setUnavailable(error);
         return;

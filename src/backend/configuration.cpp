@@ -60,21 +60,8 @@ std::optional<QJsonObject> readObject(const QString &path)
     return document.object();
 }
 
-} // namespace
-
-namespace Configuration {
-
-const char *errorName(Error error)
-{
-    switch (error) {
-    case Error::missingKey:
-        return "missingKey";
-    case Error::invalidValue:
-        return "invalidValue";
-    }
-    return "unknown";
-}
-
+// The files read after the compiled-in settings, in order; those that do not
+// exist are left out when read.
 QStringList settingsFiles()
 {
     QStringList systemFolders = absoluteFolders(qEnvironmentVariable("XDG_CONFIG_DIRS"));
@@ -90,6 +77,21 @@ QStringList settingsFiles()
         files.append(QDir(*folder).filePath(fileInFolder));
     files.append(QDir(userFolder).filePath(fileInFolder));
     return files;
+}
+
+} // namespace
+
+namespace Configuration {
+
+const char *errorName(Error error)
+{
+    switch (error) {
+    case Error::missingKey:
+        return "missingKey";
+    case Error::invalidValue:
+        return "invalidValue";
+    }
+    return "unknown";
 }
 
 QJsonObject infoDictionary()
@@ -119,7 +121,12 @@ QString value(const QString &key)
 
 QString text(const QString &key, const QString &fallback)
 {
-    const QJsonValue stored = infoDictionary().value(key);
+    return text(infoDictionary(), key, fallback);
+}
+
+QString text(const QJsonObject &settings, const QString &key, const QString &fallback)
+{
+    const QJsonValue stored = settings.value(key);
     return stored.isString() ? stored.toString() : fallback;
 }
 

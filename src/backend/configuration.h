@@ -25,10 +25,6 @@ enum class Error {
 
 const char *errorName(Error error);
 
-// The files read after the compiled-in settings, in order; those that do not
-// exist are left out when read.
-QStringList settingsFiles();
-
 // All sources merged; empty when none can be read.
 QJsonObject infoDictionary();
 
@@ -37,6 +33,8 @@ QString value(const QString &key);
 
 // The text under `key`, or `fallback` when it is missing or not text.
 QString text(const QString &key, const QString &fallback = {});
+// The same, from settings read before.
+QString text(const QJsonObject &settings, const QString &key, const QString &fallback = {});
 
 // The backend's base address, exactly as stored; none when no source names
 // one, in which case the app runs a backend of its own. A value that is not

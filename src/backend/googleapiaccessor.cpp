@@ -37,55 +37,44 @@ std::optional<Error> replyError(QNetworkReply *reply)
 
 void GoogleAPIAccessor::getTasks(const QString &token, const QString &accessToken, TasksCompletion completion)
 {
-    Network::whenBackendReady(this, [this, token, accessToken, completion](std::optional<Error> unavailable) {
-        if (unavailable)
-            return completion(Result<QList<Task2>>::failure(*unavailable));
-        sendGetTasks(token, accessToken, completion);
-    });
-}
+    const auto send = [this, token, accessToken, completion](QNetworkRequest request) {
+        request.setRawHeader("Authorization", bearer(token));
+        request.setRawHeader("AccessToken", Network::headerValue(accessToken));
 
-void GoogleAPIAccessor::sendGetTasks(const QString &token, const QString &accessToken, TasksCompletion completion)
-{
-    QNetworkRequest request = Network::backendRequest(ApiPath::tasks);
-    request.setRawHeader("Authorization", bearer(token));
-    request.setRawHeader("AccessToken", Network::headerValue(accessToken));
-
-    QNetworkReply *reply = Network::sharedManager()->get(request);
-    connect(reply, &QNetworkReply::finished, this, [reply, completion = std::move(completion)] {
-        reply->deleteLater();
-        if (std::optional<Error> error = replyError(reply))
-            return completion(Result<QList<Task2>>::failure(*error));
-        // No HTTP reply at all, and no error either.
-        if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
-            return completion(Result<QList<Task2>>::failure(Error::noData()));
-        completion(decodeTaskList(reply->readAll()));
+        QNetworkReply *reply = Network::sharedManager()->get(request);
+        connect(reply, &QNetworkReply::finished, this, [reply, completion] {
+            reply->deleteLater();
+            if (std::optional<Error> error = replyError(reply))
+                return completion(Result<QList<Task2>>::failure(*error));
+            // No HTTP reply at all, and no error either.
+            if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+                return completion(Result<QList<Task2>>::failure(Error::noData()));
+            completion(decodeTaskList(reply->readAll()));
+        });
+    };
+    Network::withBackendRequest(this, ApiPath::tasks, send, [completion](const Error &unavailable) {
+        completion(Result<QList<Task2>>::failure(unavailable));
     });
 }
 
 void GoogleAPIAccessor::postTask(const QString &title, const QString &token, const QString &accessToken,
                                  PostCompletion completion)
 {
-    Network::whenBackendReady(this, [this, title, token, accessToken, completion](std::optional<Error> unavailable) {
-        if (unavailable)
-            return completion(Result<Nothing>::failure(*unavailable));
-        sendPostTask(title, token, accessToken, completion);
-    });
-}
+    const auto send = [this, title, token, accessToken, completion](QNetworkRequest request) {
+        request.setRawHeader("Authorization", bearer(token));
+        request.setRawHeader("Content-Type", "application/json");
+        request.setRawHeader("AccessToken", Network::headerValue(accessToken));
 
-void GoogleAPIAccessor::sendPostTask(const QString &title, const QString &token, const QString &accessToken,
-                                     PostCompletion completion)
-{
-    QNetworkRequest request = Network::backendRequest(ApiPath::tasks);
-    request.setRawHeader("Authorization", bearer(token));
-    request.setRawHeader("Content-Type", "application/json");
-    request.setRawHeader("AccessToken", Network::headerValue(accessToken));
-
-    const QByteArray body = QJsonDocument(CreateTask{title}.toJson()).toJson(QJsonDocument::Compact);
-    QNetworkReply *reply = Network::sharedManager()->post(request, body);
-    connect(reply, &QNetworkReply::finished, this, [reply, completion = std::move(completion)] {
-        reply->deleteLater();
-        if (std::optional<Error> error = replyError(reply))
-            return completion(Result<Nothing>::failure(*error));
-        completion(Result<Nothing>::success({}));
+        const QByteArray body = QJsonDocument(CreateTask{title}.toJson()).toJson(QJsonDocument::Compact);
+        QNetworkReply *reply = Network::sharedManager()->post(request, body);
+        connect(reply, &QNetworkReply::finished, this, [reply, completion] {
+            reply->deleteLater();
+            if (std::optional<Error> error = replyError(reply))
+                return completion(Result<Nothing>::failure(*error));
+            completion(Result<Nothing>::success({}));
+        });
+    };
+    Network::withBackendRequest(this, ApiPath::tasks, send, [completion](const Error &unavailable) {
+        completion(Result<Nothing>::failure(unavailable));
     });
 }

@@ -11,7 +11,7 @@ class QNetworkReply;
 
 // The two task requests. Holds no state: tokens are passed in with every
 // call, requests go through the process-wide HTTP client (once the backend
-// can take them, see Network::whenBackendReady), and each completion is
+// can take them, see Network::withBackendRequest), and each completion is
 // called exactly once, later, on the main thread.
 class GoogleAPIAccessor : public QObject
 {
@@ -27,12 +27,6 @@ public:
     void getTasks(const QString &token, const QString &accessToken, TasksCompletion completion);
     // POST /api/v1/tasks with {"title": title}.
     void postTask(const QString &title, const QString &token, const QString &accessToken, PostCompletion completion);
-
-private:
-    // The requests themselves, once the backend can take them.
-    void sendGetTasks(const QString &token, const QString &accessToken, TasksCompletion completion);
-    void sendPostTask(const QString &title, const QString &token, const QString &accessToken,
-                      PostCompletion completion);
 };
 
 // How a finished reply failed, if it did: a transport error, or an HTTP

@@ -1,6 +1,5 @@
 #include "backend/localbackend.h"
 
-#include "backend/configuration.h"
 #include "backend/network.h"
 #include "common/outputline.h"
 
@@ -79,9 +78,8 @@ QString LocalBackend::findProgram()
     return {};
 }
 
-std::optional<QStringList> LocalBackend::googleOptions(QString *error)
+std::optional<QStringList> LocalBackend::googleOptions(const QJsonObject &settings, QString *error)
 {
-    const QJsonObject settings = Configuration::infoDictionary();
     QStringList options;
     for (const auto &[key, option] : googleKeys) {
         const QJsonValue value = settings.value(QLatin1StringView(key));

@@ -13,6 +13,7 @@
 #include <list>
 #include <optional>
 
+class QJsonObject;
 class QProcess;
 
 // The backend an app with no backend address of its own runs itself:
@@ -42,12 +43,12 @@ public:
     // Empty when there is none.
     static QString findProgram();
 
-    // The backend's options for the Google addresses that the settings name
+    // The backend's options for the Google addresses that `settings` name
     // (GOOGLE_KEYS_URL, GOOGLE_TOKENINFO_URL, GOOGLE_TASKS_URL,
     // GOOGLE_EVENTS_URL); Google's own are the backend's defaults. A value
     // that is not an http(s) address without user information is refused:
     // none, and `error` says which.
-    static std::optional<QStringList> googleOptions(QString *error);
+    static std::optional<QStringList> googleOptions(const QJsonObject &settings, QString *error);
 
     // What to run, and with which Google addresses (options as
     // googleOptions() gives them).
@@ -96,7 +97,6 @@ private:
     void readOutput();
     void processEnded(QProcess *process, const QString &how);
     void stopProcess();
-    void restartLater(const QString &why);
     void failWaiting(const QString &reason);
     void runWaiting();
 

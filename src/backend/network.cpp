@@ -44,24 +44,12 @@ void setLocalBackend(LocalBackend *backend)
     s_localBackend = backend;
 }
 
-void whenBackendReady(QObject *context, std::function<void(std::optional<Error> unavailable)> send)
-{
-    if (Configuration::backendURL()) {
-        send(std::nullopt);
-        return;
-    }
-    if (s_localBackend) {
-        s_localBackend->whenReady(context, std::move(send));
-        return;
-    }
-    QTimer::singleShot(0, context ? context : QCoreApplication::instance(), [send = std::move(send)] {
-        send(Error{QStringLiteral("Configuration"), 0, QStringLiteral("No backend address is configured")});
-    });
-}
+namespace {
 
-QNetworkRequest backendRequest(const QString &path)
+// The request to `path` on `base`, the configured address, or else on the
+// app's own backend.
+QNetworkRequest requestOn(const std::optional<QString> &base, const QString &path)
 {
-    const std::optional<QString> base = Configuration::backendURL();
     QUrl baseUrl;
     if (base) {
         baseUrl = QUrl(*base, QUrl::StrictMode);
@@ -82,6 +70,36 @@ QNetworkRequest backendRequest(const QString &path)
     QNetworkRequest request(url);
     request.setTransferTimeout(s_transferTimeout);
     return request;
+}
+
+} // namespace
+
+void withBackendRequest(QObject *context, const QString &path, std::function<void(QNetworkRequest)> send,
+                        std::function<void(const Error &)> fail)
+{
+    const std::optional<QString> base = Configuration::backendURL();
+    if (base) {
+        send(requestOn(base, path));
+        return;
+    }
+    if (s_localBackend) {
+        s_localBackend->whenReady(
+                context, [path, send = std::move(send), fail = std::move(fail)](std::optional<Error> unavailable) {
+                    if (unavailable)
+                        fail(*unavailable);
+                    else
+                        send(requestOn(std::nullopt, path));
+                });
+        return;
+    }
+    QTimer::singleShot(0, context ? context : QCoreApplication::instance(), [fail = std::move(fail)] {
+        fail(Error{QStringLiteral("Configuration"), 0, QStringLiteral("No backend address is configured")});
+    });
+}
+
+QNetworkRequest backendRequest(const QString &path)
+{
+    return requestOn(Configuration::backendURL(), path);
 }
 
 QByteArray headerValue(const QString &text)

@@ -27,18 +27,20 @@ void setTransferTimeout(int milliseconds);
 // address is configured; none until the app sets one.
 void setLocalBackend(LocalBackend *backend);
 
-// Runs `send` once a request to the backend can be made: at once when an
-// address is configured or the app's own backend is up, otherwise when that
-// backend has (re)started. When there is no backend to wait for, or it does
-// not come up in time, `send` is told why, later. A configured address that
-// is not text stops the program here.
-void whenBackendReady(QObject *context, std::function<void(std::optional<Error> unavailable)> send);
+// Gives `send` the request to `path` (as backendRequest makes it) once the
+// backend can take it: at once when an address is configured or the app's
+// own backend is up, otherwise when that backend has (re)started. When there
+// is no backend to wait for, or it does not come up in time, `fail` is told
+// why instead, later. Nothing runs once `context` is gone.
+void withBackendRequest(QObject *context, const QString &path, std::function<void(QNetworkRequest)> send,
+                        std::function<void(const Error &)> fail);
 
 // A request to `path` on the backend: the path replaces whatever path the
 // base address has (scheme, host and port stay; query and fragment go), with
 // the default cache policy and the transfer timeout. The base is the
-// configured address, or else the app's own backend (ask whenBackendReady
-// first). A configured base that is not text or not a URL stops the program.
+// configured address, or else the app's own backend (a request with no URL
+// while it is not up; withBackendRequest waits for it). A configured base
+// that is not text or not a URL stops the program.
 QNetworkRequest backendRequest(const QString &path);
 
 // A header value that goes on the wire even when it is empty: Qt drops a

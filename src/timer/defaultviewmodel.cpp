@@ -329,37 +329,32 @@ void DefaultViewModel::fetchEvents()
 {
     const QString token = m_userManager ? m_userManager->currentIdToken() : QString();
     const QString accessToken = m_userManager ? m_userManager->currentAccessToken() : QString();
-    Network::whenBackendReady(this, [this, token, accessToken](std::optional<Error> unavailable) {
-        if (unavailable)
-            return printLine(QStringLiteral("Error fetching data: ") + unavailable->description);
-        sendEventsRequest(token, accessToken);
-    });
-}
+    const auto send = [this, token, accessToken](QNetworkRequest request) {
+        request.setRawHeader("Authorization", "Bearer " + token.toUtf8());
+        request.setRawHeader("AccessToken", Network::headerValue(accessToken));
 
-void DefaultViewModel::sendEventsRequest(const QString &token, const QString &accessToken)
-{
-    QNetworkRequest request = Network::backendRequest(ApiPath::events);
-    request.setRawHeader("Authorization", "Bearer " + token.toUtf8());
-    request.setRawHeader("AccessToken", Network::headerValue(accessToken));
-
-    QNetworkReply *reply = Network::sharedManager()->get(request);
-    connect(reply, &QNetworkReply::finished, this, [this, reply] {
-        reply->deleteLater();
-        const std::optional<Error> error = replyError(reply);
-        // A body that arrived is decoded, even one cut short by a transport
-        // error; an error status is a failure whatever its body.
-        const bool hasBody = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-        const bool errorStatus = error && error->domain == u"HTTP";
-        if (hasBody && !errorStatus) {
-            Result<QList<Event>> decoded = decodeEventList(reply->readAll());
-            if (!decoded.isSuccess()) {
-                printLine(QStringLiteral("Error decoding data: ") + decoded.error().description);
-                return;
+        QNetworkReply *reply = Network::sharedManager()->get(request);
+        connect(reply, &QNetworkReply::finished, this, [this, reply] {
+            reply->deleteLater();
+            const std::optional<Error> error = replyError(reply);
+            // A body that arrived is decoded, even one cut short by a
+            // transport error; an error status is a failure whatever its body.
+            const bool hasBody = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+            const bool errorStatus = error && error->domain == u"HTTP";
+            if (hasBody && !errorStatus) {
+                Result<QList<Event>> decoded = decodeEventList(reply->readAll());
+                if (!decoded.isSuccess()) {
+                    printLine(QStringLiteral("Error decoding data: ") + decoded.error().description);
+                    return;
+                }
+                onMainQueue(this, [this, events = std::move(decoded.value())] { setEvents(events); });
+            } else if (error) {
+                printLine(QStringLiteral("Error fetching data: ") + error->description);
             }
-            onMainQueue(this, [this, events = std::move(decoded.value())] { setEvents(events); });
-        } else if (error) {
-            printLine(QStringLiteral("Error fetching data: ") + error->description);
-        }
+        });
+    };
+    Network::withBackendRequest(this, ApiPath::events, send, [](const Error &unavailable) {
+        printLine(QStringLiteral("Error fetching data: ") + unavailable.description);
     });
 }
 
@@ -427,6 +422,11 @@ QVariant DefaultViewModel::tasksErrorMessageForQml() const
 
 void openLink(const QUrl &url)
 {
-    const bool opened = isWebUrl(url) && QDesktopServices::openUrl(url);
+    openAndReport(url, isWebUrl(url));
+}
+
+void openAndReport(const QUrl &url, bool allowed)
+{
+    const bool opened = allowed && QDesktopServices::openUrl(url);
     printLine(opened ? QStringLiteral("URL successfully opened") : QStringLiteral("Failed to open URL"));
 }

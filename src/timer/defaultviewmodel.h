@@ -200,7 +200,6 @@ Q_SIGNALS:
     void meetingJoined(const Event &event);
 
 private:
-    void sendEventsRequest(const QString &token, const QString &accessToken);
     QVariantList tasksForQml() const;
     QVariantList pendingTasksForQml() const;
     QVariantList eventsForQml() const;
@@ -238,3 +237,5 @@ private:
 // handed over. Only web addresses are opened: a task's link comes from the
 // network and must not start a local program or open a local file.
 void openLink(const QUrl &url);
+// Opens `url` if `allowed`, and prints whether it was handed over.
+void openAndReport(const QUrl &url, bool allowed);

@@ -2,6 +2,7 @@
 
 #include "timer/dayclock.h"
 #include "timer/defaultviewmodel.h"
+#include "timer/meetingrule.h"
 
 EventRefresher::EventRefresher(DefaultViewModel *viewModel, DayClock *clock)
     : QObject(viewModel), m_viewModel(viewModel), m_clock(clock)
@@ -50,9 +51,8 @@ void EventRefresher::resumed()
 void EventRefresher::fetchAgainIn(std::chrono::minutes delay)
 {
     const QDateTime now = m_clock->now();
-    const QDateTime local = now.toLocalTime();
     // Right after midnight the day's events are others.
-    const QDateTime midnight(local.date().addDays(1), QTime(0, 0));
+    const QDateTime midnight = nextMidnight(now);
     m_due = std::min(now.addSecs(std::chrono::seconds(delay).count()), midnight);
     m_clock->wakeAt(m_due);
 }

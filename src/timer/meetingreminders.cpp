@@ -3,6 +3,7 @@
 #include "timer/dayclock.h"
 #include "timer/defaultviewmodel.h"
 #include "timer/meetingopener.h"
+#include "timer/meetingrule.h"
 
 #include <QCoreApplication>
 
@@ -12,7 +13,7 @@ namespace {
 
 bool isRemindedOf(const Event &event)
 {
-    return event.start.dateTime && event.status != u"cancelled" && hasJoinLink(event);
+    return takesPart(event) && hasJoinLink(event);
 }
 
 // An occurrence: the event as it is planned now. A meeting moved to another

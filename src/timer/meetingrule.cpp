@@ -8,6 +8,15 @@ namespace {
 constexpr qint64 minute = 60 * 1000;
 constexpr int countedMinutes = 60; // further ahead, the line gives the time of day
 
+// Whole minutes from `from` to `to`, counted up.
+qint64 minutesUp(const QDateTime &from, const QDateTime &to)
+{
+    const qint64 ms = from.msecsTo(to);
+    return (ms + minute - 1) / minute;
+}
+
+} // namespace
+
 bool takesPart(const Event &event)
 {
     return event.start.dateTime && event.status != u"cancelled";
@@ -18,15 +27,6 @@ QDateTime nextMidnight(const QDateTime &now)
     const QDateTime local = now.toLocalTime();
     return QDateTime(local.date().addDays(1), QTime(0, 0));
 }
-
-// Whole minutes from `from` to `to`, counted up.
-qint64 minutesUp(const QDateTime &from, const QDateTime &to)
-{
-    const qint64 ms = from.msecsTo(to);
-    return (ms + minute - 1) / minute;
-}
-
-} // namespace
 
 QDateTime endOf(const Event &event)
 {

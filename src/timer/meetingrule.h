@@ -16,6 +16,13 @@
 // and none that was cancelled. An event lasts from its start to its end; one
 // whose end is missing or before its start lasts no time at all.
 
+// Whether `event` takes part: it has a start time of day and was not
+// cancelled.
+bool takesPart(const Event &event);
+
+// The first moment of the day after `now`'s.
+QDateTime nextMidnight(const QDateTime &now);
+
 // When `event` ends: its end, never before its start.
 QDateTime endOf(const Event &event);
 

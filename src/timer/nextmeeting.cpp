@@ -38,17 +38,21 @@ void NextMeeting::update()
         line = meetingLine(m_viewModel->events(), m_clock->now(), m_focusEnds);
         m_clock->wakeAt(line.changesAt);
     }
-    const bool joinable = line.event && ::hasJoinLink(*line.event);
     const bool sameEvent = line.event.has_value() == m_event.has_value()
             && (!line.event
                 || (line.event->id == m_event->id && line.event->start.dateTime == m_event->start.dateTime
-                    && line.event->meetingLink() == m_event->meetingLink()));
-    if (line.text == m_text && sameEvent && joinable == m_hasJoinLink)
+                    && line.event->meetingLink() == m_event->meetingLink()
+                    && ::hasJoinLink(*line.event) == hasJoinLink()));
+    if (line.text == m_text && sameEvent)
         return;
     m_text = line.text;
     m_event = line.event;
-    m_hasJoinLink = joinable;
     Q_EMIT changed();
+}
+
+bool NextMeeting::hasJoinLink() const
+{
+    return m_event && ::hasJoinLink(*m_event);
 }
 
 QVariant NextMeeting::eventForQml() const

@@ -29,8 +29,7 @@ public:
     NextMeeting(DefaultViewModel *viewModel, DayClock *clock);
 
     QString text() const { return m_text; }
-    const std::optional<Event> &event() const { return m_event; }
-    bool hasJoinLink() const { return m_hasJoinLink; }
+    bool hasJoinLink() const;
 
     // Looks at the events and the clock again.
     void update();
@@ -47,5 +46,4 @@ private:
     QDateTime m_focusEnds; // when the running focus phase ends; invalid when none runs
     QString m_text;
     std::optional<Event> m_event;
-    bool m_hasJoinLink = false;
 };

@@ -1,9 +1,8 @@
 #include "ui/googleclientform.h"
 
-#include "common/outputline.h"
+#include "timer/defaultviewmodel.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -81,8 +80,7 @@ void GoogleClientForm::remove()
 void GoogleClientForm::openGuide()
 {
     const QString path = guidePath();
-    const bool opened = QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    printLine(opened ? QStringLiteral("URL successfully opened") : QStringLiteral("Failed to open URL"));
+    openAndReport(QUrl::fromLocalFile(path), QFileInfo::exists(path));
 }
 
 QString GoogleClientForm::guidePath()
