@@ -57,7 +57,7 @@ shows in the tray icon, and the end of a phase is announced by a gong
 and a desktop notification.")
 # QML modules and Qt plugins are loaded at run time, out of dpkg-shlibdeps' sight.
 set(CPACK_DEBIAN_APP_PACKAGE_DEPENDS
-    "qml6-module-qtquick, qml6-module-qtquick-controls, qml6-module-qtquick-layouts, qml6-module-qtquick-shapes, qml6-module-qtquick-templates, qml6-module-qtquick-window, qml6-module-qtqml-workerscript")
+    "qml6-module-qtquick, qml6-module-qtquick-controls, qml6-module-qtquick-layouts, qml6-module-qtquick-shapes, qml6-module-qtquick-templates, qml6-module-qtquick-window, qml6-module-qtqml-workerscript, libqt6sql6-sqlite")
 # Without a backend address configured, the app runs stint-backend itself:
 # installing the app brings the backend of the same build.
 if("backend" IN_LIST _stint_components)

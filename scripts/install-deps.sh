@@ -34,3 +34,5 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends openbox x11-xkb-utils
 # XCB headers: the popover keeps itself out of the taskbar on X11.
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libxcb1-dev
+# The focus history: SQLite through Qt SQL (QtSql itself comes with qt6-base-dev).
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libqt6sql6-sqlite

@@ -5,6 +5,7 @@
 #include "accounts/tokenstore.h"
 #include "accounts/usermanager.h"
 #include "app/desktopnotifications.h"
+#include "app/focushistory.h"
 #include "app/phasenotifier.h"
 #include "app/popoverplacement.h"
 #include "app/popoverwindow.h"
@@ -89,7 +90,11 @@ void AppDelegate::applicationDidFinishLaunching()
     m_viewModel->setGoogleClient(m_googleClient);
     // The countdown's clock, for as long as the view-model lives.
     (new TickTimer(m_viewModel))->followViews(ViewGate::of(m_popover->engine()));
-    new TrayCountdown(m_viewModel, m_statusBarItem, QIcon(trayIconPath));
+    auto *countdown = new TrayCountdown(m_viewModel, m_statusBarItem, QIcon(trayIconPath));
+    // Every phase into the focus history; the day's line under the ring and in the tooltip.
+    m_focusHistory = new FocusHistory(m_viewModel, m_popover->engine(), m_popover.get(), this);
+    connect(m_focusHistory, &FocusHistory::todayTextChanged, countdown,
+            [this, countdown] { countdown->setDayLine(m_focusHistory->todayText()); });
     m_notifications = new DesktopNotifications(QDBusConnection::sessionBus(), this);
     new PhaseNotifier(m_viewModel, m_notifications, [this] {
         resizePopover();

@@ -13,6 +13,7 @@
 class DefaultViewModel;
 class DesktopNotifications;
 class EventRefresher;
+class FocusHistory;
 class GoogleClient;
 class GoogleSignIn;
 class LocalBackend;
@@ -69,6 +70,7 @@ public:
     GoogleClient *googleClient() const { return m_googleClient; }
     // The backend the app runs itself; none when an address is configured.
     LocalBackend *localBackend() const { return m_localBackend; }
+    FocusHistory *focusHistory() const { return m_focusHistory; }
     UserManager *userManager() const { return m_userManager; }
     const QStringList &scopes() const { return m_scopes; }
 
@@ -94,5 +96,6 @@ private:
     DefaultViewModel *m_viewModel = nullptr;
     DesktopNotifications *m_notifications = nullptr;
     EventRefresher *m_eventRefresher = nullptr;
+    FocusHistory *m_focusHistory = nullptr;
     QRect m_lastAnchor; // the icon, or the click on it, at the last activation
 };

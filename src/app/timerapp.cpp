@@ -6,6 +6,7 @@
 #include "app/singleinstance.h"
 #include "app/translations.h"
 #include "app/firstframe.h"
+#include "app/historycommand.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -41,6 +42,8 @@ QList<QUrl> urlsFromArguments(const QStringList &arguments)
 
 int timerApp(int argc, char *argv[])
 {
+    if (const std::optional<int> status = runHistoryCommand(argc, argv))
+        return *status;
     preferX11UnderWayland();
     // The ring and the lists are simple flat shapes: the software scene graph
     // draws them with less memory and start-up time than OpenGL. Either

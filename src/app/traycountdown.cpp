@@ -114,6 +114,13 @@ void TrayCountdown::showToolTip()
 {
     if (!m_tray || !m_viewModel)
         return;
-    const QString meeting = m_viewModel->nextMeeting()->text();
-    m_tray->setToolTip(meeting.isEmpty() ? toolTip(m_face) : toolTip(m_face) + u'\n' + meeting);
+    QStringList lines{toolTip(m_face), m_viewModel->nextMeeting()->text(), m_dayLine};
+    lines.removeAll(QString());
+    m_tray->setToolTip(lines.join(u'\n'));
+}
+
+void TrayCountdown::setDayLine(const QString &line)
+{
+    m_dayLine = line;
+    showToolTip();
 }

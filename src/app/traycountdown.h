@@ -43,6 +43,8 @@ public:
     static QString toolTip(const Face &face);
 
     const Face &face() const { return m_face; }
+    // A last line for the tooltip (the day's focus); empty: none.
+    void setDayLine(const QString &line);
     // How often the icon was drawn: once per change of the face.
     int redraws() const { return m_redraws; }
 
@@ -55,5 +57,6 @@ private:
     QPointer<QSystemTrayIcon> m_tray;
     QIcon m_idleIcon;
     Face m_face;
+    QString m_dayLine;
     int m_redraws = 0;
 };

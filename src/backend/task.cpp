@@ -139,6 +139,7 @@ Task2 decodeTask(const ObjectReader &reader, const QUuid &id, LinkReader &links)
             reader.optionalString("due"_L1),
             reader.string("position"_L1),
             readWebViewLink(reader, links),
+            reader.optionalString("id"_L1),
     };
 }
 

@@ -35,6 +35,9 @@ public:
     std::optional<QString> due;
     QString position;
     QUrl webViewLink;
+    // Google's own id of the task (the member "id"); none from a backend
+    // that does not send it.
+    std::optional<QString> googleId;
 
     // `due` read as a wall-clock date in the user's time zone, by the first of
     // "yyyy-MM-dd'T'HH:mm:ss.SSS'Z'" and "yyyy-MM-dd" that fits the whole text.

@@ -230,6 +230,12 @@ void DefaultViewModel::answerTaskQuestion()
     updateShouldAskIfTaskIsDone();
 }
 
+void DefaultViewModel::answerTaskQuestion(bool done)
+{
+    answerTaskQuestion();
+    Q_EMIT taskQuestionAnswered(done);
+}
+
 // Tasks.
 
 void DefaultViewModel::fetchTasks()
@@ -306,6 +312,7 @@ QList<Task2> DefaultViewModel::pendingTasks() const
 
 void DefaultViewModel::startTask(const Task2 &task)
 {
+    Q_EMIT taskStarted(task);
     printLine(QStringLiteral("Dropped task: ") + task.title);
     setTaskTitle(task.title);
     stopAndSwitchPhase();

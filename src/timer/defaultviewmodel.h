@@ -153,6 +153,8 @@ public:
     Q_INVOKABLE void updateShouldAskIfTaskIsDone();
     // Either answer to "Is the task now done?": takes the question away.
     Q_INVOKABLE void answerTaskQuestion();
+    // The same, told which answer it was: "Yes" (`done`) or "No".
+    Q_INVOKABLE void answerTaskQuestion(bool done);
 
     // Tasks.
     Q_INVOKABLE void fetchTasks();
@@ -198,6 +200,10 @@ Q_SIGNALS:
     void phaseEnded();
     // Someone pressed "Join Meeting" for `event`.
     void meetingJoined(const Event &event);
+    // `startTask` was called with `task`, before it changes anything.
+    void taskStarted(const Task2 &task);
+    // "Yes" (`done`) or "No" was the answer to "Is the task now done?".
+    void taskQuestionAnswered(bool done);
 
 private:
     QVariantList tasksForQml() const;

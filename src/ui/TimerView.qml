@@ -150,13 +150,13 @@ Item {
                     objectName: "yesButton"
                     text: qsTr("Yes")
                     Accessible.onPressAction: clicked()
-                    onClicked: root.viewModel.answerTaskQuestion()
+                    onClicked: root.viewModel.answerTaskQuestion(true)
                 }
                 Button {
                     objectName: "noButton"
                     text: qsTr("No")
                     Accessible.onPressAction: clicked()
-                    onClicked: root.viewModel.answerTaskQuestion()
+                    onClicked: root.viewModel.answerTaskQuestion(false)
                 }
             }
         }
@@ -169,6 +169,31 @@ Item {
             text: qsTr("Stop")
             icon.source: Theme.iconPrefix + "stop.circle.fill"
             onClicked: root.viewModel.stopAndSwitchPhase()
+        }
+
+        // The day's focus, from the history; a click opens it.
+        Label {
+            id: todayLine
+            objectName: "todayLine"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.maximumWidth: root.width - 2 * Theme.padding
+            visible: text.length > 0
+            text: FocusHistory.todayText
+            textFormat: Text.PlainText
+            color: todayMouse.containsMouse ? Theme.accent : Theme.secondaryText
+            font.pixelSize: Theme.subheadlineSize
+            elide: Text.ElideRight
+            Accessible.role: Accessible.Button
+            Accessible.name: text
+            Accessible.onPressAction: FocusHistory.open()
+
+            MouseArea {
+                id: todayMouse
+                anchors.fill: parent
+                hoverEnabled: true
+                cursorShape: Qt.PointingHandCursor
+                onClicked: FocusHistory.open()
+            }
         }
 
         // The last task fetch failed.
@@ -339,6 +364,13 @@ Item {
                         StartAtLogin.setEnabled(checked)
                         checked = StartAtLogin.isEnabled()
                     }
+                }
+                MenuItem {
+                    objectName: "focusHistoryItem"
+                    text: qsTr("Focus History…")
+                    icon.source: Theme.iconPrefix + "timer"
+                    Accessible.onPressAction: triggered()
+                    onTriggered: FocusHistory.open()
                 }
                 MenuItem {
                     objectName: "privacyPolicyItem"
