@@ -287,12 +287,11 @@ Pane {
                         spacing: Theme.spacing
 
                         Label {
-                            Layout.minimumWidth: 110
+                            Layout.preferredWidth: 150
                             text: modelData.times
-                            font.features: { "tnum": 1 }
                         }
                         Label {
-                            Layout.minimumWidth: 50
+                            Layout.preferredWidth: 50
                             text: modelData.kind
                             color: modelData.isFocus ? Theme.accent : Theme.secondaryText
                         }

@@ -19,7 +19,13 @@
 #include "backend/event.h"
 #include "backend/task.h"
 #include "timer/defaultviewmodel.h"
+#include "history/historystore.h"
+#include "history/phaserecorder.h"
+#include "history/todaysummary.h"
+#include "timer/dayclock.h"
 #include "timer/meetingreminders.h"
+#include "ui/focushistorylink.h"
+#include "ui/focushistorymodel.h"
 
 #include <QDir>
 #include <QPalette>
@@ -115,6 +121,8 @@ struct Shot
     std::function<void(QQuickView &)> interact;
     // A translation to show the view in, e.g. "de".
     QString language = {};
+    // The day's line from the focus history, under the ring.
+    TodaySummary *dayLine = nullptr;
 };
 
 QQuickItem *findItem(QQuickView &view, const QString &name)
@@ -171,6 +179,8 @@ bool render(const Shot &shot, UserManager &users, const QDir &out, const QString
     shot.setUp(viewModel);
 
     PopoverWindow view(PopoverWindow::Mode::popover);
+    if (shot.dayLine)
+        FocusHistoryLink::of(view.engine())->setSummary(shot.dayLine);
     view.setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(&viewModel)},
                                {QStringLiteral("selectedIndex"), shot.tab}});
     view.setSource(QUrl(QStringLiteral("qrc:/Stint/ContentView.qml")));
@@ -262,6 +272,62 @@ Item {
     view.show();
     wait(150);
     const QString path = out.filePath(QStringLiteral("reminder") + suffix + QStringLiteral(".png"));
+    if (!view.grabWindow().save(path))
+        return false;
+    QTextStream(stdout) << path << Qt::endl;
+    return true;
+}
+
+// Two weeks of focus, ending with this morning, in the history at `store`.
+void fillHistory(HistoryStore &store)
+{
+    const QDate today = QDate::currentDate();
+    const QStringList titles{QStringLiteral("Write the quarterly report"), QStringLiteral("Review Anna's pull request"),
+                             QStringLiteral("Plan the team offsite"), QStringLiteral("Renew the passport")};
+    for (int day = -13; day <= 0; ++day) {
+        const QDate date = today.addDays(day);
+        const int phases = day == 0 ? 3 : date.dayOfWeek() >= 6 ? (day % 3 == 0 ? 1 : 0) : 3 + (day * 7 % 5);
+        QDateTime start(date, QTime(9, 0));
+        for (int i = 0; i < phases; ++i) {
+            PhaseRecord focus;
+            focus.startedAt = start;
+            focus.plannedSeconds = 1500;
+            focus.focusedSeconds = (i + day) % 4 == 1 ? 900 : 1500;
+            focus.endedAt = start.addSecs(focus.focusedSeconds);
+            focus.taskTitle = titles.at((i + qAbs(day)) % titles.size());
+            focus.ending = focus.focusedSeconds == 1500 ? PhaseRecord::Ending::ranOut : PhaseRecord::Ending::stopped;
+            focus.answer = i == phases - 1 ? PhaseRecord::Answer::yes : PhaseRecord::Answer::no;
+            store.save(focus);
+            PhaseRecord rest;
+            rest.kind = PhaseRecord::Kind::rest;
+            rest.startedAt = focus.endedAt;
+            rest.plannedSeconds = rest.focusedSeconds = 300;
+            rest.endedAt = rest.startedAt.addSecs(300);
+            rest.ending = PhaseRecord::Ending::ranOut;
+            store.save(rest);
+            start = rest.endedAt.addSecs(600);
+        }
+    }
+}
+
+// The "Focus History" window over the history in `store`.
+bool renderHistory(HistoryStore &store, PhaseRecorder &recorder, DayClock &clock, const QDir &out,
+                   const QString &suffix)
+{
+    FocusHistoryModel model(&store, &recorder, &clock);
+    QQuickView view;
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.setInitialProperties({{QStringLiteral("model"), QVariant::fromValue(&model)}});
+    view.setSource(QUrl(QStringLiteral("qrc:/Stint/FocusHistoryView.qml")));
+    if (view.status() != QQuickView::Ready) {
+        for (const QQmlError &error : view.errors())
+            QTextStream(stderr) << error.toString() << Qt::endl;
+        return false;
+    }
+    view.resize(int(view.rootObject()->implicitWidth()), int(view.rootObject()->implicitHeight()));
+    view.show();
+    wait(300);
+    const QString path = out.filePath(QStringLiteral("history") + suffix + QStringLiteral(".png"));
     if (!view.grabWindow().save(path))
         return false;
     QTextStream(stdout) << path << Qt::endl;
@@ -399,6 +465,15 @@ int main(int argc, char *argv[])
         viewModel.setTasks(sampleTasks());
     };
 
+    // A focus history of two weeks, in a file of its own.
+    QTemporaryDir historyDir;
+    HistoryStore history(historyDir.filePath(QStringLiteral("history.sqlite")));
+    history.open();
+    fillHistory(history);
+    DefaultViewModel historyModel(Alarm::makeDefault(), nullptr, &users);
+    PhaseRecorder recorder(&historyModel, &history, historyModel.dayClock());
+    TodaySummary summary(&history, &recorder, historyModel.dayClock());
+
     const QList<Shot> shots = {
             {QStringLiteral("signed-out"), 0, [](DefaultViewModel &) {}, {}},
             {QStringLiteral("connect-google"), 0, connectGoogle, {}},
@@ -413,6 +488,18 @@ int main(int argc, char *argv[])
                  viewModel.updateProgress();
              },
              {}},
+            {QStringLiteral("day-line"),
+             0,
+             [&](DefaultViewModel &viewModel) {
+                 signedIn(viewModel);
+                 viewModel.setTaskTitle(QStringLiteral("Write the quarterly report"));
+                 viewModel.setIsTimerRunning(true);
+                 viewModel.setTime(1102);
+                 viewModel.updateProgress();
+             },
+             {},
+             {},
+             &summary},
             {QStringLiteral("paused"),
              0,
              [&](DefaultViewModel &viewModel) {
@@ -534,5 +621,6 @@ int main(int argc, char *argv[])
         ok = renderReminder(out, suffix, dark) && ok;
     for (const Shot &shot : shots)
         ok = render(shot, users, out, suffix) && ok;
+    ok = renderHistory(history, recorder, *historyModel.dayClock(), out, suffix) && ok;
     return ok ? 0 : 1;
 }
