@@ -8,4 +8,7 @@ namespace ApiPath {
 inline constexpr QLatin1StringView tasks("/api/v1/tasks");
 inline constexpr QLatin1StringView events("/api/v1/events");
 inline constexpr QLatin1StringView health("/healthz");
+// POST /api/v1/tasks/{Google's task id}/complete, and .../reopen.
+inline constexpr QLatin1StringView completeSuffix("/complete");
+inline constexpr QLatin1StringView reopenSuffix("/reopen");
 } // namespace ApiPath

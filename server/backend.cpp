@@ -24,6 +24,8 @@ constexpr qint64 shapedLifetime = 600;
 constexpr qsizetype maxShapedBytes = 16 * 1024 * 1024;
 
 const QLatin1StringView otherRoute("other");
+const QLatin1StringView completeRoute("/api/v1/tasks/{id}/complete");
+const QLatin1StringView reopenRoute("/api/v1/tasks/{id}/reopen");
 
 qint64 nowSeconds()
 {
@@ -63,6 +65,18 @@ void trim(Map &map, Stale stale)
         map.removeIf(stale);
     if (map.size() > maxCachedUsers)
         map.clear();
+}
+
+// Google's task ids: 1 to 256 of A-Z, a-z, 0-9, '_' and '-'; nothing that
+// could change the path it is put into.
+bool isTaskId(QStringView id)
+{
+    if (id.isEmpty() || id.size() > 256)
+        return false;
+    return std::all_of(id.begin(), id.end(), [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_'
+                || c == u'-';
+    });
 }
 
 double seconds(qint64 ns)
@@ -158,6 +172,8 @@ void Backend::finish(const ExchangePtr &exchange, HttpAnswer answer)
                       seconds(std::max<qint64>(0, totalNs - exchange->googleNs)));
     if (answer.user.isEmpty())
         answer.user = exchange->userHash;
+    if (exchange->route == completeRoute || exchange->route == reopenRoute)
+        answer.loggedPath = exchange->route;
     --m_inFlight;
     const HttpReply reply = std::exchange(exchange->reply, {});
     reply(std::move(answer));
@@ -170,10 +186,23 @@ void Backend::handle(const HttpRequest &request, HttpReply reply)
     exchange->reply = std::move(reply);
     exchange->method = request.method == "GET" || request.method == "POST" ? request.method : QByteArray("other");
     const bool isTasks = request.path == ApiPath::tasks;
-    exchange->route = isTasks                 ? ApiPath::tasks
-            : request.path == ApiPath::events ? ApiPath::events
-            : request.path == ApiPath::health ? ApiPath::health
-                                              : otherRoute;
+    // POST /api/v1/tasks/{id}/complete or /reopen: one route per verb, the
+    // id kept out of labels and the access log.
+    QStringView taskId;
+    if (request.path.startsWith(ApiPath::tasks + u'/')) {
+        const QStringView rest = QStringView(request.path).sliced(ApiPath::tasks.size() + 1);
+        for (const QLatin1StringView suffix : {ApiPath::completeSuffix, ApiPath::reopenSuffix}) {
+            if (rest.endsWith(suffix)) {
+                taskId = rest.chopped(suffix.size());
+                exchange->route = suffix == ApiPath::completeSuffix ? completeRoute : reopenRoute;
+            }
+        }
+    }
+    if (exchange->route.isNull())
+        exchange->route = isTasks                 ? ApiPath::tasks
+                : request.path == ApiPath::events ? ApiPath::events
+                : request.path == ApiPath::health ? ApiPath::health
+                                                  : otherRoute;
     ++m_inFlight;
 
     const auto methodNotAllowed = [&](const QByteArray &allowed) {
@@ -194,12 +223,24 @@ void Backend::handle(const HttpRequest &request, HttpReply reply)
     if (exchange->route == otherRoute)
         return finish(exchange,
                       HttpAnswer::error(404, QLatin1StringView("not_found"), QStringLiteral("No such endpoint")));
-    if (request.method != "GET" && !(isTasks && request.method == "POST"))
+    const bool isStatusChange = exchange->route == completeRoute || exchange->route == reopenRoute;
+    if (isStatusChange && request.method != "POST")
+        return methodNotAllowed("POST");
+    if (request.method != "GET" && !(isTasks && request.method == "POST") && !isStatusChange)
         return methodNotAllowed(isTasks ? "GET, POST" : "GET");
     if (request.body.size() > maxBodySize)
         return finish(
                 exchange,
                 HttpAnswer::error(413, QLatin1StringView("too_large"), QStringLiteral("The body is over 64 KiB")));
+    if (isStatusChange) {
+        if (!isTaskId(taskId))
+            return finish(exchange,
+                          HttpAnswer::error(400, QLatin1StringView("invalid_task_id"),
+                                            QStringLiteral("The task id must be 1 to 256 of A-Z, a-z, 0-9, _ and -")));
+        return authenticate(exchange, request, [this, id = taskId.toLatin1()](const ExchangePtr &exchange) {
+            setTaskStatus(exchange, id, exchange->route == completeRoute);
+        });
+    }
 
     authenticate(exchange, request, [this, body = request.body, isTasks](const ExchangePtr &exchange) {
         if (!isTasks)
@@ -382,7 +423,7 @@ void Backend::checkAccessToken(const ExchangePtr &exchange, Continue next)
 // ---- Google -----------------------------------------------------------------------
 
 void Backend::call(const ExchangePtr &exchange, QLatin1StringView api, const QUrl &url, const QByteArray &accessToken,
-                   UpstreamDone done, const QByteArray &postBody)
+                   UpstreamDone done, const QByteArray &postBody, QByteArrayView method)
 {
     HttpClient::Headers headers{{QByteArrayLiteral("Authorization"), "Bearer " + accessToken},
                                 {QByteArrayLiteral("Accept"), QByteArrayLiteral("application/json")}};
@@ -395,7 +436,10 @@ void Backend::call(const ExchangePtr &exchange, QLatin1StringView api, const QUr
         m_google->get(url, headers, std::move(timedDone));
     } else {
         headers.append({QByteArrayLiteral("Content-Type"), QByteArrayLiteral("application/json")});
-        m_google->post(url, headers, postBody, std::move(timedDone));
+        if (method == "PATCH")
+            m_google->patch(url, headers, postBody, std::move(timedDone));
+        else
+            m_google->post(url, headers, postBody, std::move(timedDone));
     }
 }
 
@@ -551,6 +595,38 @@ void Backend::createTask(const ExchangePtr &exchange, const QByteArray &body)
                 finish(exchange, HttpAnswer::json(200, GoogleReplies::task(created.object())));
             },
             create);
+}
+
+void Backend::setTaskStatus(const ExchangePtr &exchange, const QByteArray &taskId, bool completed)
+{
+    const QJsonObject change = completed ? QJsonObject{{QStringLiteral("status"), QStringLiteral("completed")}}
+                                         : QJsonObject{{QStringLiteral("status"), QStringLiteral("needsAction")},
+                                                       {QStringLiteral("completed"), QJsonValue::Null}};
+    QUrl url = m_settings.tasksUrl;
+    url.setPath(url.path() + u'/' + QString::fromLatin1(taskId));
+    const QString what = completed ? QStringLiteral("google tasks complete") : QStringLiteral("google tasks reopen");
+    call(
+            exchange, QLatin1StringView("tasks"), url, exchange->accessToken,
+            [this, exchange, what](const HttpResponse &upstream) {
+                if (upstream.failure == HttpResponse::Failure::none && upstream.status == 404) {
+                    log(QStringLiteral("%1: HTTP 404 -> 404").arg(what));
+                    return finish(exchange,
+                                  HttpAnswer::error(404, QLatin1StringView("task_not_found"),
+                                                    QStringLiteral("Google has no such task")));
+                }
+                if (auto failed = failure(upstream, what))
+                    return finish(exchange, *failed);
+                const QJsonDocument updated = QJsonDocument::fromJson(upstream.body);
+                if (!updated.isObject()) {
+                    log(QStringLiteral("%1: not the expected JSON -> 502").arg(what));
+                    return finish(exchange, unusable());
+                }
+                // Nothing of the user's list is kept here beyond answers keyed
+                // by Google's own reply, so the next GET asks Google and shows
+                // the change.
+                finish(exchange, HttpAnswer::json(200, GoogleReplies::task(updated.object())));
+            },
+            QJsonDocument(change).toJson(QJsonDocument::Compact), "PATCH");
 }
 
 void Backend::listEvents(const ExchangePtr &exchange)

@@ -61,7 +61,8 @@ public:
     // sending requests; the requests still coming are served as before.
     void startDraining() { m_draining = true; }
 
-    // Answers GET /healthz, GET and POST /api/v1/tasks and GET /api/v1/events;
+    // Answers GET /healthz, GET and POST /api/v1/tasks, POST
+    // /api/v1/tasks/{id}/complete and /reopen, and GET /api/v1/events;
     // `reply` is called exactly once, possibly later.
     void handle(const HttpRequest &request, HttpReply reply);
 
@@ -128,6 +129,7 @@ private:
 
     void listTasks(const ExchangePtr &exchange);
     void createTask(const ExchangePtr &exchange, const QByteArray &body);
+    void setTaskStatus(const ExchangePtr &exchange, const QByteArray &taskId, bool completed);
     void listEvents(const ExchangePtr &exchange);
     void listEventsIn(const ExchangePtr &exchange, const QString &timeZone);
     using Shape = std::function<QJsonArray(const QJsonArray &items, const QString &pageZone)>;
@@ -140,7 +142,7 @@ private:
 
     // A call to Google, timed for the exchange and the metrics.
     void call(const ExchangePtr &exchange, QLatin1StringView api, const QUrl &url, const QByteArray &accessToken,
-              UpstreamDone done, const QByteArray &postBody = {});
+              UpstreamDone done, const QByteArray &postBody = {}, QByteArrayView method = "POST");
     void timed(const ExchangePtr &exchange, QLatin1StringView api, const HttpResponse &response, qint64 startedNs);
     void countGoogle(QLatin1StringView api, const HttpResponse &response, qint64 tookNs);
     // The answer for a failed Google reply, logged; none when it succeeded.

@@ -31,6 +31,16 @@ struct HttpRequest
 
 struct HttpAnswer
 {
+    HttpAnswer() = default;
+    HttpAnswer(int status, QByteArray contentType, QByteArray body, HttpHeaders headers, QByteArray user)
+        : status(status)
+        , contentType(std::move(contentType))
+        , body(std::move(body))
+        , headers(std::move(headers))
+        , user(std::move(user))
+    {
+    }
+
     // 0 closes the connection without an answer.
     int status = 200;
     QByteArray contentType = "application/json";
@@ -38,6 +48,9 @@ struct HttpAnswer
     HttpHeaders headers;
     // A short hash of the user the request was for, for the access log.
     QByteArray user;
+    // What the access log shows for the path, when the request's own path
+    // carries an id; empty: the request's path.
+    QLatin1StringView loggedPath;
 
     static HttpAnswer json(int status, const QJsonValue &value);
     // {"error": code, "message": message}; neither may carry anything the

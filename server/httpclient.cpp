@@ -321,6 +321,11 @@ void HttpClient::post(const QUrl &url, const Headers &headers, const QByteArray 
          false);
 }
 
+void HttpClient::patch(const QUrl &url, const Headers &headers, const QByteArray &body, Done done)
+{
+    send({url, requestBytes(url, "PATCH", headers, body), true, std::move(done)}, true);
+}
+
 void HttpClient::send(Request request, bool mayReuse)
 {
     if (!request.url.isValid() || request.url.host().isEmpty()

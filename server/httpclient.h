@@ -57,6 +57,9 @@ public:
     // called exactly once, always later than this call returns.
     void get(const QUrl &url, const Headers &headers, Done done);
     void post(const QUrl &url, const Headers &headers, const QByteArray &body, Done done);
+    // Sets members to the values in `body`: sending it twice changes nothing
+    // more than once, so it may go on a reused connection.
+    void patch(const QUrl &url, const Headers &headers, const QByteArray &body, Done done);
 
     // Connections made so far, for the metrics: few means they are reused.
     qint64 connectionsOpened() const { return m_opened; }

@@ -237,7 +237,8 @@ void HttpFront::dispatch(HttpRequest request, QTcpSocket *socket, std::shared_pt
         }
         if (m_accessLog) {
             log(QStringLiteral("%1 %2 %3 %4ms user=%5")
-                        .arg(QString::fromLatin1(method), path)
+                        .arg(QString::fromLatin1(method),
+                             answer.loggedPath.isEmpty() ? path : QString(answer.loggedPath))
                         .arg(answer.status)
                         .arg(double(clock.nsecsElapsed()) / 1e6, 0, 'f', 1)
                         .arg(answer.user.isEmpty() ? QStringLiteral("-") : QString::fromLatin1(answer.user)));

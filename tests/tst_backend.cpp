@@ -429,6 +429,86 @@ private Q_SLOTS:
                               : reply.isJsonObject());
     }
 
+    // POST /api/v1/tasks/{id}/complete and /reopen: one PATCH to Google with
+    // the status alone, Google's answer mapped as for the other routes.
+    void taskStatus_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("accessTokenOf"); // the tokeninfo subject; empty: the caller
+        QTest::addColumn<int>("googleStatus");
+        QTest::addColumn<QByteArray>("googleBody");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("patch"); // what Google is sent; null: nothing
+        const QByteArray done =
+                R"({"id":"t1","title":"a","status":"completed","completed":"2026-01-02T03:04:05.000Z"})";
+        const QByteArray open = R"({"id":"t1","title":"a","status":"needsAction"})";
+        const QByteArray completed = R"({"status":"completed"})";
+        QTest::newRow("complete") << "/t1/complete" << QByteArray() << 200 << done << 200 << completed;
+        QTest::newRow("reopen") << "/t1/reopen" << QByteArray() << 200 << open << 200
+                                << QByteArray(R"({"completed":null,"status":"needsAction"})");
+        QTest::newRow("id of 256") << "/" + QString(256, u'a') + "/complete" << QByteArray() << 200 << done << 200
+                                   << completed;
+        QTest::newRow("id of 257") << "/" + QString(257, u'a') + "/complete" << QByteArray() << 200 << done << 400
+                                   << QByteArray();
+        QTest::newRow("id with a dot") << "/a.b/complete" << QByteArray() << 200 << done << 400 << QByteArray();
+        QTest::newRow("id with an encoded slash")
+                << "/a%2Fb/complete" << QByteArray() << 200 << done << 400 << QByteArray();
+        QTest::newRow("empty id") << "//reopen" << QByteArray() << 200 << done << 400 << QByteArray();
+        QTest::newRow("another user's access token")
+                << "/t1/complete" << QByteArray("999") << 200 << done << 401 << QByteArray();
+        QTest::newRow("Google 404") << "/t1/complete" << QByteArray() << 404 << QByteArray("{}") << 404 << completed;
+        QTest::newRow("Google 401") << "/t1/complete" << QByteArray() << 401 << QByteArray("{}") << 401 << completed;
+        QTest::newRow("Google HTML") << "/t1/reopen" << QByteArray() << 200 << QByteArray("<html>Sorry</html>") << 502
+                                     << QByteArray(R"({"completed":null,"status":"needsAction"})");
+        QTest::newRow("Google 500") << "/t1/complete" << QByteArray() << 500 << QByteArray("{}") << 502 << completed;
+    }
+
+    void taskStatus()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, accessTokenOf);
+        QFETCH(int, googleStatus);
+        QFETCH(QByteArray, googleBody);
+        QFETCH(int, status);
+        QFETCH(QByteArray, patch);
+        if (!accessTokenOf.isEmpty())
+            m_answers[QStringLiteral("/tokeninfo")] = {
+                    {200, ::tokenInfo(ourClient, ourClient, QString::fromLatin1(accessTokenOf))}};
+        const QString id = path.section(u'/', 1, 1);
+        m_answers[QStringLiteral("/tasks/") + id] = {{googleStatus, googleBody}};
+        const Reply reply = send("POST", tasksPath + path, {}, {}, "");
+        QCOMPARE(reply.status, status);
+        QList<HttpRequest> calls;
+        for (const HttpRequest &call : std::as_const(m_received))
+            if (call.path.startsWith(QStringLiteral("/tasks")))
+                calls << call;
+        QCOMPARE(calls.size(), patch.isNull() ? 0 : 1);
+        if (!patch.isNull()) {
+            QCOMPARE(calls.first().method, "PATCH");
+            QCOMPARE(calls.first().path, QStringLiteral("/tasks/") + id);
+            QCOMPARE(calls.first().header("Authorization"), "Bearer " + m_accessToken);
+            QCOMPARE(QJsonDocument::fromJson(calls.first().body), QJsonDocument::fromJson(patch));
+        }
+        if (status != 200) {
+            QVERIFY(reply.isJsonObject());
+            return;
+        }
+        const Result<QList<Task2>> task = decodeTaskList("[" + reply.body + "]");
+        QVERIFY(task.isSuccess());
+        QCOMPARE(task.value().first().status,
+                 path.endsWith(QStringLiteral("/complete")) ? QStringLiteral("completed")
+                                                            : QStringLiteral("needsAction"));
+        // The access log names the route, never the id.
+        QVERIFY(m_log.last().contains(QStringLiteral("{id}")));
+        QVERIFY(!m_log.last().contains(id));
+
+        // The next list shows what Google holds now.
+        m_answers[QStringLiteral("/tasks")] = {{200, "{\"items\":[" + googleBody + "]}"}};
+        const Result<QList<Task2>> list = decodeTaskList(get(tasksPath).body);
+        QVERIFY(list.isSuccess());
+        QCOMPARE(list.value().first().status, task.value().first().status);
+    }
+
     // Requests count per user, refused ones too; none gets through without
     // the access token.
     void rateLimitPerUser()

@@ -157,6 +157,38 @@ std::optional<QJsonObject> DemoData::addTask(const QByteArray &body)
     return task;
 }
 
+std::optional<QJsonObject> DemoData::patchTask(const QString &id, const QJsonObject &change)
+{
+    const auto apply = [&](QJsonArray &list) -> std::optional<QJsonObject> {
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            QJsonObject task = list.at(i).toObject();
+            if (task.value(QLatin1StringView("id")).toString() != id)
+                continue;
+            const QString status = change.value(QLatin1StringView("status")).toString();
+            if (status == QLatin1StringView("completed") || status == QLatin1StringView("needsAction"))
+                task.insert(QStringLiteral("status"), status);
+            if (status == QLatin1StringView("completed"))
+                task.insert(QStringLiteral("completed"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
+            if (change.contains(QLatin1StringView("completed"))
+                && change.value(QLatin1StringView("completed")).isNull())
+                task.remove(QLatin1StringView("completed"));
+            task.insert(QStringLiteral("updated"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
+            list.replace(i, task);
+            return task;
+        }
+        return std::nullopt;
+    };
+    const std::optional<QJsonObject> served = apply(m_tasks);
+    if (!served)
+        return std::nullopt;
+    QJsonArray stored = m_stored.value(QLatin1StringView("tasks")).toArray();
+    if (apply(stored)) {
+        m_stored.insert(QStringLiteral("tasks"), stored);
+        save();
+    }
+    return served;
+}
+
 std::optional<QJsonObject> DemoData::putEvent(const QJsonObject &event)
 {
     const QJsonValue id = event.value(QLatin1StringView("id"));

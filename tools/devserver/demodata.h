@@ -26,6 +26,10 @@ public:
     // A new task at the end of the list, as Google Tasks would make it from
     // {"title": ...}; none when the body is not such an object.
     std::optional<QJsonObject> addTask(const QByteArray &body);
+    // Applies "status" (and "completed") of a PATCH body to the task with
+    // `id`, as Google Tasks does; returns the updated task, none when there
+    // is no such task.
+    std::optional<QJsonObject> patchTask(const QString &id, const QJsonObject &change);
     // Adds `event`, or replaces the event with its "id", as when someone
     // changes the calendar; dates may be written relative to today. Members
     // every event has ("kind", "etag", "status") are filled in when missing.

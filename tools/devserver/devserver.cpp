@@ -112,7 +112,8 @@ void DevServer::dispatch(const HttpRequest &request, HttpReply reply)
         reply(std::move(answer));
         Q_EMIT requestHandled(method, path, status);
     };
-    if (request.path == ApiPath::tasks || request.path == ApiPath::events)
+    if (request.path == ApiPath::tasks || request.path.startsWith(ApiPath::tasks + u'/')
+        || request.path == ApiPath::events)
         serveBackend(request, std::move(reply));
     else if (request.path == controlPath)
         reply(controlMisbehaviour(request));

@@ -5,6 +5,7 @@
 
 #include "server/backend.h"
 
+#include <QJsonDocument>
 #include <QTimeZone>
 #include <QUrlQuery>
 
@@ -64,6 +65,15 @@ std::optional<HttpAnswer> GoogleApis::serve(const HttpRequest &request)
         if (const std::optional<QJsonObject> task = m_data.addTask(request.body))
             return HttpAnswer::json(200, *task);
         return googleError(400, QStringLiteral("Invalid task."), QStringLiteral("INVALID_ARGUMENT"));
+    }
+    if (path.startsWith(tasksPath + u'/') && request.method == "PATCH") {
+        const QJsonDocument change = QJsonDocument::fromJson(request.body);
+        if (!change.isObject())
+            return googleError(400, QStringLiteral("Invalid task."), QStringLiteral("INVALID_ARGUMENT"));
+        if (const std::optional<QJsonObject> task =
+                    m_data.patchTask(path.sliced(tasksPath.size() + 1), change.object()))
+            return HttpAnswer::json(200, *task);
+        return googleError(404, QStringLiteral("Not Found"), QStringLiteral("NOT_FOUND"));
     }
     if (path == eventsPath && request.method == "GET")
         return HttpAnswer::json(
