@@ -19,6 +19,7 @@
 #include "timer/defaultviewmodel.h"
 #include "timer/eventrefresher.h"
 #include "timer/meetingreminders.h"
+#include "ui/taskcompletion.h"
 #include "ui/ticktimer.h"
 #include "ui/viewgate.h"
 
@@ -93,6 +94,8 @@ void AppDelegate::applicationDidFinishLaunching()
     auto *countdown = new TrayCountdown(m_viewModel, m_statusBarItem, QIcon(trayIconPath));
     // Every phase into the focus history; the day's line under the ring and in the tooltip.
     m_focusHistory = new FocusHistory(m_viewModel, m_popover->engine(), m_popover.get(), this);
+    // "Yes" completing the task in Google Tasks, when the user asked for it.
+    TaskCompletion::of(m_popover->engine())->setViewModel(m_viewModel);
     connect(m_focusHistory, &FocusHistory::todayTextChanged, countdown,
             [this, countdown] { countdown->setDayLine(m_focusHistory->todayText()); });
     m_notifications = new DesktopNotifications(QDBusConnection::sessionBus(), this);

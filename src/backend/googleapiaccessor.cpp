@@ -78,3 +78,33 @@ void GoogleAPIAccessor::postTask(const QString &title, const QString &token, con
         completion(Result<Nothing>::failure(unavailable));
     });
 }
+
+void GoogleAPIAccessor::setTaskCompleted(const QString &googleId, bool completed, const QString &token,
+                                         const QString &accessToken, TaskCompletion completion)
+{
+    const auto send = [this, token, accessToken, completion](QNetworkRequest request) {
+        request.setRawHeader("Authorization", bearer(token));
+        request.setRawHeader("AccessToken", Network::headerValue(accessToken));
+
+        QNetworkReply *reply = Network::sharedManager()->post(request, QByteArray());
+        connect(reply, &QNetworkReply::finished, this, [reply, completion] {
+            reply->deleteLater();
+            if (std::optional<Error> error = replyError(reply))
+                return completion(Result<Task2>::failure(*error));
+            if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+                return completion(Result<Task2>::failure(Error::noData()));
+            // The answer is one task, shaped like an element of the list.
+            Result<QList<Task2>> tasks = decodeTaskList('[' + reply->readAll() + ']');
+            if (!tasks.isSuccess())
+                return completion(Result<Task2>::failure(tasks.error()));
+            if (tasks.value().size() != 1)
+                return completion(Result<Task2>::failure(Error::noData()));
+            completion(Result<Task2>::success(tasks.value().first()));
+        });
+    };
+    const QString path = ApiPath::tasks + u'/' + QString::fromLatin1(QUrl::toPercentEncoding(googleId))
+            + (completed ? ApiPath::completeSuffix : ApiPath::reopenSuffix);
+    Network::withBackendRequest(this, path, send, [completion](const Error &unavailable) {
+        completion(Result<Task2>::failure(unavailable));
+    });
+}

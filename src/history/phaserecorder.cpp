@@ -20,6 +20,10 @@ PhaseRecorder::PhaseRecorder(DefaultViewModel *viewModel, HistoryStore *store, D
         if (m_viewModel->taskTitle() != m_startedTitle)
             m_startedGoogleId.clear();
     });
+    connect(viewModel, &DefaultViewModel::textDropped, this, [this] {
+        m_startedTitle.clear();
+        m_startedGoogleId.clear();
+    });
     // The real end of a phase that ran through a suspend.
     connect(clock, &DayClock::resumed, this, [this] {
         if (m_current)

@@ -323,6 +323,7 @@ void DefaultViewModel::startTask(const Task2 &task)
 
 void DefaultViewModel::handleDroppedText(const QString &text)
 {
+    Q_EMIT textDropped(text);
     printLine(QStringLiteral("Dropped text: ") + text);
     stopAndSwitchPhase();
     setCurrentState(PomodoroState::focus);

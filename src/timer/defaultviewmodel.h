@@ -202,6 +202,9 @@ Q_SIGNALS:
     void meetingJoined(const Event &event);
     // `startTask` was called with `task`, before it changes anything.
     void taskStarted(const Task2 &task);
+    // `handleDroppedText` was called with `text`, before it changes anything:
+    // the phase it starts is not about a task of the list.
+    void textDropped(const QString &text);
     // "Yes" (`done`) or "No" was the answer to "Is the task now done?".
     void taskQuestionAnswered(bool done);
 

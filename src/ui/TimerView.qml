@@ -161,6 +161,35 @@ Item {
             }
         }
 
+        // What "Yes" did to the task in Google Tasks, with a moment to undo it.
+        RowLayout {
+            objectName: "completionRow"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.maximumWidth: root.width - 2 * Theme.padding
+            visible: TaskCompletion.message.length > 0
+            spacing: Theme.spacing
+
+            Label {
+                objectName: "completionText"
+                Layout.maximumWidth: root.width - 2 * Theme.padding
+                                     - (undoButton.visible ? undoButton.implicitWidth + Theme.spacing : 0)
+                text: TaskCompletion.message
+                textFormat: Text.PlainText
+                color: TaskCompletion.failed ? Theme.danger : Theme.secondaryText
+                wrapMode: Text.WordWrap
+                horizontalAlignment: Text.AlignHCenter
+            }
+            Button {
+                id: undoButton
+                objectName: "undoButton"
+                visible: TaskCompletion.canUndo
+                enabled: !TaskCompletion.busy
+                text: qsTr("Undo")
+                Accessible.onPressAction: clicked()
+                onClicked: TaskCompletion.undo()
+            }
+        }
+
         IconButton {
             objectName: "stopButton"
             Layout.alignment: Qt.AlignHCenter
@@ -364,6 +393,15 @@ Item {
                         StartAtLogin.setEnabled(checked)
                         checked = StartAtLogin.isEnabled()
                     }
+                }
+                MenuItem {
+                    id: completeTaskItem
+                    objectName: "completeTaskItem"
+                    text: qsTr("Complete the Task in Google Tasks When I Answer Yes")
+                    checkable: true
+                    checked: TaskCompletion.enabled
+                    Accessible.onPressAction: { toggle(); toggled() }
+                    onToggled: TaskCompletion.enabled = checked
                 }
                 MenuItem {
                     objectName: "focusHistoryItem"
