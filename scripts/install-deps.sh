@@ -34,3 +34,5 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends openbox x11-xkb-utils
 # XCB headers: the popover keeps itself out of the taskbar on X11.
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libxcb1-dev
+# stint-backend: Boost.Beast (header-only) reads requests; libcurl is the client toward Google.
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libboost1.74-dev libcurl4-openssl-dev

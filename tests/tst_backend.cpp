@@ -509,6 +509,108 @@ private Q_SLOTS:
         QCOMPARE(list.value().first().status, task.value().first().status);
     }
 
+    // Requests as raw bytes on one connection: the statuses of the answers
+    // in order (negative: a HEAD answer, which has no body), and whether the
+    // server then closed the connection. Nothing sent after a refused
+    // request is answered.
+    void framing_data()
+    {
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QList<int>>("statuses");
+        QTest::addColumn<bool>("closed");
+        const QByteArray smuggled = "GET /smuggled HTTP/1.1\r\nHost: s\r\n\r\n";
+        const QByteArray auth = "Authorization: Bearer " + m_idToken + "\r\nAccessToken: " + m_accessToken + "\r\n";
+        const auto post = [&](const QByteArray &fields, const QByteArray &body) {
+            return "POST /api/v1/tasks HTTP/1.1\r\nHost: s\r\n" + auth + fields + "\r\n" + body + smuggled;
+        };
+        const QByteArray health = "GET /healthz HTTP/1.1\r\nHost: s\r\n\r\n";
+        const QByteArray task = R"({"title":"a"})";
+        QTest::newRow("two Content-Length")
+                << post("Content-Length: 0\r\nContent-Length: 43\r\n", {}) << QList{400} << true;
+        QTest::newRow("the same Content-Length twice")
+                << post("Content-Length: 13\r\nContent-Length: 13\r\n", task) << QList{400} << true;
+        QTest::newRow("Content-Length as a list") << post("Content-Length: 13, 13\r\n", task) << QList{400} << true;
+        QTest::newRow("Content-Length and chunked")
+                << post("Content-Length: 0\r\nTransfer-Encoding: chunked\r\n", "0\r\n\r\n") << QList{400} << true;
+        QTest::newRow("Content-Length -1") << post("Content-Length: -1\r\n", {}) << QList{400} << true;
+        QTest::newRow("Content-Length +0") << post("Content-Length: +0\r\n", {}) << QList{400} << true;
+        QTest::newRow("Content-Length 2^64")
+                << post("Content-Length: 18446744073709551616\r\n", {}) << QList{400} << true;
+        QTest::newRow("space before the colon") << post("Content-Length : 0\r\n", {}) << QList{400} << true;
+        QTest::newRow("Content-Length over 64 KiB") << post("Content-Length: 65537\r\n", {}) << QList{413} << true;
+        QTest::newRow("unknown transfer coding")
+                << post("Transfer-Encoding: gzip\r\n", "0\r\n\r\n") << QList{501} << true;
+        QTest::newRow("chunked, then another coding")
+                << post("Transfer-Encoding: chunked, gzip\r\n", "0\r\n\r\n") << QList{501} << true;
+        QTest::newRow("obs-fold") << "GET /healthz HTTP/1.1\r\nHost: s\r\nX-Folded: a\r\n b\r\n\r\n" + smuggled
+                                  << QList{400} << true;
+        QTest::newRow("bare LF") << "GET /healthz HTTP/1.1\nHost: s\n\n" + smuggled << QList{400} << true;
+        QTest::newRow("HTTP/2.0") << "GET /healthz HTTP/2.0\r\nHost: s\r\n\r\n" + smuggled << QList{505} << true;
+        QTest::newRow("not HTTP") << "GET /healthz SMTP/1.1\r\nHost: s\r\n\r\n" + smuggled << QList{400} << true;
+        QTest::newRow("HTTP/1.1 without Host") << "GET /healthz HTTP/1.1\r\n\r\n" + smuggled << QList{400} << true;
+        // What a server must serve.
+        QTest::newRow("chunked body") << post("Transfer-Encoding: chunked\r\n", "d\r\n" + task + "\r\n0\r\n\r\n")
+                                      << QList{200, 404} << false;
+        QTest::newRow("pipelined, the slow one first") << "GET /api/v1/tasks HTTP/1.1\r\nHost: s\r\n" + auth
+                        + "\r\nGET /api/v1/events HTTP/1.1\r\nHost: s\r\n" + auth
+                        + "\r\n" << QList{200, 200} << false;
+        QTest::newRow("HEAD, then GET") << "HEAD /healthz HTTP/1.1\r\nHost: s\r\n\r\n" + health << QList{-503, 503}
+                                        << false;
+        QTest::newRow("Connection: close")
+                << "GET /healthz HTTP/1.1\r\nHost: s\r\nConnection: close\r\n\r\n" + health << QList{503} << true;
+        QTest::newRow("HTTP/1.0") << "GET /healthz HTTP/1.0\r\n\r\n" + health << QList{503} << true;
+        QTest::newRow("HTTP/1.0 keep-alive")
+                << "GET /healthz HTTP/1.0\r\nConnection: keep-alive\r\n\r\n" + health << QList{503, 503} << false;
+    }
+
+    void framing()
+    {
+        QFETCH(QByteArray, sent);
+        QFETCH(QList<int>, statuses);
+        QFETCH(bool, closed);
+        // Tasks slower than events: answers still come in request order.
+        m_answers[QStringLiteral("/tasks")] = {{200, R"({"items":[{"id":"t1","title":"slow"}]})", 300}};
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, m_front->port());
+        socket.write(sent);
+        QByteArray received;
+        QList<int> got;
+        QList<QByteArray> bodies;
+        const auto parse = [&] {
+            received += socket.readAll();
+            while (got.size() < statuses.size()) {
+                const qsizetype end = received.indexOf("\r\n\r\n");
+                if (end < 0)
+                    return;
+                const QByteArray head = received.left(end);
+                static const QRegularExpression length(QStringLiteral("\r\nContent-Length: (\\d+)"));
+                const qsizetype size = statuses.at(got.size()) < 0
+                        ? 0
+                        : length.match(QString::fromLatin1(head)).captured(1).toLongLong();
+                if (received.size() < end + 4 + size)
+                    return;
+                got << head.mid(9, 3).toInt() * (statuses.at(got.size()) < 0 ? -1 : 1);
+                bodies << received.mid(end + 4, size);
+                received.remove(0, end + 4 + size);
+            }
+        };
+        [[maybe_unused]] const bool settled = QTest::qWaitFor(
+                [&] {
+                    parse();
+                    return got.size() == statuses.size() || socket.state() == QAbstractSocket::UnconnectedState;
+                },
+                5000);
+        if (closed)
+            QTRY_COMPARE_WITH_TIMEOUT(socket.state(), QAbstractSocket::UnconnectedState, 3000);
+        parse();
+        QCOMPARE(got, statuses);
+        QVERIFY(received.isEmpty()); // nothing more: no answer to a smuggled request
+        QCOMPARE(socket.state() == QAbstractSocket::UnconnectedState, closed);
+        if (QTest::currentDataTag() == QByteArrayLiteral("pipelined, the slow one first"))
+            QVERIFY(bodies.first().contains("slow"));
+        QVERIFY(!m_log.join(u'\n').contains(QStringLiteral("smuggled")) || !closed);
+    }
+
     // Requests count per user, refused ones too; none gets through without
     // the access token.
     void rateLimitPerUser()
