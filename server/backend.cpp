@@ -401,9 +401,18 @@ void Backend::checkAccessToken(const ExchangePtr &exchange, Continue next)
             return finish(exchange, unauthorized(QStringLiteral("The access token is not valid")));
         if (auto failed = failure(response, QLatin1StringView("google tokeninfo")))
             return finish(exchange, *failed);
+        // Anything but Google's tokeninfo JSON is Google's failure, not the user's.
+        const QJsonDocument document = QJsonDocument::fromJson(response.body);
+        const QJsonObject info = document.object();
+        const QJsonValue expiryValue = info.value(QLatin1StringView("exp"));
+        if (!document.isObject() || !info.value(QLatin1StringView("aud")).isString()
+            || !info.value(QLatin1StringView("sub")).isString()
+            || !(expiryValue.isString() || expiryValue.isDouble())) {
+            log(QStringLiteral("google tokeninfo: not the expected JSON -> 502"));
+            return finish(exchange, unusable());
+        }
         // Each claim on its own: issued to one of our clients, by one of our
         // clients, for the user the ID token names, and still valid.
-        const QJsonObject info = QJsonDocument::fromJson(response.body).object();
         if (!m_settings.clientIds.contains(info.value(QLatin1StringView("aud")).toString()))
             return finish(exchange, unauthorized(QStringLiteral("The access token was issued to another client")));
         if (!m_settings.clientIds.contains(info.value(QLatin1StringView("azp")).toString()))
@@ -613,6 +622,10 @@ void Backend::setTaskStatus(const ExchangePtr &exchange, const QByteArray &taskI
                     return finish(exchange,
                                   HttpAnswer::error(404, QLatin1StringView("task_not_found"),
                                                     QStringLiteral("Google has no such task")));
+                }
+                if (upstream.failure == HttpResponse::Failure::timeout) {
+                    log(QStringLiteral("%1: timeout -> 502").arg(what));
+                    return finish(exchange, unusable());
                 }
                 if (auto failed = failure(upstream, what))
                     return finish(exchange, *failed);

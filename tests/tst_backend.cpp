@@ -283,6 +283,16 @@ private Q_SLOTS:
         QTest::newRow("access token unknown")
                 << QByteArray() << tokenInfo << 400 << QByteArray("{\"error\":\"invalid_token\"}") << 401;
         QTest::newRow("token info down") << QByteArray() << tokenInfo << 500 << QByteArray("{}") << 502;
+        // Whatever is not Google's documented JSON is Google's failure, never the user's.
+        QTest::newRow("token info HTML") << QByteArray() << tokenInfo << 200 << QByteArray("<html>Sorry</html>") << 502;
+        QTest::newRow("token info without claims") << QByteArray() << tokenInfo << 200 << QByteArray("{}") << 502;
+        QTest::newRow("token info a list") << QByteArray() << tokenInfo << 200 << QByteArray("[]") << 502;
+        QTest::newRow("key set HTML") << QByteArray() << QStringLiteral("/certs") << 200 << QByteArray("<html/>")
+                                      << 502;
+        QTest::newRow("calendar 401") << QByteArray() << QStringLiteral("/calendar/events") << 401 << QByteArray("{}")
+                                      << 401;
+        QTest::newRow("calendar 500") << QByteArray() << QStringLiteral("/calendar/events") << 500
+                                      << QByteArray("<html/>") << 502;
         QTest::newRow("Google 401") << QByteArray() << tasks << 401 << QByteArray("{}") << 401;
         QTest::newRow("Google 403") << QByteArray() << tasks << 403 << QByteArray("{}") << 403;
         QTest::newRow("Google 429") << QByteArray() << tasks << 429 << QByteArray("{}") << 502;
@@ -405,26 +415,34 @@ private Q_SLOTS:
     void createTask_data()
     {
         QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("googleStatus");
+        QTest::addColumn<QByteArray>("googleBody");
         QTest::addColumn<int>("status");
         const auto titled = [](qsizetype length) { return "{\"title\":\"" + QByteArray(length, 'a') + "\"}"; };
-        QTest::newRow("1024 characters") << titled(1024) << 200;
-        QTest::newRow("1025 characters") << titled(1025) << 400;
-        QTest::newRow("title not text") << QByteArray("{\"title\":7}") << 400;
-        QTest::newRow("64 KiB exactly") << titled(64 * 1024 - 12) << 400; // past the size check, too long a title
-        QTest::newRow("64 KiB and a byte") << titled(64 * 1024 - 11) << 413;
-        QTest::newRow("far over 64 KiB") << titled(400000) << 413;
+        const QByteArray created = "{\"id\":\"n1\",\"title\":\"a\",\"status\":\"needsAction\",\"position\":\"0\"}";
+        QTest::newRow("1024 characters") << titled(1024) << 200 << created << 200;
+        QTest::newRow("1025 characters") << titled(1025) << 200 << created << 400;
+        QTest::newRow("title not text") << QByteArray("{\"title\":7}") << 200 << created << 400;
+        QTest::newRow("64 KiB exactly") << titled(64 * 1024 - 12) << 200 << created
+                                        << 400; // past the size check, too long a title
+        QTest::newRow("64 KiB and a byte") << titled(64 * 1024 - 11) << 200 << created << 413;
+        QTest::newRow("far over 64 KiB") << titled(400000) << 200 << created << 413;
+        QTest::newRow("Google HTML") << titled(1) << 200 << QByteArray("<html/>") << 502;
+        QTest::newRow("Google 403") << titled(1) << 403 << QByteArray("{}") << 403;
     }
 
     void createTask()
     {
         QFETCH(QByteArray, body);
+        QFETCH(int, googleStatus);
+        QFETCH(QByteArray, googleBody);
         QFETCH(int, status);
-        m_answers[QStringLiteral("/tasks")] = {
-                {200, "{\"id\":\"n1\",\"title\":\"a\",\"status\":\"needsAction\",\"position\":\"0\"}"}};
+        m_answers[QStringLiteral("/tasks")] = {{googleStatus, googleBody}};
         const Reply reply = send("POST", tasksPath, {}, {}, body);
         QCOMPARE(reply.status, status);
         const QList<HttpRequest> calls = to("/tasks");
-        QCOMPARE(calls.size(), status == 200 ? 1 : 0);
+        const bool asked = status == 200 || status >= 500 || status == 403;
+        QCOMPARE(calls.size(), asked ? 1 : 0);
         QVERIFY(status == 200 ? calls.first().body == body && decodeTaskList("[" + reply.body + "]").isSuccess()
                               : reply.isJsonObject());
     }
