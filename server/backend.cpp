@@ -123,6 +123,11 @@ Backend::Backend(BackendSettings settings, QObject *parent)
 
 Backend::~Backend() = default;
 
+void Backend::setGoogleCaFile(const QString &path)
+{
+    m_google->setExtraCaFile(path);
+}
+
 void Backend::log(const QString &line) const
 {
     if (m_log)

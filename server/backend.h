@@ -48,6 +48,10 @@ public:
     explicit Backend(BackendSettings settings, QObject *parent = nullptr);
     ~Backend() override;
 
+    // PEM certificates trusted for Google's addresses beside the system's
+    // (a stand-in Google with a certificate of its own).
+    void setGoogleCaFile(const QString &path);
+
     // Failure lines go here; printed to standard output unless set.
     void setLog(LogSink log) { m_log = std::move(log); }
 

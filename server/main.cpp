@@ -79,6 +79,11 @@ int main(int argc, char *argv[])
                                QStringLiteral("The primary calendar's events (STINT_GOOGLE_EVENTS_URL)."), "URL",
                                defaults.eventsUrl.toString()),
                         "STINT_GOOGLE_EVENTS_URL"};
+    const Option caFile{option("google-ca-file",
+                               QStringLiteral("PEM certificates trusted for the Google addresses beside the system's "
+                                              "(STINT_GOOGLE_CA_FILE)."),
+                               "FILE"),
+                        "STINT_GOOGLE_CA_FILE"};
     const Option rate{option("rate-limit",
                              QStringLiteral("Requests per minute per user, 0 for no limit (STINT_RATE_LIMIT)."), "N",
                              QString::number(defaults.requestsPerMinute)),
@@ -100,8 +105,8 @@ int main(int argc, char *argv[])
                                       QStringLiteral("Address of the metrics port (STINT_METRICS_LISTEN)."), "ADDRESS",
                                       QStringLiteral("127.0.0.1")),
                                "STINT_METRICS_LISTEN"};
-    const QList<Option> options{listen, port,   clientIds, cert,      key,   keySet,      tokenInfo,
-                                tasks,  events, rate,      accessLog, drain, metricsPort, metricsListen};
+    const QList<Option> options{listen, port,   clientIds, cert,      key,   keySet,      tokenInfo,    tasks,
+                                events, caFile, rate,      accessLog, drain, metricsPort, metricsListen};
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Serves the Stint API (/api/v1/tasks, /api/v1/events, /healthz) "
@@ -186,6 +191,11 @@ int main(int argc, char *argv[])
     }
 
     Backend backend(settings);
+    if (const QString path = value(caFile); !path.isEmpty()) {
+        if (!QFile::exists(path))
+            return fail(QStringLiteral("--google-ca-file: %1 cannot be read").arg(path));
+        backend.setGoogleCaFile(path);
+    }
     HttpFront front(
             [&backend](const HttpRequest &request, HttpReply reply) { backend.handle(request, std::move(reply)); });
     front.setAccessLog(value(accessLog) != QLatin1StringView("off"));

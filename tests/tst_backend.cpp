@@ -19,7 +19,11 @@
 #include <QTimeZone>
 #include <QTimer>
 #include <QRegularExpression>
+#include <QProcess>
 #include <QSet>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QTemporaryDir>
 #include <QTcpSocket>
 #include <QUrlQuery>
 
@@ -141,13 +145,15 @@ private:
     };
     QHash<QString, QList<Canned>> m_answers;
     QList<HttpRequest> m_received;
-    HttpFront m_google{[this](const HttpRequest &request, HttpReply reply) {
+    void serveGoogle(const HttpRequest &request, HttpReply reply)
+    {
         m_received.append(request);
         QList<Canned> &list = m_answers[request.path];
         const Canned canned = list.isEmpty() ? Canned{404, "{}"} : list.size() > 1 ? list.takeFirst() : list.first();
         const HttpAnswer answer{canned.status, "application/json", canned.body, {}, {}};
         QTimer::singleShot(canned.delayMs, [reply, answer] { reply(answer); });
-    }};
+    }
+    HttpFront m_google{[this](const HttpRequest &request, HttpReply reply) { serveGoogle(request, std::move(reply)); }};
     const SigningKey m_key{QStringLiteral("key-1")};
     std::unique_ptr<Backend> m_backend;
     std::unique_ptr<HttpFront> m_front;
@@ -174,8 +180,12 @@ private:
         return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_google.port()).arg(QLatin1StringView(path)));
     }
 
-    void start(int requestsPerMinute = 0, int maxPages = 20, int keyRefetchMs = 60000, int timeoutMs = 10000)
+    void start(int requestsPerMinute = 0, int maxPages = 20, int keyRefetchMs = 60000, int timeoutMs = 10000,
+               const QString &googleBase = {})
     {
+        const auto google = [&](const char *path) {
+            return googleBase.isEmpty() ? this->google(path) : QUrl(googleBase + QLatin1StringView(path));
+        };
         m_front.reset();
         m_backend = std::make_unique<Backend>(BackendSettings{{QStringLiteral("another-client"), ourClient},
                                                               google("/certs"),
@@ -627,6 +637,70 @@ private Q_SLOTS:
         if (QTest::currentDataTag() == QByteArrayLiteral("pipelined, the slow one first"))
             QVERIFY(bodies.first().contains("slow"));
         QVERIFY(!m_log.join(u'\n').contains(QStringLiteral("smuggled")) || !closed);
+    }
+
+    // Google over TLS with certificates of a throw-away CA: served when that
+    // CA is trusted and the certificate names the host; refused (502, and
+    // nothing reaches the server) when the CA is not trusted or the name is
+    // another host's.
+    void googleOverTls_data()
+    {
+        QTest::addColumn<bool>("trustedCa");
+        QTest::addColumn<QString>("name"); // the certificate's subjectAltName
+        QTest::addColumn<int>("status");
+        QTest::newRow("trusted") << true << QStringLiteral("IP:127.0.0.1") << 200;
+        QTest::newRow("untrusted CA") << false << QStringLiteral("IP:127.0.0.1") << 502;
+        QTest::newRow("another host") << true << QStringLiteral("DNS:other.example") << 502;
+    }
+
+    void googleOverTls()
+    {
+        QFETCH(bool, trustedCa);
+        QFETCH(QString, name);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const auto openssl = [&](const QStringList &arguments) {
+            QProcess process;
+            process.setWorkingDirectory(dir.path());
+            process.start(QStringLiteral("openssl"), arguments);
+            return process.waitForFinished(20000) && process.exitCode() == 0;
+        };
+        const QStringList ecKey{QStringLiteral("-newkey"), QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
+                                QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes")};
+        for (const QString &ca : {QStringLiteral("ca"), QStringLiteral("other-ca")})
+            QVERIFY(openssl(QStringList{QStringLiteral("req"), QStringLiteral("-x509")} + ecKey
+                            + QStringList{QStringLiteral("-keyout"), ca + QStringLiteral(".key"),
+                                          QStringLiteral("-out"), ca + QStringLiteral(".pem"), QStringLiteral("-days"),
+                                          QStringLiteral("1"), QStringLiteral("-subj"), QStringLiteral("/CN=") + ca}));
+        QVERIFY(openssl(QStringList{QStringLiteral("req")} + ecKey
+                        + QStringList{QStringLiteral("-keyout"), QStringLiteral("server.key"), QStringLiteral("-out"),
+                                      QStringLiteral("server.csr"), QStringLiteral("-subj"),
+                                      QStringLiteral("/CN=stand-in")}));
+        QFile extensions(dir.filePath(QStringLiteral("san.ext")));
+        QVERIFY(extensions.open(QIODevice::WriteOnly));
+        extensions.write("subjectAltName=" + name.toLatin1() + "\n");
+        extensions.close();
+        const QString signer = trustedCa ? QStringLiteral("ca") : QStringLiteral("other-ca");
+        QVERIFY(openssl({QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"),
+                         QStringLiteral("server.csr"), QStringLiteral("-CA"), signer + QStringLiteral(".pem"),
+                         QStringLiteral("-CAkey"), signer + QStringLiteral(".key"), QStringLiteral("-CAcreateserial"),
+                         QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-extfile"),
+                         QStringLiteral("san.ext"), QStringLiteral("-out"), QStringLiteral("server.pem")}));
+
+        QFile key(dir.filePath(QStringLiteral("server.key")));
+        QVERIFY(key.open(QIODevice::ReadOnly));
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.setLocalCertificateChain(QSslCertificate::fromPath(dir.filePath(QStringLiteral("server.pem"))));
+        tls.setPrivateKey(QSslKey(&key, QSsl::Ec));
+        tls.setPeerVerifyMode(QSslSocket::VerifyNone);
+        HttpFront secure(
+                [this](const HttpRequest &request, HttpReply reply) { serveGoogle(request, std::move(reply)); });
+        secure.setAccessLog(false);
+        QVERIFY(secure.listen(QHostAddress::LocalHost, 0, tls));
+        start(0, 20, 60000, 10000, QStringLiteral("https://127.0.0.1:%1").arg(secure.port()));
+        m_backend->setGoogleCaFile(dir.filePath(QStringLiteral("ca.pem"))); // only the first CA
+        QCOMPARE(get(tasksPath).status, status);
+        QCOMPARE(m_received.isEmpty(), status != 200);
     }
 
     // Requests count per user, refused ones too; none gets through without
