@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSslServer>
 #include <QSslSocket>
 #include <QTcpServer>
@@ -232,6 +233,12 @@ private:
 
     void flush()
     {
+        bool wrote = false;
+        // Written out now rather than on the next turn of the event loop.
+        const auto send = qScopeGuard([&] {
+            if (wrote && m_socket->state() == QAbstractSocket::ConnectedState)
+                m_socket->flush();
+        });
         while (!m_answers.empty() && m_answers.front()->ready) {
             const std::shared_ptr<Owed> owed = m_answers.front();
             m_answers.pop_front();
@@ -241,6 +248,7 @@ private:
                 return;
             }
             m_socket->write(owed->bytes);
+            wrote = true;
             if (owed->close) {
                 m_answers.clear();
                 finish();
