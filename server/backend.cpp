@@ -87,10 +87,12 @@ double seconds(qint64 ns)
 } // namespace
 
 Backend::Backend(BackendSettings settings, QObject *parent)
-    : QObject(parent), m_settings(std::move(settings)), m_google(new HttpClient(this))
+    : QObject(parent)
+    , m_settings(std::move(settings))
+    , m_google(new HttpClient(this))
+    , m_limiter(m_settings.requestsPerMinute)
 {
     m_google->setTimeout(m_settings.googleTimeoutMs);
-    m_clock.start();
 
     using Type = Metrics::Type;
     static const struct
@@ -325,7 +327,7 @@ void Backend::admit(const ExchangePtr &exchange, const VerifiedToken &verified, 
 {
     exchange->subject = verified.subject;
     exchange->userHash = verified.userHash;
-    if (!allowRequest(verified.subject)) {
+    if (!m_limiter.allow(verified.subject)) {
         m_metrics.add(QLatin1StringView("stint_rate_limited_total"));
         HttpAnswer answer =
                 HttpAnswer::error(429, QLatin1StringView("rate_limited"), QStringLiteral("Too many requests"));
@@ -363,25 +365,6 @@ void Backend::withKeySet(std::function<void()> then)
         for (const auto &then : waiting)
             then();
     });
-}
-
-bool Backend::allowRequest(const QString &subject)
-{
-    if (m_settings.requestsPerMinute <= 0)
-        return true;
-    const double capacity = m_settings.requestsPerMinute;
-    const qint64 now = m_clock.elapsed();
-    trim(m_buckets, [&](const auto &it) { return now - it.value().updatedMs > 60000; });
-    auto found = m_buckets.find(subject);
-    if (found == m_buckets.end())
-        found = m_buckets.insert(subject, {capacity, now});
-    Bucket &bucket = found.value();
-    bucket.tokens = std::min(capacity, bucket.tokens + double(now - bucket.updatedMs) * capacity / 60000.0);
-    bucket.updatedMs = now;
-    if (bucket.tokens < 1.0)
-        return false;
-    bucket.tokens -= 1.0;
-    return true;
 }
 
 void Backend::checkAccessToken(const ExchangePtr &exchange, Continue next)

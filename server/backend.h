@@ -3,6 +3,7 @@
 #include "server/http.h"
 #include "server/idtoken.h"
 #include "server/metrics.h"
+#include "server/ratelimiter.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -104,11 +105,6 @@ private:
         QString subject;
         qint64 expiry = 0;
     };
-    struct Bucket
-    {
-        double tokens = 0;
-        qint64 updatedMs = 0;
-    };
     struct Shaped
     {
         QByteArray body;
@@ -129,7 +125,6 @@ private:
                Continue next);
     void checkAccessToken(const ExchangePtr &exchange, Continue next);
     void withKeySet(std::function<void()> then);
-    bool allowRequest(const QString &subject);
 
     void listTasks(const ExchangePtr &exchange);
     void createTask(const ExchangePtr &exchange, const QByteArray &body);
@@ -169,12 +164,11 @@ private:
 
     QHash<QByteArray, VerifiedToken> m_verified; // by SHA-256 of the ID token
     QHash<QByteArray, TokenInfo> m_tokenInfo; // by SHA-256 of the access token
-    QHash<QString, Bucket> m_buckets; // by user
+    RateLimiter m_limiter;
     QHash<QString, Zone> m_timeZones; // by user
     // Answers shaped from a single-page Google reply, by a SHA-256 of that
     // reply: the same reply again is served without parsing or shaping it.
     // Only that reply, which came with the caller's own token, leads here.
     QHash<QByteArray, Shaped> m_shaped;
     qsizetype m_shapedBytes = 0;
-    QElapsedTimer m_clock;
 };

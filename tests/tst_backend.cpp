@@ -6,6 +6,7 @@
 #include "backend/event.h"
 #include "backend/task.h"
 #include "server/httpfront.h"
+#include "server/serversettings.h"
 #include "devserver/signingkey.h"
 
 #include <QCryptographicHash>
@@ -701,6 +702,65 @@ private Q_SLOTS:
         m_backend->setGoogleCaFile(dir.filePath(QStringLiteral("ca.pem"))); // only the first CA
         QCOMPARE(get(tasksPath).status, status);
         QCOMPARE(m_received.isEmpty(), status != 200);
+    }
+
+    // The options and environment stint-backend starts with: an option wins
+    // over its variable, client ids come repeated or comma-separated, and
+    // each bad value is refused with a line naming the option.
+    void settings_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("error"); // a part of it; empty: read
+        QTest::addColumn<int>("port");
+        QTest::addColumn<int>("metricsPort"); // -1: none
+        QTest::addColumn<QStringList>("clientIds");
+        const QStringList client{QStringLiteral("--client-id"), QStringLiteral("a")};
+        QTest::newRow("defaults") << client << QStringList() << QString() << 8080 << -1 << QStringList{u"a"_qs};
+        QTest::newRow("environment") << QStringList() << QStringList{u"STINT_CLIENT_IDS=a, b"_qs, u"STINT_PORT=9000"_qs}
+                                     << QString() << 9000 << -1 << QStringList{u"a"_qs, u"b"_qs};
+        QTest::newRow("the option wins") << client + QStringList{u"--port"_qs, u"9001"_qs}
+                                         << QStringList{u"STINT_PORT=9000"_qs, u"STINT_CLIENT_IDS=z"_qs} << QString()
+                                         << 9001 << -1 << QStringList{u"a"_qs};
+        QTest::newRow("metrics above the port")
+                << client + QStringList{u"--port"_qs, u"9000"_qs, u"--metrics-port"_qs, u"+1"_qs} << QStringList()
+                << QString() << 9000 << 9001 << QStringList{u"a"_qs};
+        QTest::newRow("no client id") << QStringList() << QStringList() << u"--client-id"_qs << 0 << -1
+                                      << QStringList();
+        QTest::newRow("port too high") << client + QStringList{u"--port"_qs, u"65536"_qs} << QStringList()
+                                       << u"--port"_qs << 0 << -1 << QStringList();
+        QTest::newRow("metrics +N on any port")
+                << client + QStringList{u"--port"_qs, u"0"_qs, u"--metrics-port"_qs, u"+1"_qs} << QStringList()
+                << u"--metrics-port"_qs << 0 << -1 << QStringList();
+        QTest::newRow("not a Google address")
+                << client + QStringList{u"--google-tasks-url"_qs, u"file:///etc/passwd"_qs} << QStringList()
+                << u"http(s)"_qs << 0 << -1 << QStringList();
+        QTest::newRow("CA file missing") << client + QStringList{u"--google-ca-file"_qs, u"/nonexistent/ca.pem"_qs}
+                                         << QStringList() << u"--google-ca-file"_qs << 0 << -1 << QStringList();
+        QTest::newRow("unknown option") << client + QStringList{u"--prot"_qs, u"1"_qs} << QStringList() << u"prot"_qs
+                                        << 0 << -1 << QStringList();
+    }
+
+    void settings()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QFETCH(QString, error);
+        QFETCH(int, port);
+        QFETCH(int, metricsPort);
+        QFETCH(QStringList, clientIds);
+        QProcessEnvironment variables;
+        for (const QString &each : std::as_const(environment))
+            variables.insert(each.section(u'=', 0, 0), each.section(u'=', 1));
+        const SettingsRead read = readServerSettings(QStringList{u"stint-backend"_qs} + arguments, variables);
+        QCOMPARE(read.settings.has_value(), error.isEmpty());
+        if (!read.settings) {
+            QVERIFY2(read.error.contains(error), qPrintable(read.error));
+            return;
+        }
+        QCOMPARE(read.settings->port, port);
+        QCOMPARE(read.settings->metricsPort.has_value() ? *read.settings->metricsPort : -1, metricsPort);
+        QCOMPARE(read.settings->backend.clientIds, clientIds);
     }
 
     // Requests count per user, refused ones too; none gets through without
