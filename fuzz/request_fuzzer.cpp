@@ -44,8 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(exact.kind == Kind::request && exact.consumed == result.consumed);
         check(exact.request.method == result.request.method && exact.request.path == result.request.path
               && exact.request.body == result.request.body && exact.request.headers == result.request.headers);
-        const RequestReader::Result early =
-                RequestReader::read(input.first(result.consumed - 1), maxHeader, maxBody);
+        const RequestReader::Result early = RequestReader::read(input.first(result.consumed - 1), maxHeader, maxBody);
         check(early.kind != Kind::request);
         input = input.sliced(result.consumed);
     }
