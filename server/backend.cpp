@@ -20,8 +20,6 @@ constexpr qint64 timeZoneLifetime = 3600;
 constexpr qsizetype maxCachedUsers = 50000;
 constexpr int eventDays = 7;
 constexpr int startRetryMs = 5000;
-constexpr qint64 shapedLifetime = 600;
-constexpr qsizetype maxShapedBytes = 16 * 1024 * 1024;
 
 const QLatin1StringView otherRoute("other");
 const QLatin1StringView completeRoute("/api/v1/tasks/{id}/complete");
@@ -496,11 +494,10 @@ void Backend::readList(const ExchangePtr &exchange, QUrl url, QLatin1StringView 
             // The same first page as a moment ago, of a list that had only
             // that page: the answer shaped from it then still holds.
             memoKey = sha256({variant.toUtf8(), "\n", upstream.body});
-            const auto known = m_shaped.constFind(memoKey);
-            const bool hit = known != m_shaped.constEnd() && known->expiry > nowSeconds();
-            countCache(QLatin1StringView("answer"), hit);
-            if (hit)
-                return finish(exchange, HttpAnswer{200, "application/json", known->body, {}, {}});
+            const std::optional<QByteArray> known = m_answers.find(memoKey, nowSeconds());
+            countCache(QLatin1StringView("answer"), known.has_value());
+            if (known)
+                return finish(exchange, HttpAnswer{200, "application/json", *known, {}, {}});
         }
         std::optional<GoogleReplies::Page> read = GoogleReplies::readPage(upstream.body);
         if (!read) {
@@ -518,7 +515,7 @@ void Backend::readList(const ExchangePtr &exchange, QUrl url, QLatin1StringView 
                 log(QStringLiteral("%1: stopped after %2 pages").arg(what).arg(page + 1));
             HttpAnswer answer = HttpAnswer::json(200, shape(items, read->timeZone));
             if (page == 0 && !more)
-                remember(memoKey, answer.body);
+                m_answers.insert(memoKey, answer.body, nowSeconds());
             return finish(exchange, std::move(answer));
         }
         QUrlQuery query(url);
@@ -528,30 +525,6 @@ void Backend::readList(const ExchangePtr &exchange, QUrl url, QLatin1StringView 
         url.setQuery(query);
         readList(exchange, url, api, variant, std::move(shape), std::move(items), page + 1);
     });
-}
-
-void Backend::remember(const QByteArray &key, const QByteArray &body)
-{
-    const qint64 now = nowSeconds();
-    if (m_shapedBytes + body.size() > maxShapedBytes) {
-        m_shaped.removeIf([this, now](const auto &it) {
-            const bool expired = it.value().expiry <= now;
-            if (expired)
-                m_shapedBytes -= it.value().body.size();
-            return expired;
-        });
-        if (m_shapedBytes + body.size() > maxShapedBytes) {
-            m_shaped.clear();
-            m_shapedBytes = 0;
-        }
-    }
-    if (body.size() > maxShapedBytes)
-        return;
-    const auto old = m_shaped.constFind(key);
-    if (old != m_shaped.constEnd())
-        m_shapedBytes -= old->body.size();
-    m_shaped.insert(key, {body, now + shapedLifetime});
-    m_shapedBytes += body.size();
 }
 
 void Backend::listTasks(const ExchangePtr &exchange)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "server/answercache.h"
 #include "server/http.h"
 #include "server/idtoken.h"
 #include "server/metrics.h"
@@ -105,11 +106,6 @@ private:
         QString subject;
         qint64 expiry = 0;
     };
-    struct Shaped
-    {
-        QByteArray body;
-        qint64 expiry = 0;
-    };
     struct Zone
     {
         QString id;
@@ -137,7 +133,6 @@ private:
     // these).
     void readList(const ExchangePtr &exchange, QUrl url, QLatin1StringView api, const QString &variant, Shape shape,
                   QJsonArray items = {}, int page = 0);
-    void remember(const QByteArray &key, const QByteArray &body);
 
     // A call to Google, timed for the exchange and the metrics.
     void call(const ExchangePtr &exchange, QLatin1StringView api, const QUrl &url, const QByteArray &accessToken,
@@ -166,9 +161,5 @@ private:
     QHash<QByteArray, TokenInfo> m_tokenInfo; // by SHA-256 of the access token
     RateLimiter m_limiter;
     QHash<QString, Zone> m_timeZones; // by user
-    // Answers shaped from a single-page Google reply, by a SHA-256 of that
-    // reply: the same reply again is served without parsing or shaping it.
-    // Only that reply, which came with the caller's own token, leads here.
-    QHash<QByteArray, Shaped> m_shaped;
-    qsizetype m_shapedBytes = 0;
+    AnswerCache m_answers;
 };
