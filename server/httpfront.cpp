@@ -154,6 +154,7 @@ private:
 
     void readRequests()
     {
+        m_reading = true;
         qsizetype offset = 0;
         while (!m_finishing && offset < m_buffer.size() && int(m_answers.size()) < maxPipelined) {
             RequestReader::Result read =
@@ -180,11 +181,24 @@ private:
                 m_finishing = true;
         }
         m_buffer.remove(0, m_finishing ? m_buffer.size() : offset);
-        if (offset > 0 && !m_buffer.isEmpty())
-            m_timer.start(m_front->m_requestTimeoutMs); // the next request has begun
-        else if (!m_answers.empty())
-            m_timer.stop();
+        m_reading = false;
+        rearm(offset > 0);
         flush();
+    }
+
+    // The one clock of the connection: none while an answer is owed, the
+    // request timeout from the first byte of a request (not restarted by
+    // each later byte, so a slow sender is cut off), else the idle timeout.
+    void rearm(bool progressed)
+    {
+        if (m_finishing)
+            return;
+        if (!m_answers.empty())
+            m_timer.stop();
+        else if (m_buffer.isEmpty())
+            m_timer.start(m_front->m_idleTimeoutMs);
+        else if (progressed || !m_timer.isActive())
+            m_timer.start(m_front->m_requestTimeoutMs);
     }
 
     void dispatch(RequestReader::Result read)
@@ -255,16 +269,14 @@ private:
                 return;
             }
         }
-        if (!m_answers.empty())
-            return;
-        if (m_front->m_shuttingDown)
+        if (m_answers.empty() && m_front->m_shuttingDown)
             return finish();
-        if (!m_buffer.isEmpty()) {
-            // Requests read ahead up to the limit: on with the rest.
-            QTimer::singleShot(0, this, &Connection::readRequests);
+        if (!wrote || m_reading)
             return;
-        }
-        m_timer.start(m_front->m_idleTimeoutMs);
+        rearm(true);
+        // Requests may have been left unread at the read-ahead limit.
+        if (m_answers.empty() && !m_buffer.isEmpty())
+            QTimer::singleShot(0, this, &Connection::readRequests);
     }
 
     // No more requests on this connection: once the last answer is out, the
@@ -318,6 +330,7 @@ private:
     std::deque<std::shared_ptr<Owed>> m_answers;
     bool m_finishing = false;
     bool m_halfClosed = false;
+    bool m_reading = false; // in readRequests, which sees to the clock itself
 };
 
 HttpFront::HttpFront(HttpHandler handler, QObject *parent) : QObject(parent), m_handler(std::move(handler)) { }
