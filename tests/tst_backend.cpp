@@ -6,6 +6,7 @@
 #include "backend/event.h"
 #include "backend/task.h"
 #include "server/httpfront.h"
+#include "server/metrics.h"
 #include "server/serversettings.h"
 #include "devserver/signingkey.h"
 
@@ -375,7 +376,8 @@ private Q_SLOTS:
         QCOMPARE(to("/certs").size(), fetches); // a known key is not fetched again
     }
 
-    // Every page is read, up to the cap, and hidden or deleted tasks left out.
+    // Every page is read, up to the cap, hidden or deleted tasks left out and
+    // an untitled one named like an untitled event.
     void taskPages()
     {
         m_answers[QStringLiteral("/tasks")] = {{200, fixture("tasks-page1.json")}, {200, fixture("tasks-page2.json")}};
@@ -384,7 +386,9 @@ private Q_SLOTS:
         QStringList titles;
         for (const Task2 &task : tasks.value())
             titles << task.title;
-        QCOMPARE(titles, (QStringList{QStringLiteral("Call the plumber"), QStringLiteral("Buy washers"), QString()}));
+        QCOMPARE(titles,
+                 (QStringList{QStringLiteral("Call the plumber"), QStringLiteral("Buy washers"),
+                              QStringLiteral("(No title)")}));
         QCOMPARE(tasks.value().at(1).webViewLink, QUrl(QStringLiteral("https://tasks.google.com/")));
         const QList<HttpRequest> calls = to("/tasks");
         QCOMPARE(calls.size(), 2);
@@ -399,7 +403,8 @@ private Q_SLOTS:
     }
 
     // From midnight today where the calendar is (UTC+14) to a week later;
-    // untitled events and the page's time zone filled in.
+    // cancelled events left out, untitled events and the page's time zone
+    // filled in.
     void eventsWindowAndShapes()
     {
         m_answers[QStringLiteral("/calendar/events")] = {{200, "{\"timeZone\":\"Pacific/Kiritimati\"}"},
@@ -421,6 +426,10 @@ private Q_SLOTS:
         QCOMPARE(events.value().at(1).meetingLink(),
                  QStringLiteral("zoomus://zoom.us/join?action=join&confno=81234567890&pwd=123456"));
         QCOMPARE(events.value().at(1).start.timeZone, QStringLiteral("Europe/Berlin")); // the page's zone
+        // The video entry point first, wherever Google lists it.
+        QCOMPARE(events.value().at(0).meetingLink(), QStringLiteral("https://meet.google.com/abc-defg-hij"));
+        for (const Event &event : events.value())
+            QVERIFY(event.status != QStringLiteral("cancelled"));
     }
 
     void createTask_data()
@@ -763,8 +772,8 @@ private Q_SLOTS:
         QCOMPARE(read.settings->backend.clientIds, clientIds);
     }
 
-    // Requests count per user, refused ones too; none gets through without
-    // the access token.
+    // Requests count per user, refused ones too, and another user has a
+    // bucket of their own; none gets through without the access token.
     void rateLimitPerUser()
     {
         start(2);
@@ -772,6 +781,41 @@ private Q_SLOTS:
         QCOMPARE(get(tasksPath).status, 200);
         QCOMPARE(get(tasksPath).status, 429);
         QVERIFY(m_backend->metricsText().contains("\nstint_rate_limited_total 1\n"));
+        m_answers[QStringLiteral("/tokeninfo")] = {{200, tokenInfo(ourClient, ourClient, QStringLiteral("999"))}};
+        QCOMPARE(send("GET", tasksPath, m_key.signToken(claimsWith("sub", QStringLiteral("999"))), "ya29.other").status,
+                 200);
+    }
+
+    // A remembered access token stays its own user's: with another user's
+    // ID token it is refused, from the cache as on the first request.
+    void cachedAccessTokenOfAnotherUser()
+    {
+        QCOMPARE(get(tasksPath).status, 200);
+        QCOMPARE(get(tasksPath, m_key.signToken(claimsWith("sub", QStringLiteral("999")))).status, 401);
+        QCOMPARE(to("/tokeninfo").size(), 1);
+        QCOMPARE(get(tasksPath).status, 200);
+    }
+
+    // A latency exactly on a bound counts in that bound's bucket.
+    void histogramBounds()
+    {
+        Metrics metrics;
+        const QLatin1StringView name("t_seconds");
+        metrics.describe(name, Metrics::Type::histogram, QLatin1StringView("test"));
+        for (const double seconds : {0.0005, 0.005, 0.0051, 10.0, 11.0})
+            metrics.observe(name, {}, seconds);
+        const QByteArray text = metrics.text();
+        QCOMPARE(expositionError(text), QString());
+        for (const auto &[bound, count] : {std::pair{"0.0005", 1},
+                                           {"0.001", 1},
+                                           {"0.0025", 1},
+                                           {"0.005", 2},
+                                           {"0.01", 3},
+                                           {"5", 3},
+                                           {"10", 4},
+                                           {"+Inf", 5}})
+            QVERIFY2(text.contains("t_seconds_bucket{le=\"" + QByteArray(bound) + "\"} " + QByteArray::number(count)),
+                     bound);
     }
 
     // A minute of clock skew, to the second: accepted 59 s after the expiry,

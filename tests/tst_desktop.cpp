@@ -284,6 +284,14 @@ private Q_SLOTS:
         // Asleep over Planning's first five minutes: too late.
         clock.resumeAt(at(11, 5));
         QCOMPARE(reminded.count(), 2);
+        // Moved to a later time after its reminder: reminded of again.
+        model.setEvents({meeting("Retro", at(12, 0), "https://meet.example.com/retro")});
+        clock.setNow(at(11, 59));
+        QCOMPARE(reminded.count(), 3);
+        model.setEvents({meeting("Retro", at(12, 30), "https://meet.example.com/retro")});
+        QCOMPARE(withdrawn.count(), 3);
+        clock.setNow(at(12, 29));
+        QCOMPARE(reminded.count(), 4);
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     }
 

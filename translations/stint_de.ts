@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="144"/>
+        <location filename="../src/app/appdelegate.cpp" line="151"/>
         <source>Countdown Timer</source>
         <translation>Countdown-Timer</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="148"/>
+        <location filename="../src/app/appdelegate.cpp" line="155"/>
         <source>Open Stint</source>
         <translation>Stint öffnen</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="150"/>
+        <location filename="../src/app/appdelegate.cpp" line="157"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="314"/>
+        <location filename="../src/app/appdelegate.cpp" line="334"/>
         <source>Welcome to the App!</source>
         <translation>Willkommen in der App!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="315"/>
+        <location filename="../src/app/appdelegate.cpp" line="335"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>Sie haben die App zum ersten Mal gestartet.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="316"/>
+        <location filename="../src/app/appdelegate.cpp" line="336"/>
         <source>Get Started</source>
         <translation>Los geht’s</translation>
     </message>
@@ -114,6 +114,74 @@
     </message>
 </context>
 <context>
+    <name>FetchFailure</name>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="11"/>
+        <source>Stint&apos;s own server took too long to start. Retry may help.</source>
+        <translation>Stints eigener Server brauchte zu lange zum Starten. „Erneut versuchen“ kann helfen.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="12"/>
+        <source>Stint&apos;s own server could not be started.</source>
+        <translation>Stints eigener Server konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="15"/>
+        <source>The server did not answer in time. Retry may help.</source>
+        <translation>Der Server hat nicht rechtzeitig geantwortet. „Erneut versuchen“ kann helfen.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="16"/>
+        <source>The server could not be reached. Retry may help.</source>
+        <translation>Der Server war nicht erreichbar. „Erneut versuchen“ kann helfen.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="23"/>
+        <source>The server did not accept your sign-in. Retry may help; if not, sign out and in again.</source>
+        <translation>Der Server hat deine Anmeldung nicht angenommen. „Erneut versuchen“ kann helfen, sonst melde dich ab und wieder an.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="25"/>
+        <source>Google refused access to your tasks.</source>
+        <translation>Google hat den Zugriff auf deine Aufgaben verweigert.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="27"/>
+        <source>Too many requests for now. Retry in a minute.</source>
+        <translation>Zu viele Anfragen. Versuche es in einer Minute erneut.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="29"/>
+        <source>The server could not get your tasks from Google. Retry may help.</source>
+        <translation>Der Server konnte deine Aufgaben nicht von Google holen. „Erneut versuchen“ kann helfen.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="31"/>
+        <source>Google took too long to answer the server. Retry may help.</source>
+        <translation>Google hat dem Server zu spät geantwortet. „Erneut versuchen“ kann helfen.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="33"/>
+        <source>The server failed. Retry may help.</source>
+        <translation>Auf dem Server ist ein Fehler aufgetreten. „Erneut versuchen“ kann helfen.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="33"/>
+        <source>The server refused the request.</source>
+        <translation>Der Server hat die Anfrage abgelehnt.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="37"/>
+        <source>The server&apos;s answer could not be read.</source>
+        <translation>Die Antwort des Servers war nicht lesbar.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="38"/>
+        <source>The tasks could not be fetched. Retry may help.</source>
+        <translation>Die Aufgaben konnten nicht abgerufen werden. „Erneut versuchen“ kann helfen.</translation>
+    </message>
+</context>
+<context>
     <name>Formatters</name>
     <message>
         <source>Today</source>
@@ -131,17 +199,17 @@
 <context>
     <name>GoogleClientForm</name>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="57"/>
+        <location filename="../src/ui/googleclientform.cpp" line="56"/>
         <source>Enter the client ID.</source>
         <translation>Geben Sie die Client-ID ein.</translation>
     </message>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="61"/>
+        <location filename="../src/ui/googleclientform.cpp" line="60"/>
         <source>A client ID ends in .apps.googleusercontent.com.</source>
         <translation>Eine Client-ID endet auf .apps.googleusercontent.com.</translation>
     </message>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="65"/>
+        <location filename="../src/ui/googleclientform.cpp" line="64"/>
         <source>Enter the client secret.</source>
         <translation>Geben Sie den Client-Schlüssel ein.</translation>
     </message>
@@ -240,12 +308,12 @@
 <context>
     <name>MeetingReminders</name>
     <message>
-        <location filename="../src/timer/meetingreminders.cpp" line="46"/>
+        <location filename="../src/timer/meetingreminders.cpp" line="47"/>
         <source>%1 has started</source>
         <translation>%1 hat begonnen</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/timer/meetingreminders.cpp" line="47"/>
+        <location filename="../src/timer/meetingreminders.cpp" line="48"/>
         <source>%1 starts in %n min</source>
         <translation>
             <numerusform>%1 beginnt in %n Min.</numerusform>

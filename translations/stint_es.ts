@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="144"/>
+        <location filename="../src/app/appdelegate.cpp" line="151"/>
         <source>Countdown Timer</source>
         <translation>Temporizador</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="148"/>
+        <location filename="../src/app/appdelegate.cpp" line="155"/>
         <source>Open Stint</source>
         <translation>Abrir Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="150"/>
+        <location filename="../src/app/appdelegate.cpp" line="157"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="314"/>
+        <location filename="../src/app/appdelegate.cpp" line="334"/>
         <source>Welcome to the App!</source>
         <translation>¡Bienvenido a la aplicación!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="315"/>
+        <location filename="../src/app/appdelegate.cpp" line="335"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>Es la primera vez que abre la aplicación.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="316"/>
+        <location filename="../src/app/appdelegate.cpp" line="336"/>
         <source>Get Started</source>
         <translation>Empezar</translation>
     </message>
@@ -114,6 +114,74 @@
     </message>
 </context>
 <context>
+    <name>FetchFailure</name>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="11"/>
+        <source>Stint&apos;s own server took too long to start. Retry may help.</source>
+        <translation>El servidor propio de Stint tardó demasiado en iniciarse. Reintentar puede ayudar.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="12"/>
+        <source>Stint&apos;s own server could not be started.</source>
+        <translation>No se pudo iniciar el servidor propio de Stint.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="15"/>
+        <source>The server did not answer in time. Retry may help.</source>
+        <translation>El servidor no respondió a tiempo. Reintentar puede ayudar.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="16"/>
+        <source>The server could not be reached. Retry may help.</source>
+        <translation>No se pudo conectar con el servidor. Reintentar puede ayudar.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="23"/>
+        <source>The server did not accept your sign-in. Retry may help; if not, sign out and in again.</source>
+        <translation>El servidor no aceptó tu inicio de sesión. Reintentar puede ayudar; si no, cierra la sesión y vuelve a iniciarla.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="25"/>
+        <source>Google refused access to your tasks.</source>
+        <translation>Google denegó el acceso a tus tareas.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="27"/>
+        <source>Too many requests for now. Retry in a minute.</source>
+        <translation>Demasiadas solicitudes por ahora. Reintenta dentro de un minuto.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="29"/>
+        <source>The server could not get your tasks from Google. Retry may help.</source>
+        <translation>El servidor no pudo obtener tus tareas de Google. Reintentar puede ayudar.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="31"/>
+        <source>Google took too long to answer the server. Retry may help.</source>
+        <translation>Google tardó demasiado en responder al servidor. Reintentar puede ayudar.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="33"/>
+        <source>The server failed. Retry may help.</source>
+        <translation>El servidor falló. Reintentar puede ayudar.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="33"/>
+        <source>The server refused the request.</source>
+        <translation>El servidor rechazó la solicitud.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="37"/>
+        <source>The server&apos;s answer could not be read.</source>
+        <translation>No se pudo leer la respuesta del servidor.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="38"/>
+        <source>The tasks could not be fetched. Retry may help.</source>
+        <translation>No se pudieron obtener las tareas. Reintentar puede ayudar.</translation>
+    </message>
+</context>
+<context>
     <name>Formatters</name>
     <message>
         <source>Today</source>
@@ -131,17 +199,17 @@
 <context>
     <name>GoogleClientForm</name>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="57"/>
+        <location filename="../src/ui/googleclientform.cpp" line="56"/>
         <source>Enter the client ID.</source>
         <translation>Introduzca el ID de cliente.</translation>
     </message>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="61"/>
+        <location filename="../src/ui/googleclientform.cpp" line="60"/>
         <source>A client ID ends in .apps.googleusercontent.com.</source>
         <translation>Un ID de cliente termina en .apps.googleusercontent.com.</translation>
     </message>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="65"/>
+        <location filename="../src/ui/googleclientform.cpp" line="64"/>
         <source>Enter the client secret.</source>
         <translation>Introduzca el secreto de cliente.</translation>
     </message>
@@ -240,12 +308,12 @@
 <context>
     <name>MeetingReminders</name>
     <message>
-        <location filename="../src/timer/meetingreminders.cpp" line="46"/>
+        <location filename="../src/timer/meetingreminders.cpp" line="47"/>
         <source>%1 has started</source>
         <translation>%1 ha empezado</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/timer/meetingreminders.cpp" line="47"/>
+        <location filename="../src/timer/meetingreminders.cpp" line="48"/>
         <source>%1 starts in %n min</source>
         <translation>
             <numerusform>%1 empieza en %n min</numerusform>

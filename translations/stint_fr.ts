@@ -4,32 +4,32 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="144"/>
+        <location filename="../src/app/appdelegate.cpp" line="151"/>
         <source>Countdown Timer</source>
         <translation>Compte à rebours</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="148"/>
+        <location filename="../src/app/appdelegate.cpp" line="155"/>
         <source>Open Stint</source>
         <translation>Ouvrir Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="150"/>
+        <location filename="../src/app/appdelegate.cpp" line="157"/>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="314"/>
+        <location filename="../src/app/appdelegate.cpp" line="334"/>
         <source>Welcome to the App!</source>
         <translation>Bienvenue dans l’application&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="315"/>
+        <location filename="../src/app/appdelegate.cpp" line="335"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>C’est la première fois que vous lancez l’application.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="316"/>
+        <location filename="../src/app/appdelegate.cpp" line="336"/>
         <source>Get Started</source>
         <translation>Commencer</translation>
     </message>
@@ -114,6 +114,74 @@
     </message>
 </context>
 <context>
+    <name>FetchFailure</name>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="11"/>
+        <source>Stint&apos;s own server took too long to start. Retry may help.</source>
+        <translation>Le serveur de Stint a mis trop de temps à démarrer. Réessayer peut aider.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="12"/>
+        <source>Stint&apos;s own server could not be started.</source>
+        <translation>Le serveur de Stint n’a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="15"/>
+        <source>The server did not answer in time. Retry may help.</source>
+        <translation>Le serveur n’a pas répondu à temps. Réessayer peut aider.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="16"/>
+        <source>The server could not be reached. Retry may help.</source>
+        <translation>Impossible de joindre le serveur. Réessayer peut aider.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="23"/>
+        <source>The server did not accept your sign-in. Retry may help; if not, sign out and in again.</source>
+        <translation>Le serveur n’a pas accepté votre connexion. Réessayer peut aider ; sinon, déconnectez-vous puis reconnectez-vous.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="25"/>
+        <source>Google refused access to your tasks.</source>
+        <translation>Google a refusé l’accès à vos tâches.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="27"/>
+        <source>Too many requests for now. Retry in a minute.</source>
+        <translation>Trop de requêtes pour le moment. Réessayez dans une minute.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="29"/>
+        <source>The server could not get your tasks from Google. Retry may help.</source>
+        <translation>Le serveur n’a pas pu obtenir vos tâches auprès de Google. Réessayer peut aider.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="31"/>
+        <source>Google took too long to answer the server. Retry may help.</source>
+        <translation>Google a mis trop de temps à répondre au serveur. Réessayer peut aider.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="33"/>
+        <source>The server failed. Retry may help.</source>
+        <translation>Le serveur a rencontré une erreur. Réessayer peut aider.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="33"/>
+        <source>The server refused the request.</source>
+        <translation>Le serveur a refusé la requête.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="37"/>
+        <source>The server&apos;s answer could not be read.</source>
+        <translation>La réponse du serveur est illisible.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="38"/>
+        <source>The tasks could not be fetched. Retry may help.</source>
+        <translation>Impossible de récupérer les tâches. Réessayer peut aider.</translation>
+    </message>
+</context>
+<context>
     <name>Formatters</name>
     <message>
         <source>Today</source>
@@ -131,17 +199,17 @@
 <context>
     <name>GoogleClientForm</name>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="57"/>
+        <location filename="../src/ui/googleclientform.cpp" line="56"/>
         <source>Enter the client ID.</source>
         <translation>Saisissez l’ID client.</translation>
     </message>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="61"/>
+        <location filename="../src/ui/googleclientform.cpp" line="60"/>
         <source>A client ID ends in .apps.googleusercontent.com.</source>
         <translation>Un ID client se termine par .apps.googleusercontent.com.</translation>
     </message>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="65"/>
+        <location filename="../src/ui/googleclientform.cpp" line="64"/>
         <source>Enter the client secret.</source>
         <translation>Saisissez le code secret du client.</translation>
     </message>
@@ -240,12 +308,12 @@
 <context>
     <name>MeetingReminders</name>
     <message>
-        <location filename="../src/timer/meetingreminders.cpp" line="46"/>
+        <location filename="../src/timer/meetingreminders.cpp" line="47"/>
         <source>%1 has started</source>
         <translation>%1 a commencé</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/timer/meetingreminders.cpp" line="47"/>
+        <location filename="../src/timer/meetingreminders.cpp" line="48"/>
         <source>%1 starts in %n min</source>
         <translation>
             <numerusform>%1 commence dans %n min</numerusform>

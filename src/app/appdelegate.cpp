@@ -97,6 +97,11 @@ void AppDelegate::applicationDidFinishLaunching()
     });
     // The day's events, kept fresh, and the reminders of their meetings.
     m_eventRefresher = new EventRefresher(m_viewModel, m_viewModel->dayClock());
+    // The tasks too are as fresh as the popover's opening.
+    connect(ViewGate::of(m_popover->engine()), &ViewGate::aboutToOpen, m_viewModel, [this] {
+        if (m_viewModel->isSignedIn())
+            m_viewModel->fetchTasks();
+    });
     new ReminderNotifier(m_viewModel, new MeetingReminders(m_viewModel, m_viewModel->dayClock()), m_notifications,
                          [this] { showEvents(); });
 

@@ -19,6 +19,7 @@
 #include "backend/event.h"
 #include "backend/task.h"
 #include "timer/defaultviewmodel.h"
+#include "timer/fetchfailure.h"
 #include "timer/meetingreminders.h"
 
 #include <QDir>
@@ -442,7 +443,8 @@ int main(int argc, char *argv[])
              0,
              [](DefaultViewModel &viewModel) {
                  viewModel.setCurrentUserRenewed(true);
-                 viewModel.setTasksErrorMessage(QStringLiteral("The Internet connection appears to be offline."));
+                 viewModel.setTasksErrorMessage(FetchFailure::describe(
+                         Error{QStringLiteral("HTTP"), 502, QStringLiteral("HTTP 502 Bad Gateway")}));
                  viewModel.setTasksFetchHasError(true);
              },
              {}},
