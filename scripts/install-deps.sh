@@ -34,3 +34,6 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends openbox x11-xkb-utils
 # XCB headers: the popover keeps itself out of the taskbar on X11.
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libxcb1-dev
+# Do Not Disturb while focusing: GSettings through GIO (GNOME's schema), Xfce's settings daemon and tool for its test.
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libglib2.0-dev gsettings-desktop-schemas \
+    xfconf libxfconf-0-3

@@ -58,12 +58,14 @@ class NotificationServer : public QObject
 public:
     QStringList shown, actions; // summary: body
     QList<uint> closed;
+    QList<int> urgencies;
 
 public Q_SLOTS:
     uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
-                const QStringList &actionList, const QVariantMap &, int)
+                const QStringList &actionList, const QVariantMap &hints, int)
     {
         shown << summary + QLatin1String(": ") + body;
+        urgencies << hints.value(QStringLiteral("urgency"), -1).toInt();
         actions = actionList;
         return 6 + shown.size();
     }
@@ -262,6 +264,7 @@ private Q_SLOTS:
         clock.setNow(at(9, 29));
         QTRY_COMPARE(server.shown.size(), 1);
         QVERIFY2(server.shown.first().startsWith("Standup starts in 1 min: "), qPrintable(server.shown.first()));
+        QCOMPARE(server.urgencies.first(), 2); // critical: through Do Not Disturb
         model.setEvents(model.events()); // fetched again, and the clock moves on: still once
         clock.setNow(at(9, 29, 30));
         QCOMPARE(reminded.count(), 1);

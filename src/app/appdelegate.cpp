@@ -5,6 +5,7 @@
 #include "accounts/tokenstore.h"
 #include "accounts/usermanager.h"
 #include "app/desktopnotifications.h"
+#include "app/donotdisturb.h"
 #include "app/phasenotifier.h"
 #include "app/popoverwindow.h"
 #include "app/remindernotifier.h"
@@ -96,6 +97,9 @@ void AppDelegate::applicationDidFinishLaunching()
     m_trayIcon->setViewModel(m_viewModel, catchUp);
     // The command line's and the status bars' way in.
     (new TimerBus(m_viewModel, catchUp))->publish();
+    // Before the phase-end notification is connected: Do Not Disturb is
+    // given back first, so that one shows.
+    auto *doNotDisturb = new DoNotDisturb(m_viewModel);
     m_notifications = new DesktopNotifications(QDBusConnection::sessionBus(), this);
     new PhaseNotifier(m_viewModel, m_notifications, [this] {
         resizePopover();
@@ -107,8 +111,9 @@ void AppDelegate::applicationDidFinishLaunching()
                          [this] { showEvents(); });
 
     // The root view, on the "Timer" tab.
-    m_popover->setInitialProperties(
-            {{QStringLiteral("viewModel"), QVariant::fromValue(m_viewModel)}, {QStringLiteral("selectedIndex"), 0}});
+    m_popover->setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(m_viewModel)},
+                                     {QStringLiteral("selectedIndex"), 0},
+                                     {QStringLiteral("doNotDisturb"), QVariant::fromValue<QObject *>(doNotDisturb)}});
     m_popover->setSource(QUrl(contentViewUrl));
     if (m_popover->status() == QQuickView::Error) {
         QStringList errors;

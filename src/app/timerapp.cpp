@@ -6,12 +6,15 @@
 #include "app/popoverwindow.h"
 #include "app/singleinstance.h"
 #include "app/translations.h"
+#include "app/unixsignals.h"
 #include "app/firstframe.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QQuickWindow>
 #include <QUrl>
+
+#include <csignal>
 
 namespace {
 
@@ -102,6 +105,10 @@ int timerApp(int argc, char *argv[])
                                          QStringLiteral("the Google client secret"));
     AppDelegate delegate(&tokenStore, &clientSecretStore);
     QObject::connect(&instance, &SingleInstance::urlsReceived, &delegate, &AppDelegate::openURLs);
+    // Ended from outside, Stint still gives back what it changed on the
+    // desktop (at aboutToQuit).
+    UnixSignals quitSignals({SIGINT, SIGTERM});
+    QObject::connect(&quitSignals, &UnixSignals::received, &app, &QCoreApplication::quit);
     delegate.applicationDidFinishLaunching();
     reportFirstFrame(delegate.popover());
     if (!urls.isEmpty())

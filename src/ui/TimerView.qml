@@ -13,6 +13,9 @@ Item {
     id: root
 
     required property DefaultViewModel viewModel
+    // "Silence Notifications While Focusing": enabled, available and
+    // unavailableReason; the entry is left out without one.
+    property QtObject doNotDisturb: null
     // Given more height, the task list takes it.
     readonly property bool fillsHeight: viewModel.isSignedIn
 
@@ -339,6 +342,25 @@ Item {
                         StartAtLogin.setEnabled(checked)
                         checked = StartAtLogin.isEnabled()
                     }
+                }
+                MenuItem {
+                    objectName: "silenceNotificationsItem"
+                    height: root.doNotDisturb ? implicitHeight : 0
+                    visible: root.doNotDisturb !== null
+                    enabled: root.doNotDisturb !== null && root.doNotDisturb.available
+                    text: qsTr("Silence Notifications While Focusing")
+                    checkable: true
+                    checked: root.doNotDisturb !== null && root.doNotDisturb.enabled
+                    Accessible.onPressAction: { toggle(); toggled() }
+                    onToggled: root.doNotDisturb.enabled = checked
+                    // A disabled item gets no hover of its own: the handler says why.
+                    HoverHandler {
+                        id: silenceHover
+                        enabled: true
+                    }
+                    ToolTip.visible: silenceHover.hovered && root.doNotDisturb !== null && !root.doNotDisturb.available
+                    ToolTip.text: root.doNotDisturb ? root.doNotDisturb.unavailableReason : ""
+                    ToolTip.delay: 500
                 }
                 MenuItem {
                     objectName: "privacyPolicyItem"
