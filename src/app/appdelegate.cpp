@@ -6,6 +6,7 @@
 #include "accounts/usermanager.h"
 #include "app/desktopnotifications.h"
 #include "app/donotdisturb.h"
+#include "app/lockpause.h"
 #include "app/phasenotifier.h"
 #include "app/popoverwindow.h"
 #include "app/remindernotifier.h"
@@ -97,6 +98,7 @@ void AppDelegate::applicationDidFinishLaunching()
     m_trayIcon->setViewModel(m_viewModel, catchUp);
     // The command line's and the status bars' way in.
     (new TimerBus(m_viewModel, catchUp))->publish();
+    auto *lockPause = new LockPause(m_viewModel, catchUp);
     // Before the phase-end notification is connected: Do Not Disturb is
     // given back first, so that one shows.
     auto *doNotDisturb = new DoNotDisturb(m_viewModel);
@@ -113,7 +115,8 @@ void AppDelegate::applicationDidFinishLaunching()
     // The root view, on the "Timer" tab.
     m_popover->setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(m_viewModel)},
                                      {QStringLiteral("selectedIndex"), 0},
-                                     {QStringLiteral("doNotDisturb"), QVariant::fromValue<QObject *>(doNotDisturb)}});
+                                     {QStringLiteral("doNotDisturb"), QVariant::fromValue<QObject *>(doNotDisturb)},
+                                     {QStringLiteral("lockPause"), QVariant::fromValue<QObject *>(lockPause)}});
     m_popover->setSource(QUrl(contentViewUrl));
     if (m_popover->status() == QQuickView::Error) {
         QStringList errors;

@@ -20,6 +20,9 @@ Pane {
     // The desktop's Do Not Disturb while focusing (enabled, available,
     // unavailableReason); none where the app does not offer it.
     property QtObject doNotDisturb: null
+    // "Pause When the Screen Locks" (enabled, pausedByLock); none where the
+    // app does not offer it.
+    property QtObject lockPause: null
 
     // Escape was pressed; the window showing the view decides what that means.
     signal closeRequested()
@@ -167,6 +170,7 @@ Pane {
         TimerView {
             viewModel: root.viewModel
             doNotDisturb: root.doNotDisturb
+            lockPause: root.lockPause
         }
     }
 

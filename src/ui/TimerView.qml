@@ -16,6 +16,9 @@ Item {
     // "Silence Notifications While Focusing": enabled, available and
     // unavailableReason; the entry is left out without one.
     property QtObject doNotDisturb: null
+    // "Pause When the Screen Locks": enabled and pausedByLock; the entry is
+    // left out without one.
+    property QtObject lockPause: null
     // Given more height, the task list takes it.
     readonly property bool fillsHeight: viewModel.isSignedIn
 
@@ -162,6 +165,17 @@ Item {
                     onClicked: root.viewModel.answerTaskQuestion()
                 }
             }
+        }
+
+        Label {
+            objectName: "pausedByLockNote"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.maximumWidth: root.width - 2 * Theme.padding
+            visible: root.lockPause !== null && root.lockPause.pausedByLock
+            text: qsTr("Paused while the screen was locked")
+            color: Theme.secondaryText
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
         }
 
         IconButton {
@@ -361,6 +375,16 @@ Item {
                     ToolTip.visible: silenceHover.hovered && root.doNotDisturb !== null && !root.doNotDisturb.available
                     ToolTip.text: root.doNotDisturb ? root.doNotDisturb.unavailableReason : ""
                     ToolTip.delay: 500
+                }
+                MenuItem {
+                    objectName: "pauseOnLockItem"
+                    height: root.lockPause ? implicitHeight : 0
+                    visible: root.lockPause !== null
+                    text: qsTr("Pause When the Screen Locks")
+                    checkable: true
+                    checked: root.lockPause !== null && root.lockPause.enabled
+                    Accessible.onPressAction: { toggle(); toggled() }
+                    onToggled: root.lockPause.enabled = checked
                 }
                 MenuItem {
                     objectName: "privacyPolicyItem"
