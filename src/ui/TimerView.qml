@@ -321,7 +321,12 @@ Item {
             Menu {
                 id: menu
                 objectName: "settingsMenu"
+                // Wide enough for the longest entry; the popup stays inside the window.
+                width: Math.min(root.width - 2 * Theme.padding, 320)
                 x: menuButton.width - width
+                // A popup does not take the view's palette: disabled entries dim here.
+                palette.disabled.text: Theme.secondaryText
+                palette.disabled.windowText: Theme.secondaryText
                 y: menuButton.height
                 // The autostart entry may have been removed by hand.
                 onAboutToShow: startAtLoginItem.checked = StartAtLogin.isEnabled()
