@@ -26,7 +26,8 @@ LockPause::LockPause(DefaultViewModel *viewModel, std::function<void()> catchUp,
     , m_enabled(QSettings().value(settingsKey, false).toBool())
 {
     // Started again, stopped or over: the note about the lock goes.
-    for (auto signal : {&DefaultViewModel::isTimerRunningChanged, &DefaultViewModel::currentStateChanged})
+    for (auto signal : {&DefaultViewModel::isTimerRunningChanged, &DefaultViewModel::currentStateChanged,
+                        &DefaultViewModel::timeChanged})
         connect(viewModel, signal, this, [this] {
             if (m_viewModel && (m_viewModel->isTimerRunning() || !m_viewModel->isPhaseStarted()))
                 setPausedByLock(false);
