@@ -65,30 +65,30 @@ std::optional<int> CommandLine::run(const QStringList &arguments)
 
 CommandLine::Group timerOptions()
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("CommandLine", text); };
+    const auto text = [](const char *source) { return QCoreApplication::translate("CommandLine", source); };
     CommandLine::Group group;
     group.options = {
-            QCommandLineOption(
-                    QStringLiteral("start"),
-                    tr(QT_TRANSLATE_NOOP("CommandLine",
-                                         "Start or resume the countdown; with a title, start focusing on that task."))),
-            QCommandLineOption(QStringLiteral("pause"), tr(QT_TRANSLATE_NOOP("CommandLine", "Pause the countdown."))),
+            QCommandLineOption(QStringLiteral("start"),
+                               text(QT_TRANSLATE_NOOP(
+                                       "CommandLine",
+                                       "Start or resume the countdown; with a title, start focusing on that task."))),
+            QCommandLineOption(QStringLiteral("pause"), text(QT_TRANSLATE_NOOP("CommandLine", "Pause the countdown."))),
             QCommandLineOption(QStringLiteral("toggle"),
-                               tr(QT_TRANSLATE_NOOP("CommandLine", "Pause the countdown, or start or resume it."))),
+                               text(QT_TRANSLATE_NOOP("CommandLine", "Pause the countdown, or start or resume it."))),
             QCommandLineOption(QStringLiteral("stop"),
-                               tr(QT_TRANSLATE_NOOP("CommandLine", "Stop the phase and get the next one ready."))),
+                               text(QT_TRANSLATE_NOOP("CommandLine", "Stop the phase and get the next one ready."))),
             QCommandLineOption(
                     QStringLiteral("status"),
-                    tr(QT_TRANSLATE_NOOP("CommandLine",
-                                         "Print the phase, the time left and the task. Exit status 0 while counting, "
-                                         "1 when paused or ready, 3 when Stint is not running."))),
-            QCommandLineOption(
-                    QStringLiteral("follow"),
-                    tr(QT_TRANSLATE_NOOP("CommandLine", "Print the status again at each change, until interrupted."))),
+                    text(QT_TRANSLATE_NOOP("CommandLine",
+                                           "Print the phase, the time left and the task. Exit status 0 while counting, "
+                                           "1 when paused or ready, 3 when Stint is not running."))),
+            QCommandLineOption(QStringLiteral("follow"),
+                               text(QT_TRANSLATE_NOOP("CommandLine",
+                                                      "Print the status again at each change, until interrupted."))),
             QCommandLineOption(
                     QStringLiteral("json"),
-                    tr(QT_TRANSLATE_NOOP("CommandLine",
-                                         "With --status or --follow: print JSON objects, as waybar reads them."))),
+                    text(QT_TRANSLATE_NOOP("CommandLine",
+                                           "With --status or --follow: print JSON objects, as waybar reads them."))),
     };
     group.run = [](const QCommandLineParser &parser) -> std::optional<int> {
         const QDBusConnection bus = QDBusConnection::sessionBus();
