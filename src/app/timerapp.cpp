@@ -64,11 +64,12 @@ int timerApp(int argc, char *argv[])
         QStringList arguments;
         for (int i = 0; i < argc; ++i)
             arguments << QString::fromLocal8Bit(argv[i]);
-        CommandLine commandLine;
-        if (asksRunningInstance(arguments, commandLine)) {
+        if (asksRunningInstance(arguments, CommandLine())) {
             QCoreApplication app(argc, argv);
             QCoreApplication::setApplicationName(QStringLiteral("stint"));
             installTranslations();
+            // Made after the translations, which its texts are read in.
+            CommandLine commandLine;
             return commandLine.run(arguments).value_or(CommandLine::usageError);
         }
     }
