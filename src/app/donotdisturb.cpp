@@ -218,8 +218,8 @@ public:
     }
     ~Plasma() override
     {
-        if (m_pending)
-            m_pending->deleteLater();
+        // Its answer would come to an object that is gone.
+        delete m_pending.data();
     }
 
 private:
