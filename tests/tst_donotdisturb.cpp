@@ -69,6 +69,7 @@ class TestDoNotDisturb : public QObject
 private:
     QTemporaryDir m_home;
     QProcess m_bus;
+    QProcess m_xfconfd;
     QString m_address;
     PlasmaServer m_plasma;
     QThread m_plasmaThread;
@@ -127,14 +128,15 @@ private Q_SLOTS:
         QVERIFY(plasma.registerService("org.freedesktop.Notifications"));
         m_plasma.moveToThread(&m_plasmaThread);
         m_plasmaThread.start();
-        QProcess::startDetached(xfconfd, {});
+        m_xfconfd.start(xfconfd, {});
         QTRY_VERIFY_WITH_TIMEOUT(QDBusConnection::sessionBus().interface()->isServiceRegistered("org.xfce.Xfconf"),
                                  10000);
     }
 
     void cleanupTestCase()
     {
-        run("pkill", {"-f", QString::fromLatin1(xfconfd) + "$"}); // started detached above, on our bus only
+        m_xfconfd.terminate();
+        m_xfconfd.waitForFinished();
         m_bus.terminate();
         m_bus.waitForFinished();
         m_plasmaThread.quit();
