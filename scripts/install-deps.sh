@@ -36,3 +36,6 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libxcb1-dev
 # stint-backend: Boost.Beast (header-only) reads requests; libcurl is the client toward Google.
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libboost1.74-dev libcurl4-openssl-dev
+# Do Not Disturb while focusing: GSettings through GIO (GNOME's schema), Xfce's settings daemon and tool for its test.
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libglib2.0-dev gsettings-desktop-schemas \
+    xfconf libxfconf-0-3

@@ -4,19 +4,16 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="151"/>
         <source>Countdown Timer</source>
-        <translation>Countdown-Timer</translation>
+        <translation type="vanished">Countdown-Timer</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="155"/>
         <source>Open Stint</source>
-        <translation>Stint öffnen</translation>
+        <translation type="vanished">Stint öffnen</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="157"/>
         <source>Exit</source>
-        <translation>Beenden</translation>
+        <translation type="vanished">Beenden</translation>
     </message>
     <message>
         <location filename="../src/app/appdelegate.cpp" line="334"/>
@@ -55,6 +52,65 @@
         <location filename="../src/ui/CircularProgressView.qml" line="125"/>
         <source>Start</source>
         <translation>Starten</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="14"/>
+        <source>A calm focus timer. Without options, starts Stint or brings the running Stint forward.</source>
+        <translation>Ein ruhiger Fokus-Timer. Ohne Optionen startet er Stint oder holt das laufende Stint nach vorn.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="19"/>
+        <source>A sign-in address to hand to Stint.</source>
+        <translation>Eine Anmeldeadresse, die an Stint übergeben wird.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="47"/>
+        <location filename="../src/app/commandline.cpp" line="60"/>
+        <source>Try &apos;stint --help&apos;.</source>
+        <translation>Siehe &apos;stint --help&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="72"/>
+        <source>Start or resume the countdown; with a title, start focusing on that task.</source>
+        <translation>Den Countdown starten oder fortsetzen; mit einem Titel eine Fokuszeit für diese Aufgabe beginnen.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="75"/>
+        <source>Pause the countdown.</source>
+        <translation>Den Countdown anhalten.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="77"/>
+        <source>Pause the countdown, or start or resume it.</source>
+        <translation>Den Countdown anhalten oder starten bzw. fortsetzen.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="79"/>
+        <source>Stop the phase and get the next one ready.</source>
+        <translation>Die Phase beenden und die nächste bereitstellen.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="82"/>
+        <source>Print the phase, the time left and the task. Exit status 0 while counting, 1 when paused or ready, 3 when Stint is not running.</source>
+        <translation>Phase, verbleibende Zeit und Aufgabe ausgeben. Exit-Status 0 während der Countdown läuft, 1 wenn angehalten oder bereit, 3 wenn Stint nicht läuft.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="86"/>
+        <source>Print the status again at each change, until interrupted.</source>
+        <translation>Den Status bei jeder Änderung erneut ausgeben, bis zum Abbruch.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="90"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
+        <translation>Mit --status oder --follow: JSON-Objekte ausgeben, wie waybar sie liest.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="129"/>
+        <source>--json goes with --status or --follow.</source>
+        <translation>--json gehört zu --status oder --follow.</translation>
     </message>
 </context>
 <context>
@@ -103,14 +159,27 @@
 <context>
     <name>ContentView</name>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="93"/>
+        <location filename="../src/ui/ContentView.qml" line="99"/>
         <source>Timer</source>
         <translation>Timer</translation>
     </message>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="97"/>
+        <location filename="../src/ui/ContentView.qml" line="103"/>
         <source>Events</source>
         <translation>Termine</translation>
+    </message>
+</context>
+<context>
+    <name>DoNotDisturb</name>
+    <message>
+        <location filename="../src/app/donotdisturb.cpp" line="195"/>
+        <source>Focusing</source>
+        <translation>Fokuszeit</translation>
+    </message>
+    <message>
+        <location filename="../src/app/donotdisturb.cpp" line="274"/>
+        <source>This desktop&apos;s Do Not Disturb is not one Stint knows (GNOME, Plasma, Xfce or dunst).</source>
+        <translation>Das „Nicht stören“ dieser Arbeitsumgebung kennt Stint nicht (GNOME, Plasma, Xfce oder dunst).</translation>
     </message>
 </context>
 <context>
@@ -394,74 +463,98 @@
     </message>
 </context>
 <context>
+    <name>TimerClient</name>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="98"/>
+        <location filename="../src/app/timerclient.cpp" line="84"/>
+        <source>Stint is not running</source>
+        <translation>Stint läuft nicht</translation>
+    </message>
+</context>
+<context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="96"/>
+        <location filename="../src/ui/TimerView.qml" line="102"/>
         <source>Join Meeting</source>
         <translation>Beitreten</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="108"/>
+        <location filename="../src/ui/TimerView.qml" line="114"/>
         <source>Add task</source>
         <translation>Aufgabe hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="137"/>
+        <location filename="../src/ui/TimerView.qml" line="143"/>
         <source>Is the task now done?</source>
         <translation>Ist die Aufgabe jetzt erledigt?</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="151"/>
+        <location filename="../src/ui/TimerView.qml" line="157"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="157"/>
+        <location filename="../src/ui/TimerView.qml" line="163"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="169"/>
+        <location filename="../src/ui/TimerView.qml" line="175"/>
+        <source>Paused while the screen was locked</source>
+        <translation>Angehalten, während der Bildschirm gesperrt war</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="186"/>
         <source>Stop</source>
         <translation>Stoppen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="199"/>
+        <location filename="../src/ui/TimerView.qml" line="216"/>
         <source>Retry</source>
         <translation>Erneut versuchen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="266"/>
+        <location filename="../src/ui/TimerView.qml" line="283"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Melden Sie sich bei Google an, um die App voll zu nutzen und Aufgaben &amp; Termine aus Google Kalender abzugleichen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="286"/>
+        <location filename="../src/ui/TimerView.qml" line="303"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="317"/>
+        <location filename="../src/ui/TimerView.qml" line="339"/>
         <source>Sign Out</source>
         <translation>Abmelden</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="327"/>
+        <location filename="../src/ui/TimerView.qml" line="349"/>
         <source>Google Client…</source>
         <translation>Google-Client…</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="345"/>
+        <location filename="../src/ui/TimerView.qml" line="370"/>
+        <source>Silence Notifications While Focusing</source>
+        <translation>Benachrichtigungen während der Fokuszeit stummschalten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="388"/>
+        <source>Pause When the Screen Locks</source>
+        <translation>Anhalten, wenn der Bildschirm gesperrt wird</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="396"/>
         <source>Privacy Policy</source>
         <translation>Datenschutzerklärung</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="352"/>
+        <location filename="../src/ui/TimerView.qml" line="403"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="335"/>
+        <location filename="../src/ui/TimerView.qml" line="357"/>
         <source>Start at Login</source>
         <translation>Beim Anmelden starten</translation>
     </message>
@@ -491,6 +584,65 @@
             <numerusform>Angehalten · noch %n Min.</numerusform>
             <numerusform>Angehalten · noch %n Min.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="19"/>
+        <source>Open Stint</source>
+        <translation>Stint öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="22"/>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="29"/>
+        <source>Countdown Timer</source>
+        <translation>Countdown-Timer</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="62"/>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/trayicon.cpp" line="88"/>
+        <source>Focus · %n min</source>
+        <translation>
+            <numerusform>Fokuszeit · %n Min.</numerusform>
+            <numerusform>Fokuszeit · %n Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/trayicon.cpp" line="89"/>
+        <source>Rest · %n min</source>
+        <translation>
+            <numerusform>Pause · %n Min.</numerusform>
+            <numerusform>Pause · %n Min.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="95"/>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="97"/>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="98"/>
+        <source>Start Focus</source>
+        <translation>Fokus starten</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="98"/>
+        <source>Start Rest</source>
+        <translation>Pause starten</translation>
     </message>
 </context>
 </TS>

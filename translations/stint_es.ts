@@ -4,19 +4,16 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="151"/>
         <source>Countdown Timer</source>
-        <translation>Temporizador</translation>
+        <translation type="vanished">Temporizador</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="155"/>
         <source>Open Stint</source>
-        <translation>Abrir Stint</translation>
+        <translation type="vanished">Abrir Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="157"/>
         <source>Exit</source>
-        <translation>Salir</translation>
+        <translation type="vanished">Salir</translation>
     </message>
     <message>
         <location filename="../src/app/appdelegate.cpp" line="334"/>
@@ -55,6 +52,65 @@
         <location filename="../src/ui/CircularProgressView.qml" line="125"/>
         <source>Start</source>
         <translation>Iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="14"/>
+        <source>A calm focus timer. Without options, starts Stint or brings the running Stint forward.</source>
+        <translation>Un temporizador de concentración tranquilo. Sin opciones, inicia Stint o trae al frente el Stint en marcha.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="19"/>
+        <source>A sign-in address to hand to Stint.</source>
+        <translation>Una dirección de inicio de sesión para pasar a Stint.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="47"/>
+        <location filename="../src/app/commandline.cpp" line="60"/>
+        <source>Try &apos;stint --help&apos;.</source>
+        <translation>Pruebe &apos;stint --help&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="72"/>
+        <source>Start or resume the countdown; with a title, start focusing on that task.</source>
+        <translation>Inicia o reanuda la cuenta atrás; con un título, empieza a concentrarse en esa tarea.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="75"/>
+        <source>Pause the countdown.</source>
+        <translation>Pausa la cuenta atrás.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="77"/>
+        <source>Pause the countdown, or start or resume it.</source>
+        <translation>Pausa la cuenta atrás, o la inicia o reanuda.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="79"/>
+        <source>Stop the phase and get the next one ready.</source>
+        <translation>Detiene la fase y prepara la siguiente.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="82"/>
+        <source>Print the phase, the time left and the task. Exit status 0 while counting, 1 when paused or ready, 3 when Stint is not running.</source>
+        <translation>Muestra la fase, el tiempo restante y la tarea. Estado de salida 0 mientras cuenta, 1 en pausa o lista, 3 si Stint no está en marcha.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="86"/>
+        <source>Print the status again at each change, until interrupted.</source>
+        <translation>Vuelve a mostrar el estado en cada cambio, hasta que se interrumpa.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="90"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
+        <translation>Con --status o --follow: muestra objetos JSON, como los lee waybar.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="129"/>
+        <source>--json goes with --status or --follow.</source>
+        <translation>--json va con --status o --follow.</translation>
     </message>
 </context>
 <context>
@@ -103,14 +159,27 @@
 <context>
     <name>ContentView</name>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="93"/>
+        <location filename="../src/ui/ContentView.qml" line="99"/>
         <source>Timer</source>
         <translation>Temporizador</translation>
     </message>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="97"/>
+        <location filename="../src/ui/ContentView.qml" line="103"/>
         <source>Events</source>
         <translation>Eventos</translation>
+    </message>
+</context>
+<context>
+    <name>DoNotDisturb</name>
+    <message>
+        <location filename="../src/app/donotdisturb.cpp" line="195"/>
+        <source>Focusing</source>
+        <translation>Concentración</translation>
+    </message>
+    <message>
+        <location filename="../src/app/donotdisturb.cpp" line="274"/>
+        <source>This desktop&apos;s Do Not Disturb is not one Stint knows (GNOME, Plasma, Xfce or dunst).</source>
+        <translation>Stint no conoce el modo No molestar de este escritorio (GNOME, Plasma, Xfce o dunst).</translation>
     </message>
 </context>
 <context>
@@ -394,74 +463,98 @@
     </message>
 </context>
 <context>
+    <name>TimerClient</name>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="98"/>
+        <location filename="../src/app/timerclient.cpp" line="84"/>
+        <source>Stint is not running</source>
+        <translation>Stint no está en marcha</translation>
+    </message>
+</context>
+<context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="96"/>
+        <location filename="../src/ui/TimerView.qml" line="102"/>
         <source>Join Meeting</source>
         <translation>Unirse</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="108"/>
+        <location filename="../src/ui/TimerView.qml" line="114"/>
         <source>Add task</source>
         <translation>Añadir tarea</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="137"/>
+        <location filename="../src/ui/TimerView.qml" line="143"/>
         <source>Is the task now done?</source>
         <translation>¿Ha terminado la tarea?</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="151"/>
+        <location filename="../src/ui/TimerView.qml" line="157"/>
         <source>Yes</source>
         <translation>Sí</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="157"/>
+        <location filename="../src/ui/TimerView.qml" line="163"/>
         <source>No</source>
         <translation>No</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="169"/>
+        <location filename="../src/ui/TimerView.qml" line="175"/>
+        <source>Paused while the screen was locked</source>
+        <translation>En pausa mientras la pantalla estaba bloqueada</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="186"/>
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="199"/>
+        <location filename="../src/ui/TimerView.qml" line="216"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="266"/>
+        <location filename="../src/ui/TimerView.qml" line="283"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Inicie sesión en Google para usar la aplicación al completo y sincronizar las tareas y eventos de Google Calendar</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="286"/>
+        <location filename="../src/ui/TimerView.qml" line="303"/>
         <source>Settings</source>
         <translation>Configuración</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="317"/>
+        <location filename="../src/ui/TimerView.qml" line="339"/>
         <source>Sign Out</source>
         <translation>Cerrar sesión</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="327"/>
+        <location filename="../src/ui/TimerView.qml" line="349"/>
         <source>Google Client…</source>
         <translation>Cliente de Google…</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="345"/>
+        <location filename="../src/ui/TimerView.qml" line="370"/>
+        <source>Silence Notifications While Focusing</source>
+        <translation>Silenciar notificaciones durante la concentración</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="388"/>
+        <source>Pause When the Screen Locks</source>
+        <translation>Pausar al bloquear la pantalla</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="396"/>
         <source>Privacy Policy</source>
         <translation>Política de privacidad</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="352"/>
+        <location filename="../src/ui/TimerView.qml" line="403"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="335"/>
+        <location filename="../src/ui/TimerView.qml" line="357"/>
         <source>Start at Login</source>
         <translation>Iniciar con la sesión</translation>
     </message>
@@ -491,6 +584,65 @@
             <numerusform>En pausa · queda %n min</numerusform>
             <numerusform>En pausa · quedan %n min</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="19"/>
+        <source>Open Stint</source>
+        <translation>Abrir Stint</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="22"/>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="29"/>
+        <source>Countdown Timer</source>
+        <translation>Temporizador</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="62"/>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/trayicon.cpp" line="88"/>
+        <source>Focus · %n min</source>
+        <translation>
+            <numerusform>Concentración · %n min</numerusform>
+            <numerusform>Concentración · %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/trayicon.cpp" line="89"/>
+        <source>Rest · %n min</source>
+        <translation>
+            <numerusform>Descanso · %n min</numerusform>
+            <numerusform>Descanso · %n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="95"/>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="97"/>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="98"/>
+        <source>Start Focus</source>
+        <translation>Iniciar concentración</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="98"/>
+        <source>Start Rest</source>
+        <translation>Iniciar descanso</translation>
     </message>
 </context>
 </TS>

@@ -4,19 +4,16 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="151"/>
         <source>Countdown Timer</source>
-        <translation>Compte à rebours</translation>
+        <translation type="vanished">Compte à rebours</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="155"/>
         <source>Open Stint</source>
-        <translation>Ouvrir Stint</translation>
+        <translation type="vanished">Ouvrir Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="157"/>
         <source>Exit</source>
-        <translation>Quitter</translation>
+        <translation type="vanished">Quitter</translation>
     </message>
     <message>
         <location filename="../src/app/appdelegate.cpp" line="334"/>
@@ -55,6 +52,65 @@
         <location filename="../src/ui/CircularProgressView.qml" line="125"/>
         <source>Start</source>
         <translation>Démarrer</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="14"/>
+        <source>A calm focus timer. Without options, starts Stint or brings the running Stint forward.</source>
+        <translation>Un minuteur de concentration paisible. Sans option, lance Stint ou met au premier plan le Stint en cours.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="19"/>
+        <source>A sign-in address to hand to Stint.</source>
+        <translation>Une adresse de connexion à transmettre à Stint.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="47"/>
+        <location filename="../src/app/commandline.cpp" line="60"/>
+        <source>Try &apos;stint --help&apos;.</source>
+        <translation>Essayez &apos;stint --help&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="72"/>
+        <source>Start or resume the countdown; with a title, start focusing on that task.</source>
+        <translation>Démarre ou reprend le compte à rebours ; avec un titre, commence à se concentrer sur cette tâche.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="75"/>
+        <source>Pause the countdown.</source>
+        <translation>Met le compte à rebours en pause.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="77"/>
+        <source>Pause the countdown, or start or resume it.</source>
+        <translation>Met le compte à rebours en pause, ou le démarre ou le reprend.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="79"/>
+        <source>Stop the phase and get the next one ready.</source>
+        <translation>Arrête la phase et prépare la suivante.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="82"/>
+        <source>Print the phase, the time left and the task. Exit status 0 while counting, 1 when paused or ready, 3 when Stint is not running.</source>
+        <translation>Affiche la phase, le temps restant et la tâche. Code de sortie 0 pendant le décompte, 1 en pause ou prêt, 3 si Stint ne tourne pas.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="86"/>
+        <source>Print the status again at each change, until interrupted.</source>
+        <translation>Affiche à nouveau l&apos;état à chaque changement, jusqu&apos;à interruption.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="90"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
+        <translation>Avec --status ou --follow : affiche des objets JSON, tels que waybar les lit.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="129"/>
+        <source>--json goes with --status or --follow.</source>
+        <translation>--json va avec --status ou --follow.</translation>
     </message>
 </context>
 <context>
@@ -103,14 +159,27 @@
 <context>
     <name>ContentView</name>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="93"/>
+        <location filename="../src/ui/ContentView.qml" line="99"/>
         <source>Timer</source>
         <translation>Minuteur</translation>
     </message>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="97"/>
+        <location filename="../src/ui/ContentView.qml" line="103"/>
         <source>Events</source>
         <translation>Événements</translation>
+    </message>
+</context>
+<context>
+    <name>DoNotDisturb</name>
+    <message>
+        <location filename="../src/app/donotdisturb.cpp" line="195"/>
+        <source>Focusing</source>
+        <translation>Concentration</translation>
+    </message>
+    <message>
+        <location filename="../src/app/donotdisturb.cpp" line="274"/>
+        <source>This desktop&apos;s Do Not Disturb is not one Stint knows (GNOME, Plasma, Xfce or dunst).</source>
+        <translation>Stint ne connaît pas le mode Ne pas déranger de ce bureau (GNOME, Plasma, Xfce ou dunst).</translation>
     </message>
 </context>
 <context>
@@ -394,74 +463,98 @@
     </message>
 </context>
 <context>
+    <name>TimerClient</name>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="98"/>
+        <location filename="../src/app/timerclient.cpp" line="84"/>
+        <source>Stint is not running</source>
+        <translation>Stint n&apos;est pas lancé</translation>
+    </message>
+</context>
+<context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="96"/>
+        <location filename="../src/ui/TimerView.qml" line="102"/>
         <source>Join Meeting</source>
         <translation>Rejoindre</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="108"/>
+        <location filename="../src/ui/TimerView.qml" line="114"/>
         <source>Add task</source>
         <translation>Ajouter une tâche</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="137"/>
+        <location filename="../src/ui/TimerView.qml" line="143"/>
         <source>Is the task now done?</source>
         <translation>La tâche est-elle terminée&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="151"/>
+        <location filename="../src/ui/TimerView.qml" line="157"/>
         <source>Yes</source>
         <translation>Oui</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="157"/>
+        <location filename="../src/ui/TimerView.qml" line="163"/>
         <source>No</source>
         <translation>Non</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="169"/>
+        <location filename="../src/ui/TimerView.qml" line="175"/>
+        <source>Paused while the screen was locked</source>
+        <translation>En pause pendant que l&apos;écran était verrouillé</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="186"/>
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="199"/>
+        <location filename="../src/ui/TimerView.qml" line="216"/>
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="266"/>
+        <location filename="../src/ui/TimerView.qml" line="283"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Connectez-vous à Google pour profiter de toute l’application et synchroniser les tâches et événements de Google Agenda</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="286"/>
+        <location filename="../src/ui/TimerView.qml" line="303"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="317"/>
+        <location filename="../src/ui/TimerView.qml" line="339"/>
         <source>Sign Out</source>
         <translation>Se déconnecter</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="327"/>
+        <location filename="../src/ui/TimerView.qml" line="349"/>
         <source>Google Client…</source>
         <translation>Client Google…</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="345"/>
+        <location filename="../src/ui/TimerView.qml" line="370"/>
+        <source>Silence Notifications While Focusing</source>
+        <translation>Couper les notifications pendant la concentration</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="388"/>
+        <source>Pause When the Screen Locks</source>
+        <translation>Mettre en pause au verrouillage de l&apos;écran</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="396"/>
         <source>Privacy Policy</source>
         <translation>Politique de confidentialité</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="352"/>
+        <location filename="../src/ui/TimerView.qml" line="403"/>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="335"/>
+        <location filename="../src/ui/TimerView.qml" line="357"/>
         <source>Start at Login</source>
         <translation>Lancer à la connexion</translation>
     </message>
@@ -491,6 +584,65 @@
             <numerusform>En pause · %n min restante</numerusform>
             <numerusform>En pause · %n min restantes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="19"/>
+        <source>Open Stint</source>
+        <translation>Ouvrir Stint</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="22"/>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="29"/>
+        <source>Countdown Timer</source>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="62"/>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/trayicon.cpp" line="88"/>
+        <source>Focus · %n min</source>
+        <translation>
+            <numerusform>Concentration · %n min</numerusform>
+            <numerusform>Concentration · %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/trayicon.cpp" line="89"/>
+        <source>Rest · %n min</source>
+        <translation>
+            <numerusform>Repos · %n min</numerusform>
+            <numerusform>Repos · %n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="95"/>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="97"/>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="98"/>
+        <source>Start Focus</source>
+        <translation>Démarrer la concentration</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="98"/>
+        <source>Start Rest</source>
+        <translation>Démarrer le repos</translation>
     </message>
 </context>
 </TS>
