@@ -5,7 +5,10 @@
 # (steadier than latency on a shared machine); and its resident memory idle
 # and after a long run. The stand-in Google is stint-devserver's.
 #
-#   bench/backend-bench.sh [build-dir] [seconds-per-run] [requests-for-memory]
+#   bench/backend-bench.sh [build-dir] [seconds-per-run] [requests-for-memory] [baseline-backend]
+#
+# With a baseline (another build's stint-backend, e.g. main's), both run
+# against the same stand-in and are measured in turn, row by row.
 #
 # Needs wrk, curl, python3; builds nothing (build stint-backend and
 # stint-devserver first). Numbers on a shared machine are noisy.
@@ -14,6 +17,7 @@ set -eu
 build=${1:-build}
 seconds=${2:-10}
 total=${3:-100000}
+baseline=${4:-}
 devserver="$build/tools/devserver/stint-devserver"
 backend="$build/server/stint-backend"
 for tool in wrk curl python3; do
@@ -24,6 +28,7 @@ done
 work=$(mktemp -d)
 cleanup() {
     [ -f "$work/backend.pid" ] && kill "$(cat "$work/backend.pid")" 2>/dev/null || true
+    [ -f "$work/baseline.pid" ] && kill "$(cat "$work/baseline.pid")" 2>/dev/null || true
     [ -f "$work/google.pid" ] && kill "$(cat "$work/google.pid")" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -46,18 +51,24 @@ curl -s "$google/token" --data-urlencode "code=$code" -d grant_type=authorizatio
 id_token=$(python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["id_token"])' "$work/tokens.json")
 access_token=$(python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["access_token"])' "$work/tokens.json")
 
-port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
-"$backend" --port "$port" --client-id stint-dev --rate-limit 0 --access-log off \
-    --google-keys-url "$google/google/oauth2/v3/certs" --google-tokeninfo-url "$google/google/tokeninfo" \
-    --google-tasks-url "$google/google/tasks/v1/lists/@default/tasks" \
-    --google-events-url "$google/google/calendar/v3/calendars/primary/events" >"$work/backend.log" 2>&1 &
-echo $! >"$work/backend.pid"
-for _ in $(seq 50); do grep -q listening "$work/backend.log" && break; sleep 0.2; done
-api="http://127.0.0.1:$port"
+start_backend() { # binary name
+    port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
+    "$1" --port "$port" --client-id stint-dev --rate-limit 0 --access-log off \
+        --google-keys-url "$google/google/oauth2/v3/certs" --google-tokeninfo-url "$google/google/tokeninfo" \
+        --google-tasks-url "$google/google/tasks/v1/lists/@default/tasks" \
+        --google-events-url "$google/google/calendar/v3/calendars/primary/events" >"$work/$2.log" 2>&1 &
+    echo $! >"$work/$2.pid"
+    for _ in $(seq 50); do grep -q listening "$work/$2.log" && break; sleep 0.2; done
+    echo "http://127.0.0.1:$port"
+}
+api=$(start_backend "$backend" backend)
+[ -z "$baseline" ] || old_api=$(start_backend "$baseline" baseline)
 
 # Warm the key set and tokeninfo caches.
-status=$(curl -s -o /dev/null -w '%{http_code}' -H "Authorization: Bearer $id_token" -H "AccessToken: $access_token" "$api/api/v1/tasks")
-[ "$status" = 200 ] || { echo "the backend answered $status"; cat "$work/backend.log"; exit 1; }
+for each in "$api" ${old_api:-}; do
+    status=$(curl -s -o /dev/null -w '%{http_code}' -H "Authorization: Bearer $id_token" -H "AccessToken: $access_token" "$each/api/v1/tasks")
+    [ "$status" = 200 ] || { echo "the backend at $each answered $status"; cat "$work"/*.log; exit 1; }
+done
 rss() { ps -o rss= -p "$(cat "$work/backend.pid")" | awk '{printf "%.1f", $1/1024}'; }
 idle=$(rss)
 
@@ -76,15 +87,26 @@ run() { # connections url header...
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 hz=$(getconf CLK_TCK)
 
-echo "| clients | backend req/s | backend p50 | backend p99 | stand-in req/s | stand-in p50 | stand-in p99 | backend CPU/req |"
-echo "|---|---|---|---|---|---|---|---|"
+echo "| clients | backend | req/s | p50 | p99 | backend CPU/req | stand-in req/s | stand-in p50 | stand-in p99 | stand-in CPU/req |"
+echo "|---|---|---|---|---|---|---|---|---|---|"
+google_pid=$(cat "$work/google.pid")
 for c in 1 16 64; do
-    before=$(ticks "$(cat "$work/backend.pid")")
-    set -- $(run "$c" "$api/api/v1/tasks" -H "Authorization: Bearer $id_token" -H "AccessToken: $access_token")
-    cpu=$(( ($(ticks "$(cat "$work/backend.pid")") - before) * 1000000 / hz / ($(awk '/requests in/ {print $1}' "$work/wrk.txt") + 1) ))
-    b="$1 | $2 | $3"; [ "$4" = 0 ] || b="$b ($4 non-2xx)"
-    set -- $(run "$c" "$google/google/tasks/v1/lists/@default/tasks" -H "Authorization: Bearer $access_token")
-    echo "| $c | $b | $1 | $2 | $3 | ${cpu} µs |"
+    for which in backend ${old_api:+baseline}; do
+        url=$([ "$which" = backend ] && echo "$api" || echo "$old_api")
+        pid=$(cat "$work/$which.pid")
+        before=$(ticks "$pid"); gbefore=$(ticks "$google_pid")
+        set -- $(run "$c" "$url/api/v1/tasks" -H "Authorization: Bearer $id_token" -H "AccessToken: $access_token")
+        n=$(($(awk '/requests in/ {print $1}' "$work/wrk.txt") + 1))
+        cpu=$(( ($(ticks "$pid") - before) * 1000000 / hz / n ))
+        gcpu=$(( ($(ticks "$google_pid") - gbefore) * 1000000 / hz / n ))
+        b="$1 | $2 | $3"; [ "$4" = 0 ] || b="$b ($4 non-2xx)"
+        echo "| $c | $which | $b | ${cpu} µs (stand-in ${gcpu} µs) |" >"$work/row.txt"
+        row=$(cat "$work/row.txt")
+        before=$(ticks "$google_pid")
+        set -- $(run "$c" "$google/google/tasks/v1/lists/@default/tasks" -H "Authorization: Bearer $access_token")
+        n=$(($(awk '/requests in/ {print $1}' "$work/wrk.txt") + 1))
+        echo "$row $1 | $2 | $3 | $(( ($(ticks "$google_pid") - before) * 1000000 / hz / n )) µs |"
+    done
 done
 
 # Memory: keep 16 clients going until the backend has answered $total requests.

@@ -4,7 +4,8 @@
 # frame, resident memory after 10 s, and CPU time over 60 s while a focus
 # phase counts down with the popover hidden and shown; once with the
 # software scene graph and once with OpenGL. Also the first frame and memory
-# of the app with no backend address, which starts stint-backend itself.
+# of the app with no backend address, which starts stint-backend itself, and
+# the hidden-popover CPU with a `stint --follow --json` client attached.
 # Takes about 10 minutes.
 #
 #   bench/shell-bench.sh [build-dir]        (default build-release)

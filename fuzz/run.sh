@@ -1,5 +1,5 @@
 #!/bin/sh
-# Runs each fuzzer (the two decoders, the backend's token parsing) for the given number of seconds, starting from the
+# Runs each fuzzer (the two decoders, the backend's token parsing and request reading) for the given number of seconds, starting from the
 # committed corpus. The run works on a scratch copy, so the committed corpus
 # only grows when someone chooses to add to it. Fails when a fuzzer does.
 #
@@ -17,7 +17,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 status=0
-for target in tasks events idtoken; do
+for target in tasks events idtoken request; do
     fuzzer="$build/fuzz/stint-fuzz-$target"
     if [ ! -x "$fuzzer" ]; then
         echo "$fuzzer is missing: build it first" >&2
@@ -25,9 +25,11 @@ for target in tasks events idtoken; do
     fi
     mkdir -p "$scratch/$target/corpus" "$scratch/$target/crashes"
     cp "$here/corpus/$target/"* "$scratch/$target/corpus/"
+    dict="$here/json.dict"
+    [ "$target" = request ] && dict="$here/http.dict"
     echo "fuzzing $target for $seconds s"
     if ! "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=8192 \
-            -dict="$here/json.dict" -artifact_prefix="$scratch/$target/crashes/" \
+            -dict="$dict" -artifact_prefix="$scratch/$target/crashes/" \
             -print_final_stats=1 "$scratch/$target/corpus" >"$scratch/$target/log" 2>&1; then
         status=1
         tail -n 60 "$scratch/$target/log"
@@ -41,7 +43,7 @@ for target in tasks events idtoken; do
     fi
 done
 if [ $status -eq 0 ]; then
-    echo "fuzzing: 3 passed, 0 failed"
+    echo "fuzzing: 4 passed, 0 failed"
 else
     echo "fuzzing: a fuzzer failed"
 fi

@@ -34,5 +34,10 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends openbox x11-xkb-utils
 # XCB headers: the popover keeps itself out of the taskbar on X11.
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libxcb1-dev
+# stint-backend: Boost.Beast (header-only) reads requests; libcurl is the client toward Google.
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libboost1.74-dev libcurl4-openssl-dev
+# Do Not Disturb while focusing: GSettings through GIO (GNOME's schema), Xfce's settings daemon and tool for its test.
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libglib2.0-dev gsettings-desktop-schemas \
+    xfconf libxfconf-0-3
 # The focus history: SQLite through Qt SQL (QtSql itself comes with qt6-base-dev).
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends libqt6sql6-sqlite

@@ -44,7 +44,7 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 echo "== Fuzz the decoders for ${FUZZ_SECONDS}s each"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DSTINT_FUZZ=ON -DSTINT_BUILD_TESTS=OFF
-cmake --build build-fuzz -j "$JOBS" --target stint-fuzz-tasks stint-fuzz-events stint-fuzz-idtoken
+cmake --build build-fuzz -j "$JOBS" --target stint-fuzz-tasks stint-fuzz-events stint-fuzz-idtoken stint-fuzz-request
 fuzz/run.sh build-fuzz "$FUZZ_SECONDS"
 
 echo "== Debian package: build, lintian, install, start, remove"

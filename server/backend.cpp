@@ -20,8 +20,6 @@ constexpr qint64 timeZoneLifetime = 3600;
 constexpr qsizetype maxCachedUsers = 50000;
 constexpr int eventDays = 7;
 constexpr int startRetryMs = 5000;
-constexpr qint64 shapedLifetime = 600;
-constexpr qsizetype maxShapedBytes = 16 * 1024 * 1024;
 
 const QLatin1StringView otherRoute("other");
 const QLatin1StringView completeRoute("/api/v1/tasks/{id}/complete");
@@ -87,10 +85,12 @@ double seconds(qint64 ns)
 } // namespace
 
 Backend::Backend(BackendSettings settings, QObject *parent)
-    : QObject(parent), m_settings(std::move(settings)), m_google(new HttpClient(this))
+    : QObject(parent)
+    , m_settings(std::move(settings))
+    , m_google(new HttpClient(this))
+    , m_limiter(m_settings.requestsPerMinute)
 {
     m_google->setTimeout(m_settings.googleTimeoutMs);
-    m_clock.start();
 
     using Type = Metrics::Type;
     static const struct
@@ -122,6 +122,11 @@ Backend::Backend(BackendSettings settings, QObject *parent)
 }
 
 Backend::~Backend() = default;
+
+void Backend::setGoogleCaFile(const QString &path)
+{
+    m_google->setExtraCaFile(path);
+}
 
 void Backend::log(const QString &line) const
 {
@@ -320,7 +325,7 @@ void Backend::admit(const ExchangePtr &exchange, const VerifiedToken &verified, 
 {
     exchange->subject = verified.subject;
     exchange->userHash = verified.userHash;
-    if (!allowRequest(verified.subject)) {
+    if (!m_limiter.allow(verified.subject)) {
         m_metrics.add(QLatin1StringView("stint_rate_limited_total"));
         HttpAnswer answer =
                 HttpAnswer::error(429, QLatin1StringView("rate_limited"), QStringLiteral("Too many requests"));
@@ -360,25 +365,6 @@ void Backend::withKeySet(std::function<void()> then)
     });
 }
 
-bool Backend::allowRequest(const QString &subject)
-{
-    if (m_settings.requestsPerMinute <= 0)
-        return true;
-    const double capacity = m_settings.requestsPerMinute;
-    const qint64 now = m_clock.elapsed();
-    trim(m_buckets, [&](const auto &it) { return now - it.value().updatedMs > 60000; });
-    auto found = m_buckets.find(subject);
-    if (found == m_buckets.end())
-        found = m_buckets.insert(subject, {capacity, now});
-    Bucket &bucket = found.value();
-    bucket.tokens = std::min(capacity, bucket.tokens + double(now - bucket.updatedMs) * capacity / 60000.0);
-    bucket.updatedMs = now;
-    if (bucket.tokens < 1.0)
-        return false;
-    bucket.tokens -= 1.0;
-    return true;
-}
-
 void Backend::checkAccessToken(const ExchangePtr &exchange, Continue next)
 {
     const QByteArray key = sha256(exchange->accessToken);
@@ -401,9 +387,18 @@ void Backend::checkAccessToken(const ExchangePtr &exchange, Continue next)
             return finish(exchange, unauthorized(QStringLiteral("The access token is not valid")));
         if (auto failed = failure(response, QLatin1StringView("google tokeninfo")))
             return finish(exchange, *failed);
+        // Anything but Google's tokeninfo JSON is Google's failure, not the user's.
+        const QJsonDocument document = QJsonDocument::fromJson(response.body);
+        const QJsonObject info = document.object();
+        const QJsonValue expiryValue = info.value(QLatin1StringView("exp"));
+        if (!document.isObject() || !info.value(QLatin1StringView("aud")).isString()
+            || !info.value(QLatin1StringView("sub")).isString()
+            || !(expiryValue.isString() || expiryValue.isDouble())) {
+            log(QStringLiteral("google tokeninfo: not the expected JSON -> 502"));
+            return finish(exchange, unusable());
+        }
         // Each claim on its own: issued to one of our clients, by one of our
         // clients, for the user the ID token names, and still valid.
-        const QJsonObject info = QJsonDocument::fromJson(response.body).object();
         if (!m_settings.clientIds.contains(info.value(QLatin1StringView("aud")).toString()))
             return finish(exchange, unauthorized(QStringLiteral("The access token was issued to another client")));
         if (!m_settings.clientIds.contains(info.value(QLatin1StringView("azp")).toString()))
@@ -499,11 +494,10 @@ void Backend::readList(const ExchangePtr &exchange, QUrl url, QLatin1StringView 
             // The same first page as a moment ago, of a list that had only
             // that page: the answer shaped from it then still holds.
             memoKey = sha256({variant.toUtf8(), "\n", upstream.body});
-            const auto known = m_shaped.constFind(memoKey);
-            const bool hit = known != m_shaped.constEnd() && known->expiry > nowSeconds();
-            countCache(QLatin1StringView("answer"), hit);
-            if (hit)
-                return finish(exchange, HttpAnswer{200, "application/json", known->body, {}, {}});
+            const std::optional<QByteArray> known = m_answers.find(memoKey, nowSeconds());
+            countCache(QLatin1StringView("answer"), known.has_value());
+            if (known)
+                return finish(exchange, HttpAnswer{200, "application/json", *known, {}, {}});
         }
         std::optional<GoogleReplies::Page> read = GoogleReplies::readPage(upstream.body);
         if (!read) {
@@ -521,7 +515,7 @@ void Backend::readList(const ExchangePtr &exchange, QUrl url, QLatin1StringView 
                 log(QStringLiteral("%1: stopped after %2 pages").arg(what).arg(page + 1));
             HttpAnswer answer = HttpAnswer::json(200, shape(items, read->timeZone));
             if (page == 0 && !more)
-                remember(memoKey, answer.body);
+                m_answers.insert(memoKey, answer.body, nowSeconds());
             return finish(exchange, std::move(answer));
         }
         QUrlQuery query(url);
@@ -531,30 +525,6 @@ void Backend::readList(const ExchangePtr &exchange, QUrl url, QLatin1StringView 
         url.setQuery(query);
         readList(exchange, url, api, variant, std::move(shape), std::move(items), page + 1);
     });
-}
-
-void Backend::remember(const QByteArray &key, const QByteArray &body)
-{
-    const qint64 now = nowSeconds();
-    if (m_shapedBytes + body.size() > maxShapedBytes) {
-        m_shaped.removeIf([this, now](const auto &it) {
-            const bool expired = it.value().expiry <= now;
-            if (expired)
-                m_shapedBytes -= it.value().body.size();
-            return expired;
-        });
-        if (m_shapedBytes + body.size() > maxShapedBytes) {
-            m_shaped.clear();
-            m_shapedBytes = 0;
-        }
-    }
-    if (body.size() > maxShapedBytes)
-        return;
-    const auto old = m_shaped.constFind(key);
-    if (old != m_shaped.constEnd())
-        m_shapedBytes -= old->body.size();
-    m_shaped.insert(key, {body, now + shapedLifetime});
-    m_shapedBytes += body.size();
 }
 
 void Backend::listTasks(const ExchangePtr &exchange)
@@ -613,6 +583,10 @@ void Backend::setTaskStatus(const ExchangePtr &exchange, const QByteArray &taskI
                     return finish(exchange,
                                   HttpAnswer::error(404, QLatin1StringView("task_not_found"),
                                                     QStringLiteral("Google has no such task")));
+                }
+                if (upstream.failure == HttpResponse::Failure::timeout) {
+                    log(QStringLiteral("%1: timeout -> 502").arg(what));
+                    return finish(exchange, unusable());
                 }
                 if (auto failed = failure(upstream, what))
                     return finish(exchange, *failed);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "server/answercache.h"
 #include "server/http.h"
 #include "server/idtoken.h"
 #include "server/metrics.h"
+#include "server/ratelimiter.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -47,6 +49,10 @@ class Backend : public QObject
 public:
     explicit Backend(BackendSettings settings, QObject *parent = nullptr);
     ~Backend() override;
+
+    // PEM certificates trusted for Google's addresses beside the system's
+    // (a stand-in Google with a certificate of its own).
+    void setGoogleCaFile(const QString &path);
 
     // Failure lines go here; printed to standard output unless set.
     void setLog(LogSink log) { m_log = std::move(log); }
@@ -100,16 +106,6 @@ private:
         QString subject;
         qint64 expiry = 0;
     };
-    struct Bucket
-    {
-        double tokens = 0;
-        qint64 updatedMs = 0;
-    };
-    struct Shaped
-    {
-        QByteArray body;
-        qint64 expiry = 0;
-    };
     struct Zone
     {
         QString id;
@@ -125,7 +121,6 @@ private:
                Continue next);
     void checkAccessToken(const ExchangePtr &exchange, Continue next);
     void withKeySet(std::function<void()> then);
-    bool allowRequest(const QString &subject);
 
     void listTasks(const ExchangePtr &exchange);
     void createTask(const ExchangePtr &exchange, const QByteArray &body);
@@ -138,7 +133,6 @@ private:
     // these).
     void readList(const ExchangePtr &exchange, QUrl url, QLatin1StringView api, const QString &variant, Shape shape,
                   QJsonArray items = {}, int page = 0);
-    void remember(const QByteArray &key, const QByteArray &body);
 
     // A call to Google, timed for the exchange and the metrics.
     void call(const ExchangePtr &exchange, QLatin1StringView api, const QUrl &url, const QByteArray &accessToken,
@@ -165,12 +159,7 @@ private:
 
     QHash<QByteArray, VerifiedToken> m_verified; // by SHA-256 of the ID token
     QHash<QByteArray, TokenInfo> m_tokenInfo; // by SHA-256 of the access token
-    QHash<QString, Bucket> m_buckets; // by user
+    RateLimiter m_limiter;
     QHash<QString, Zone> m_timeZones; // by user
-    // Answers shaped from a single-page Google reply, by a SHA-256 of that
-    // reply: the same reply again is served without parsing or shaping it.
-    // Only that reply, which came with the caller's own token, leads here.
-    QHash<QByteArray, Shaped> m_shaped;
-    qsizetype m_shapedBytes = 0;
-    QElapsedTimer m_clock;
+    AnswerCache m_answers;
 };

@@ -93,7 +93,8 @@ std::optional<Page> readPage(const QByteArray &json)
 
 QJsonObject task(QJsonObject item)
 {
-    fillText(item, QLatin1StringView("title"), QString());
+    if (item.value(QLatin1StringView("title")).toString().isEmpty())
+        item.insert(QLatin1StringView("title"), QStringLiteral("(No title)"));
     fillText(item, QLatin1StringView("status"), QStringLiteral("needsAction"));
     fillText(item, QLatin1StringView("position"), QString());
     if (!isWebLink(item.value(QLatin1StringView("webViewLink"))))

@@ -1,370 +1,265 @@
 #include "server/httpclient.h"
 
-#include <QElapsedTimer>
-#include <QSslSocket>
-#include <QTcpSocket>
+#include <QFile>
+#include <QPointer>
+#include <QSocketNotifier>
 #include <QTimer>
+
+#include <curl/curl.h>
+
+// One request on its way.
+struct HttpClient::Transfer
+{
+    CURL *easy = nullptr;
+    curl_slist *headers = nullptr;
+    QByteArray body;
+    HttpResponse response;
+    Done done;
+    bool tooLarge = false;
+};
+
+// Qt's watch on one of libcurl's sockets.
+struct HttpClient::Watch
+{
+    std::unique_ptr<QSocketNotifier> read;
+    std::unique_ptr<QSocketNotifier> write;
+};
+
+struct CurlGlue
+{
+    static size_t body(char *data, size_t size, size_t count, void *user)
+    {
+        auto *transfer = static_cast<HttpClient::Transfer *>(user);
+        const size_t bytes = size * count;
+        if (transfer->response.body.size() + qsizetype(bytes) > HttpClient::maxResponseSize) {
+            transfer->tooLarge = true;
+            return 0; // ends the transfer
+        }
+        transfer->response.body.append(data, qsizetype(bytes));
+        return bytes;
+    }
+
+    static size_t header(char *data, size_t size, size_t count, void *user)
+    {
+        auto *transfer = static_cast<HttpClient::Transfer *>(user);
+        const size_t bytes = size * count;
+        const QByteArrayView line = QByteArrayView(data, qsizetype(bytes)).trimmed();
+        if (line.startsWith("HTTP/")) {
+            transfer->response.headers.clear(); // a new answer (after a 100 Continue)
+        } else if (const qsizetype colon = line.indexOf(':'); colon > 0) {
+            transfer->response.headers.append(
+                    {line.first(colon).trimmed().toByteArray(), line.sliced(colon + 1).trimmed().toByteArray()});
+        }
+        return bytes;
+    }
+
+    static int socket(CURL *, curl_socket_t socket, int what, void *user, void *)
+    {
+        auto *client = static_cast<HttpClient *>(user);
+        if (what == CURL_POLL_REMOVE) {
+            if (HttpClient::Watch *watch = client->m_watches.take(socket)) {
+                // It may be this notifier's own signal that got here.
+                for (auto *notifier : {watch->read.release(), watch->write.release()}) {
+                    if (notifier) {
+                        notifier->setEnabled(false);
+                        notifier->deleteLater();
+                    }
+                }
+                delete watch;
+            }
+            return 0;
+        }
+        HttpClient::Watch *&watch = client->m_watches[socket];
+        if (!watch)
+            watch = new HttpClient::Watch;
+        const auto want = [&](std::unique_ptr<QSocketNotifier> &notifier, QSocketNotifier::Type type, bool on,
+                              int event) {
+            if (!notifier && on) {
+                notifier = std::make_unique<QSocketNotifier>(socket, type);
+                QObject::connect(notifier.get(), &QSocketNotifier::activated, client,
+                                 [client, socket, event] { client->act(socket, event); });
+            }
+            if (notifier)
+                notifier->setEnabled(on);
+        };
+        want(watch->read, QSocketNotifier::Read, what == CURL_POLL_IN || what == CURL_POLL_INOUT, CURL_CSELECT_IN);
+        want(watch->write, QSocketNotifier::Write, what == CURL_POLL_OUT || what == CURL_POLL_INOUT, CURL_CSELECT_OUT);
+        return 0;
+    }
+
+    static int timer(CURLM *, long timeoutMs, void *user)
+    {
+        auto *client = static_cast<HttpClient *>(user);
+        if (timeoutMs < 0)
+            client->m_timer->stop();
+        else
+            client->m_timer->start(int(timeoutMs));
+        return 0;
+    }
+};
 
 namespace {
 
-constexpr qsizetype maxHeaderSize = 64 * 1024;
-
-QString originOf(const QUrl &url)
+HttpResponse::Failure failureOf(CURLcode code)
 {
-    return url.scheme() + QLatin1StringView("://") + url.host() + u':'
-            + QString::number(url.port(url.scheme() == QLatin1StringView("https") ? 443 : 80));
-}
-
-QByteArray requestBytes(const QUrl &url, QByteArrayView method, const HttpClient::Headers &headers,
-                        const QByteArray &body)
-{
-    QByteArray target = url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
-    if (target.isEmpty() || target.front() != '/')
-        target.prepend('/');
-    QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
-    if (host.contains(':'))
-        host = '[' + host + ']';
-    if (url.port() != -1)
-        host += ':' + QByteArray::number(url.port());
-    QByteArray bytes;
-    bytes.reserve(256 + body.size());
-    bytes += method;
-    bytes += ' ' + target + " HTTP/1.1\r\nHost: " + host + "\r\nUser-Agent: stint-backend\r\n";
-    for (const auto &[name, value] : headers)
-        bytes += name + ": " + value + "\r\n";
-    if (!body.isNull())
-        bytes += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
-    bytes += "\r\n";
-    bytes += body;
-    return bytes;
+    switch (code) {
+    case CURLE_OK:
+        return HttpResponse::Failure::none;
+    case CURLE_OPERATION_TIMEDOUT:
+        return HttpResponse::Failure::timeout;
+    case CURLE_UNSUPPORTED_PROTOCOL:
+    case CURLE_WEIRD_SERVER_REPLY:
+    case CURLE_HTTP2:
+    case CURLE_HTTP2_STREAM:
+    case CURLE_RECV_ERROR:
+    case CURLE_WRITE_ERROR:
+    case CURLE_FILESIZE_EXCEEDED:
+    case CURLE_BAD_CONTENT_ENCODING:
+    case CURLE_TOO_MANY_REDIRECTS:
+        return HttpResponse::Failure::protocol;
+    default: // refused, reset, closed early, TLS refused
+        return HttpResponse::Failure::connection;
+    }
 }
 
 } // namespace
 
-// One connection to one origin, carrying one exchange at a time: it writes
-// the request, reads the answer as it arrives (Content-Length, chunked, or
-// up to the close) and says whether it can carry another.
-class HttpConnection final : public QObject
+HttpClient::HttpClient(QObject *parent) : QObject(parent), m_timer(new QTimer(this))
 {
-public:
-    HttpConnection(HttpClient *client, const QString &origin, const QUrl &url)
-        : QObject(client), m_client(client), m_origin(origin)
-    {
-        const bool tls = url.scheme() == QLatin1StringView("https");
-        m_socket = tls ? new QSslSocket(this) : new QTcpSocket(this);
-        m_timer.setSingleShot(true);
-        connect(&m_timer, &QTimer::timeout, this, [this] { fail(HttpResponse::Failure::timeout); });
-        connect(m_socket, &QTcpSocket::readyRead, this, &HttpConnection::received);
-        connect(m_socket, &QTcpSocket::disconnected, this, &HttpConnection::closed);
-        connect(m_socket, &QTcpSocket::errorOccurred, this, &HttpConnection::closed);
-        connect(m_socket, &QTcpSocket::connected, this,
-                [this] { m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1); });
-        const quint16 port = quint16(url.port(tls ? 443 : 80));
-        if (tls) {
-            auto *secure = static_cast<QSslSocket *>(m_socket);
-            // Certificate errors are fatal: nothing calls ignoreSslErrors().
-            secure->connectToHostEncrypted(url.host(), port);
-        } else {
-            m_socket->connectToHost(url.host(), port);
-        }
+    static const bool initialized = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    Q_UNUSED(initialized);
+    m_multi = curl_multi_init();
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, [this] { act(CURL_SOCKET_TIMEOUT, 0); });
+    curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &CurlGlue::socket);
+    curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
+    curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &CurlGlue::timer);
+    curl_multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
+    curl_multi_setopt(m_multi, CURLMOPT_MAXCONNECTS, long(maxIdleConnections));
+}
+
+HttpClient::~HttpClient()
+{
+    // Requests still on their way are dropped without an answer: their
+    // callers go with this client.
+    for (Transfer *transfer : std::as_const(m_transfers)) {
+        curl_multi_remove_handle(m_multi, transfer->easy);
+        curl_easy_cleanup(transfer->easy);
+        curl_slist_free_all(transfer->headers);
+        delete transfer;
     }
-
-    const QString &origin() const { return m_origin; }
-    bool hasServed() const { return m_served > 0; }
-    bool isOpen() const { return m_socket->state() == QAbstractSocket::ConnectedState; }
-    qint64 idleMs() const { return m_idle.isValid() ? m_idle.elapsed() : 0; }
-
-    void start(HttpClient::Request request, int timeoutMs)
-    {
-        m_request = std::move(request);
-        m_busy = true;
-        m_receivedAny = false;
-        m_response = {};
-        m_state = State::statusLine;
-        m_buffer.clear();
-        m_position = 0;
-        m_timer.start(timeoutMs);
-        // Written while still connecting, the bytes wait in the socket (and
-        // behind the TLS handshake) until the connection is up.
-        m_socket->write(m_request.bytes);
-    }
-
-    void close()
-    {
-        m_busy = false;
-        m_socket->disconnect(this); // aborting announces the disconnection, which would come back here
-        m_socket->abort();
-        deleteLater();
-    }
-
-private:
-    enum class State { statusLine, headers, body, chunkSize, chunkData, trailers, untilClose };
-
-    void received()
-    {
-        const QByteArray data = m_socket->readAll();
-        if (!m_busy) {
-            // Nothing is owed on an idle connection.
-            m_client->finished(this, false);
-            return;
-        }
-        m_receivedAny = true;
-        m_buffer += data;
-        parse();
-    }
-
-    // Reads what it can; returns once more bytes are needed or the exchange
-    // has ended.
-    void parse()
-    {
-        while (m_busy) {
-            const QByteArrayView rest = QByteArrayView(m_buffer).sliced(m_position);
-            switch (m_state) {
-            case State::statusLine:
-            case State::headers: {
-                const qsizetype end = rest.indexOf("\r\n\r\n");
-                if (end < 0) {
-                    if (rest.size() > maxHeaderSize)
-                        return fail(HttpResponse::Failure::protocol);
-                    return compact();
-                }
-                if (!readHead(rest.first(end)))
-                    return fail(HttpResponse::Failure::protocol);
-                m_position += end + 4;
-                break;
-            }
-            case State::body:
-                if (rest.size() < m_remaining)
-                    return compact();
-                m_response.body = rest.first(m_remaining).toByteArray();
-                m_position += m_remaining;
-                return complete();
-            case State::chunkSize: {
-                const qsizetype end = rest.indexOf("\r\n");
-                if (end < 0)
-                    return rest.size() > 1024 ? fail(HttpResponse::Failure::protocol) : compact();
-                QByteArrayView size = rest.first(end);
-                if (const qsizetype extension = size.indexOf(';'); extension >= 0)
-                    size = size.first(extension);
-                bool ok = false;
-                m_remaining = size.trimmed().toLongLong(&ok, 16);
-                if (!ok || m_remaining < 0 || m_response.body.size() + m_remaining > HttpClient::maxResponseSize)
-                    return fail(HttpResponse::Failure::protocol);
-                m_position += end + 2;
-                m_state = m_remaining == 0 ? State::trailers : State::chunkData;
-                break;
-            }
-            case State::chunkData:
-                if (rest.size() < m_remaining + 2)
-                    return compact();
-                if (rest.sliced(m_remaining, 2) != "\r\n")
-                    return fail(HttpResponse::Failure::protocol);
-                m_response.body += rest.first(m_remaining);
-                m_position += m_remaining + 2;
-                m_state = State::chunkSize;
-                break;
-            case State::trailers: {
-                const qsizetype end = rest.indexOf("\r\n");
-                if (end < 0)
-                    return rest.size() > maxHeaderSize ? fail(HttpResponse::Failure::protocol) : compact();
-                m_position += end + 2;
-                if (end == 0)
-                    return complete();
-                break;
-            }
-            case State::untilClose:
-                if (m_response.body.size() + rest.size() > HttpClient::maxResponseSize)
-                    return fail(HttpResponse::Failure::protocol);
-                m_response.body += rest;
-                m_position = m_buffer.size();
-                return compact();
-            }
-        }
-    }
-
-    // The status line and the header fields, up to the empty line.
-    bool readHead(QByteArrayView head)
-    {
-        const QList<QByteArray> lines = head.toByteArray().split('\n');
-        const QByteArray statusLine = lines.first().trimmed();
-        if (!statusLine.startsWith("HTTP/1.") || statusLine.size() < 12 || statusLine.at(8) != ' ')
-            return false;
-        bool ok = false;
-        m_response.status = statusLine.mid(9, 3).toInt(&ok);
-        if (!ok || m_response.status < 100)
-            return false;
-        m_keepAlive = statusLine.at(7) == '1';
-        m_response.headers.clear();
-        for (qsizetype i = 1; i < lines.size(); ++i) {
-            const QByteArray &line = lines.at(i);
-            const qsizetype colon = line.indexOf(':');
-            if (colon <= 0 || line.front() == ' ' || line.front() == '\t')
-                return false; // no name, or a folded line
-            m_response.headers.append({line.first(colon), line.sliced(colon + 1).trimmed()});
-        }
-        if (m_response.status < 200) { // an interim answer; the real one follows
-            m_state = State::statusLine;
-            return true;
-        }
-        if (m_response.header("Connection").compare("close", Qt::CaseInsensitive) == 0)
-            m_keepAlive = false;
-        const QByteArray coding = m_response.header("Transfer-Encoding");
-        const QByteArray length = m_response.header("Content-Length");
-        if (m_response.status == 204 || m_response.status == 304) {
-            m_state = State::body;
-            m_remaining = 0;
-        } else if (!coding.isNull()) {
-            if (coding.compare("chunked", Qt::CaseInsensitive) != 0)
-                return false;
-            m_state = State::chunkSize;
-        } else if (!length.isNull()) {
-            m_remaining = length.toLongLong(&ok);
-            if (!ok || m_remaining < 0 || m_remaining > HttpClient::maxResponseSize)
-                return false;
-            m_state = State::body;
-        } else {
-            m_state = State::untilClose;
-            m_keepAlive = false;
-        }
-        return true;
-    }
-
-    void compact()
-    {
-        if (m_position > 0) {
-            m_buffer.remove(0, m_position);
-            m_position = 0;
-        }
-    }
-
-    void complete()
-    {
-        m_timer.stop();
-        m_busy = false;
-        ++m_served;
-        m_idle.start();
-        // Bytes beyond the answer mean we read the framing wrong: never reuse.
-        const bool reusable = m_keepAlive && m_position == m_buffer.size() && isOpen();
-        m_buffer.clear();
-        m_position = 0;
-        HttpClient::Done done = std::move(m_request.done);
-        const HttpResponse response = std::move(m_response);
-        m_client->finished(this, reusable);
-        done(response);
-    }
-
-    void closed()
-    {
-        if (!m_busy) {
-            m_client->finished(this, false);
-            return;
-        }
-        if (m_state == State::untilClose && m_socket->error() == QAbstractSocket::RemoteHostClosedError) {
-            m_keepAlive = false;
-            return complete();
-        }
-        // Nothing of an answer on a connection that had served before: the
-        // server closed it while it was idle. Worth one more try.
-        if (!m_receivedAny && hasServed() && m_request.idempotent) {
-            m_timer.stop();
-            m_busy = false;
-            HttpClient::Request request = std::move(m_request);
-            m_client->finished(this, false);
-            m_client->failedEarly(std::move(request));
-            return;
-        }
-        fail(HttpResponse::Failure::connection);
-    }
-
-    void fail(HttpResponse::Failure failure)
-    {
-        if (!m_busy)
-            return;
-        m_timer.stop();
-        m_busy = false;
-        HttpClient::Done done = std::move(m_request.done);
-        m_client->finished(this, false);
-        HttpResponse response;
-        response.failure = failure;
-        done(response);
-    }
-
-    HttpClient *m_client;
-    QString m_origin;
-    QTcpSocket *m_socket;
-    QTimer m_timer;
-    QElapsedTimer m_idle;
-    HttpClient::Request m_request;
-    HttpResponse m_response;
-    QByteArray m_buffer;
-    qsizetype m_position = 0;
-    qint64 m_remaining = 0;
-    State m_state = State::statusLine;
-    int m_served = 0;
-    bool m_busy = false;
-    bool m_receivedAny = false;
-    bool m_keepAlive = true;
-};
-
-HttpClient::HttpClient(QObject *parent) : QObject(parent) { }
-
-HttpClient::~HttpClient() = default;
+    m_transfers.clear();
+    curl_multi_cleanup(m_multi);
+    qDeleteAll(m_watches);
+}
 
 void HttpClient::get(const QUrl &url, const Headers &headers, Done done)
 {
-    send({url, requestBytes(url, "GET", headers, {}), true, std::move(done)}, true);
+    send("GET", url, headers, {}, std::move(done));
 }
 
 void HttpClient::post(const QUrl &url, const Headers &headers, const QByteArray &body, Done done)
 {
-    send({url, requestBytes(url, "POST", headers, body.isNull() ? QByteArray("") : body), false, std::move(done)},
-         false);
+    send("POST", url, headers, body.isNull() ? QByteArray("") : body, std::move(done));
 }
 
 void HttpClient::patch(const QUrl &url, const Headers &headers, const QByteArray &body, Done done)
 {
-    send({url, requestBytes(url, "PATCH", headers, body), true, std::move(done)}, true);
+    send("PATCH", url, headers, body.isNull() ? QByteArray("") : body, std::move(done));
 }
 
-void HttpClient::send(Request request, bool mayReuse)
+void HttpClient::send(const QByteArray &method, const QUrl &url, const Headers &headers, const QByteArray &body,
+                      Done done)
 {
-    if (!request.url.isValid() || request.url.host().isEmpty()
-        || (request.url.scheme() != QLatin1StringView("http") && request.url.scheme() != QLatin1StringView("https"))) {
-        QTimer::singleShot(0, this, [done = std::move(request.done)] {
+    if (!url.isValid() || url.host().isEmpty()
+        || (url.scheme() != QLatin1StringView("http") && url.scheme() != QLatin1StringView("https"))) {
+        QTimer::singleShot(0, this, [done = std::move(done)] {
             HttpResponse response;
             response.failure = HttpResponse::Failure::connection;
             done(response);
         });
         return;
     }
-    const QString origin = originOf(request.url);
-    HttpConnection *connection = nullptr;
-    QList<HttpConnection *> &idle = m_idle[origin];
-    while (mayReuse && !idle.isEmpty() && !connection) {
-        HttpConnection *candidate = idle.takeLast(); // the most recently used is the likeliest still open
-        if (candidate->isOpen() && candidate->idleMs() < idleLifetimeMs)
-            connection = candidate;
-        else
-            candidate->close();
+    auto *transfer = new Transfer;
+    transfer->done = std::move(done);
+    transfer->body = body;
+    CURL *easy = curl_easy_init();
+    transfer->easy = easy;
+    const QByteArray address = url.toEncoded(QUrl::RemoveFragment);
+    curl_easy_setopt(easy, CURLOPT_URL, address.constData()); // copied by libcurl
+    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, long(m_timeoutMs));
+    curl_easy_setopt(easy, CURLOPT_MAXAGE_CONN, long(idleLifetimeMs / 1000));
+    curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");
+    curl_easy_setopt(easy, CURLOPT_USERAGENT, "stint-backend");
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!m_caFile.isEmpty())
+        curl_easy_setopt(easy, CURLOPT_CAINFO, QFile::encodeName(m_caFile).constData());
+    curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(maxResponseSize));
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &CurlGlue::body);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, transfer);
+    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &CurlGlue::header);
+    curl_easy_setopt(easy, CURLOPT_HEADERDATA, transfer);
+    curl_easy_setopt(easy, CURLOPT_PRIVATE, transfer);
+    for (const auto &[name, value] : headers)
+        transfer->headers = curl_slist_append(transfer->headers, QByteArray(name + ": " + value).constData());
+    transfer->headers = curl_slist_append(transfer->headers, "Expect:"); // the body goes at once
+    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, transfer->headers);
+    if (method != "GET") {
+        curl_easy_setopt(easy, CURLOPT_POSTFIELDS, transfer->body.constData());
+        curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(transfer->body.size()));
+        if (method != "POST")
+            curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, method.constData()); // copied by libcurl
     }
-    if (!connection) {
-        connection = new HttpConnection(this, origin, request.url);
-        ++m_opened;
-    }
-    connection->start(std::move(request), m_timeoutMs);
+    if (method == "POST")
+        curl_easy_setopt(easy, CURLOPT_FRESH_CONNECT, 1L); // never retried on a reused connection
+    m_transfers.insert(easy, transfer);
+    curl_multi_add_handle(m_multi, easy);
 }
 
-void HttpClient::finished(HttpConnection *connection, bool reusable)
+void HttpClient::act(qintptr socket, int events)
 {
-    QList<HttpConnection *> &idle = m_idle[connection->origin()];
-    idle.removeOne(connection);
-    if (reusable && idle.size() < maxIdlePerOrigin)
-        idle.append(connection);
-    else
-        connection->close();
+    const QPointer<HttpClient> alive(this);
+    int running = 0;
+    curl_multi_socket_action(m_multi, curl_socket_t(socket), events, &running);
+    if (alive)
+        collect();
 }
 
-void HttpClient::failedEarly(Request request)
+void HttpClient::collect()
 {
-    send(std::move(request), false);
+    int left = 0;
+    while (CURLMsg *message = curl_multi_info_read(m_multi, &left)) {
+        if (message->msg != CURLMSG_DONE)
+            continue;
+        CURL *easy = message->easy_handle;
+        const CURLcode code = message->data.result;
+        Transfer *transfer = m_transfers.take(easy);
+        curl_multi_remove_handle(m_multi, easy);
+        if (!transfer) {
+            curl_easy_cleanup(easy);
+            continue;
+        }
+        long connects = 0;
+        curl_easy_getinfo(easy, CURLINFO_NUM_CONNECTS, &connects);
+        m_opened += connects;
+        HttpResponse response = std::move(transfer->response);
+        response.failure = transfer->tooLarge ? HttpResponse::Failure::protocol : failureOf(code);
+        if (response.failure == HttpResponse::Failure::none) {
+            long status = 0;
+            curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
+            response.status = int(status);
+        } else {
+            response.status = 0;
+            response.headers.clear();
+            response.body.clear();
+        }
+        curl_easy_cleanup(easy);
+        curl_slist_free_all(transfer->headers);
+        const Done done = std::move(transfer->done);
+        delete transfer;
+        done(response);
+    }
 }

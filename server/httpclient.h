@@ -11,7 +11,7 @@
 
 #include <functional>
 
-class HttpConnection;
+class QTimer;
 
 struct HttpResponse
 {
@@ -29,16 +29,18 @@ struct HttpResponse
     QByteArray header(QByteArrayView name) const { return headerValue(headers, name); }
 };
 
-// The HTTP/1.1 client of the backend's calls to Google, on the thread that
-// owns it. Connections are kept open and reused for the next request to the
-// same scheme, host and port, so a warm request costs no TCP or TLS set-up;
-// replies are read in whole buffers (Qt's own client reads an answer's
-// header a byte at a time and hops to a thread of its own for each request).
+// The client of the backend's calls to Google: libcurl's multi interface,
+// driven by the Qt event loop of the thread that owns it. Connections are
+// kept and reused (HTTP/2 to servers that offer it, many requests on one
+// connection), so a warm request costs no TCP or TLS set-up; answers may come
+// compressed; proxies are taken from the environment (https_proxy, no_proxy).
+// TLS peers are verified against the system's CAs, and an extra CA file when
+// one is set.
 //
-// A GET that fails on a reused connection before any byte of the answer came
-// back (the server had closed it while idle) is sent once more on a new one.
-// A POST always goes on a new connection and is never sent twice, so a task
-// is never created twice. Redirects are not followed.
+// A GET or PATCH that fails on a reused connection before any byte of the
+// answer came back (the server had closed it while idle) is sent once more on
+// a new one. A POST always goes on a new connection and is never sent twice,
+// so a task is never created twice. Redirects are not followed.
 class HttpClient : public QObject
 {
     Q_OBJECT
@@ -52,6 +54,8 @@ public:
 
     // A whole exchange, connecting included, must end within this time.
     void setTimeout(int ms) { m_timeoutMs = ms; }
+    // PEM certificates trusted beside the system's.
+    void setExtraCaFile(const QString &path) { m_caFile = path; }
 
     // `headers` go beside Host, Content-Length and User-Agent. `done` is
     // called exactly once, always later than this call returns.
@@ -65,25 +69,24 @@ public:
     qint64 connectionsOpened() const { return m_opened; }
 
     static constexpr qsizetype maxResponseSize = 16 * 1024 * 1024;
-    // Idle connections kept per origin, and for how long.
-    static constexpr int maxIdlePerOrigin = 32;
+    // Idle connections kept in all, and for how long.
+    static constexpr int maxIdleConnections = 64;
     static constexpr int idleLifetimeMs = 30000;
 
 private:
-    friend class HttpConnection;
-    struct Request
-    {
-        QUrl url;
-        QByteArray bytes;
-        bool idempotent = true;
-        Done done;
-    };
+    struct Transfer;
+    struct Watch;
 
-    void send(Request request, bool mayReuse);
-    void finished(HttpConnection *connection, bool reusable);
-    void failedEarly(Request request);
+    void send(const QByteArray &method, const QUrl &url, const Headers &headers, const QByteArray &body, Done done);
+    void act(qintptr socket, int events);
+    void collect();
+    friend struct CurlGlue;
 
+    void *m_multi = nullptr;
+    QTimer *m_timer;
+    QHash<void *, Transfer *> m_transfers; // by easy handle
+    QHash<qintptr, Watch *> m_watches; // by socket
+    QString m_caFile;
     int m_timeoutMs = 10000;
     qint64 m_opened = 0;
-    QHash<QString, QList<HttpConnection *>> m_idle; // by scheme://host:port
 };

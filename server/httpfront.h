@@ -2,24 +2,25 @@
 
 #include "server/http.h"
 
-#include <QElapsedTimer>
-#include <QHostAddress>
-#include <QObject>
 #include <QHash>
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
 #include <QSslConfiguration>
 
-#include <memory>
 #include <optional>
 
-class QHttpServerResponder;
+class QTcpServer;
 class QTcpSocket;
-class ConnectionGuard;
 
-// HTTP/1.1 in front of a handler: keep-alive, an optional TLS certificate,
-// one access-log line per request, and the limits that keep one client from
-// holding the server: request bodies over 64 KiB are refused, a client that
-// takes more than a few seconds to send its request is cut off, and idle
-// connections are closed after a while.
+// HTTP/1.1 in front of a handler, on Qt's event loop: keep-alive, pipelined
+// requests answered in the order they came, HEAD answered as GET without the
+// body, HTTP/1.0 clients served, an optional TLS certificate, one access-log
+// line per request, and the limits that keep one client from holding the
+// server: request bodies over 64 KiB are refused, a client that takes more
+// than a few seconds to send its request is cut off, and idle connections
+// are closed after a while. Requests whose framing could be read two ways
+// are refused and the connection closed (see RequestReader).
 class HttpFront : public QObject
 {
     Q_OBJECT
@@ -43,28 +44,28 @@ public:
 
     static constexpr qsizetype maxBodySize = 64 * 1024;
     static constexpr qsizetype maxHeaderSize = 16 * 1024;
+    // Requests read ahead of their answers on one connection.
+    static constexpr int maxPipelined = 16;
 
 Q_SIGNALS:
     void drained();
 
 private:
-    class Server;
-    friend class Server;
-    friend class ConnectionGuard;
+    class Connection;
+    friend class Connection;
 
-    void watch(QTcpSocket *socket);
-    void dispatch(HttpRequest request, QTcpSocket *socket, std::shared_ptr<QHttpServerResponder> responder);
+    void accept(QTcpServer *server);
     void log(const QString &line) const;
     void finishedOne();
 
     HttpHandler m_handler;
     LogSink m_log;
-    Server *m_server;
+    QList<QTcpServer *> m_servers;
     quint16 m_port = 0;
     bool m_accessLog = true;
     bool m_shuttingDown = false;
     int m_requestTimeoutMs = 5000;
     int m_idleTimeoutMs = 60000;
     int m_inFlight = 0;
-    QHash<QTcpSocket *, ConnectionGuard *> m_connections;
+    QList<Connection *> m_connections;
 };

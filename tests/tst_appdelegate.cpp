@@ -130,7 +130,7 @@ private Q_SLOTS:
     // A stored grant is restored and the tasks and events follow; a refused
     // one falls back to the browser, without a click, only after an earlier
     // sign-in. Without one, the button signs in and brings the popover back.
-    // Each opening of the popover fetches the events again.
+    // Each opening of the popover fetches the tasks and events again.
     void restore_data()
     {
         QTest::addColumn<int>("grant"); // 0 none, 1 working, 2 refused
@@ -165,9 +165,16 @@ private Q_SLOTS:
         QJsonObject added = m_server.events().first().toObject();
         added["id"] = QStringLiteral("added-%1").arg(grant);
         QVERIFY(m_server.putEvent(added));
+        QJsonArray tasks = m_server.tasks();
+        QJsonObject task = tasks.first().toObject();
+        task["id"] = QStringLiteral("added-%1").arg(grant);
+        tasks.append(task);
+        m_server.setData(tasks, m_server.events());
+        const qsizetype before = model->tasks().size();
         app.delegate->togglePopover();
         app.delegate->togglePopover();
         QTRY_COMPARE(model->events().size(), m_server.events().size());
+        QTRY_COMPARE(model->tasks().size(), before + 1);
     }
 
     // With no backend address the app runs its own backend for the client

@@ -7,10 +7,13 @@
 #include "app/popoverwindow.h"
 #include "ui/startatlogin.h"
 #include "app/traycountdown.h"
+#include "app/trayicon.h"
 #include "support/meetings.h"
 #include "support/modelfixture.h"
 
+#include <QMenu>
 #include <QQmlEngineExtensionPlugin>
+#include <QSignalSpy>
 #include <QQuickItem>
 #include <QRegularExpression>
 #include <QSystemTrayIcon>
@@ -110,6 +113,40 @@ private Q_SLOTS:
         f.model.setIsTimerRunning(false); // announced again, same face: not drawn
         QCOMPARE(countdown.redraws(), atStart + 4);
     }
+    // The tray menu drives the countdown as the popover's buttons do, and
+    // its lines follow it while the menu is open.
+    void trayMenuDrivesAndFollowsTheCountdown()
+    {
+        ModelFixture f;
+        TrayIcon tray{QIcon()};
+        tray.setViewModel(&f.model);
+        const QList<QAction *> actions = tray.menu()->actions();
+        QAction *status = actions.at(0), *startPause = actions.at(1), *stop = actions.at(2);
+        const auto state = [&] {
+            return QStringList{status->text(), startPause->text(), stop->isEnabled() ? "stop" : "-"}.join(" | ");
+        };
+        QVERIFY(!status->isEnabled());
+        QCOMPARE(state(), "Focus · 25 min | Start Focus | -");
+        startPause->trigger();
+        QVERIFY(f.model.isTimerRunning());
+        for (int i = 0; i < 13 * 60; ++i)
+            f.model.tick();
+        QCOMPARE(state(), "Focus · 12 min left | Pause | stop");
+        startPause->trigger();
+        QVERIFY(!f.model.isTimerRunning());
+        QCOMPARE(state(), "Paused · 12 min left | Resume | stop");
+        stop->trigger();
+        QCOMPARE(f.model.currentState(), PomodoroState::rest);
+        QCOMPARE(state(), "Rest · 5 min | Start Rest | -");
+
+        QSignalSpy opened(&tray, &TrayIcon::openRequested);
+        const auto open = std::find_if(actions.begin(), actions.end(),
+                                       [](QAction *action) { return action->text() == "Open Stint"; });
+        QVERIFY(open != actions.end());
+        (*open)->trigger();
+        QCOMPARE(opened.count(), 1);
+    }
+
     // Under the countdown, the tooltip names the next meeting as the line
     // under the ring does, and follows it.
     void toolTipNamesTheNextMeeting()

@@ -6,6 +6,8 @@
 #include "backend/event.h"
 #include "backend/task.h"
 #include "server/httpfront.h"
+#include "server/metrics.h"
+#include "server/serversettings.h"
 #include "devserver/signingkey.h"
 
 #include <QCryptographicHash>
@@ -19,7 +21,11 @@
 #include <QTimeZone>
 #include <QTimer>
 #include <QRegularExpression>
+#include <QProcess>
 #include <QSet>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QTemporaryDir>
 #include <QTcpSocket>
 #include <QUrlQuery>
 
@@ -141,13 +147,15 @@ private:
     };
     QHash<QString, QList<Canned>> m_answers;
     QList<HttpRequest> m_received;
-    HttpFront m_google{[this](const HttpRequest &request, HttpReply reply) {
+    void serveGoogle(const HttpRequest &request, HttpReply reply)
+    {
         m_received.append(request);
         QList<Canned> &list = m_answers[request.path];
         const Canned canned = list.isEmpty() ? Canned{404, "{}"} : list.size() > 1 ? list.takeFirst() : list.first();
         const HttpAnswer answer{canned.status, "application/json", canned.body, {}, {}};
         QTimer::singleShot(canned.delayMs, [reply, answer] { reply(answer); });
-    }};
+    }
+    HttpFront m_google{[this](const HttpRequest &request, HttpReply reply) { serveGoogle(request, std::move(reply)); }};
     const SigningKey m_key{QStringLiteral("key-1")};
     std::unique_ptr<Backend> m_backend;
     std::unique_ptr<HttpFront> m_front;
@@ -174,8 +182,12 @@ private:
         return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_google.port()).arg(QLatin1StringView(path)));
     }
 
-    void start(int requestsPerMinute = 0, int maxPages = 20, int keyRefetchMs = 60000, int timeoutMs = 10000)
+    void start(int requestsPerMinute = 0, int maxPages = 20, int keyRefetchMs = 60000, int timeoutMs = 10000,
+               const QString &googleBase = {})
     {
+        const auto google = [&](const char *path) {
+            return googleBase.isEmpty() ? this->google(path) : QUrl(googleBase + QLatin1StringView(path));
+        };
         m_front.reset();
         m_backend = std::make_unique<Backend>(BackendSettings{{QStringLiteral("another-client"), ourClient},
                                                               google("/certs"),
@@ -283,6 +295,16 @@ private Q_SLOTS:
         QTest::newRow("access token unknown")
                 << QByteArray() << tokenInfo << 400 << QByteArray("{\"error\":\"invalid_token\"}") << 401;
         QTest::newRow("token info down") << QByteArray() << tokenInfo << 500 << QByteArray("{}") << 502;
+        // Whatever is not Google's documented JSON is Google's failure, never the user's.
+        QTest::newRow("token info HTML") << QByteArray() << tokenInfo << 200 << QByteArray("<html>Sorry</html>") << 502;
+        QTest::newRow("token info without claims") << QByteArray() << tokenInfo << 200 << QByteArray("{}") << 502;
+        QTest::newRow("token info a list") << QByteArray() << tokenInfo << 200 << QByteArray("[]") << 502;
+        QTest::newRow("key set HTML") << QByteArray() << QStringLiteral("/certs") << 200 << QByteArray("<html/>")
+                                      << 502;
+        QTest::newRow("calendar 401") << QByteArray() << QStringLiteral("/calendar/events") << 401 << QByteArray("{}")
+                                      << 401;
+        QTest::newRow("calendar 500") << QByteArray() << QStringLiteral("/calendar/events") << 500
+                                      << QByteArray("<html/>") << 502;
         QTest::newRow("Google 401") << QByteArray() << tasks << 401 << QByteArray("{}") << 401;
         QTest::newRow("Google 403") << QByteArray() << tasks << 403 << QByteArray("{}") << 403;
         QTest::newRow("Google 429") << QByteArray() << tasks << 429 << QByteArray("{}") << 502;
@@ -354,7 +376,8 @@ private Q_SLOTS:
         QCOMPARE(to("/certs").size(), fetches); // a known key is not fetched again
     }
 
-    // Every page is read, up to the cap, and hidden or deleted tasks left out.
+    // Every page is read, up to the cap, hidden or deleted tasks left out and
+    // an untitled one named like an untitled event.
     void taskPages()
     {
         m_answers[QStringLiteral("/tasks")] = {{200, fixture("tasks-page1.json")}, {200, fixture("tasks-page2.json")}};
@@ -363,7 +386,9 @@ private Q_SLOTS:
         QStringList titles;
         for (const Task2 &task : tasks.value())
             titles << task.title;
-        QCOMPARE(titles, (QStringList{QStringLiteral("Call the plumber"), QStringLiteral("Buy washers"), QString()}));
+        QCOMPARE(titles,
+                 (QStringList{QStringLiteral("Call the plumber"), QStringLiteral("Buy washers"),
+                              QStringLiteral("(No title)")}));
         QCOMPARE(tasks.value().at(1).webViewLink, QUrl(QStringLiteral("https://tasks.google.com/")));
         const QList<HttpRequest> calls = to("/tasks");
         QCOMPARE(calls.size(), 2);
@@ -378,7 +403,8 @@ private Q_SLOTS:
     }
 
     // From midnight today where the calendar is (UTC+14) to a week later;
-    // untitled events and the page's time zone filled in.
+    // cancelled events left out, untitled events and the page's time zone
+    // filled in.
     void eventsWindowAndShapes()
     {
         m_answers[QStringLiteral("/calendar/events")] = {{200, "{\"timeZone\":\"Pacific/Kiritimati\"}"},
@@ -400,31 +426,43 @@ private Q_SLOTS:
         QCOMPARE(events.value().at(1).meetingLink(),
                  QStringLiteral("zoomus://zoom.us/join?action=join&confno=81234567890&pwd=123456"));
         QCOMPARE(events.value().at(1).start.timeZone, QStringLiteral("Europe/Berlin")); // the page's zone
+        // The video entry point first, wherever Google lists it.
+        QCOMPARE(events.value().at(0).meetingLink(), QStringLiteral("https://meet.google.com/abc-defg-hij"));
+        for (const Event &event : events.value())
+            QVERIFY(event.status != QStringLiteral("cancelled"));
     }
 
     void createTask_data()
     {
         QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("googleStatus");
+        QTest::addColumn<QByteArray>("googleBody");
         QTest::addColumn<int>("status");
         const auto titled = [](qsizetype length) { return "{\"title\":\"" + QByteArray(length, 'a') + "\"}"; };
-        QTest::newRow("1024 characters") << titled(1024) << 200;
-        QTest::newRow("1025 characters") << titled(1025) << 400;
-        QTest::newRow("title not text") << QByteArray("{\"title\":7}") << 400;
-        QTest::newRow("64 KiB exactly") << titled(64 * 1024 - 12) << 400; // past the size check, too long a title
-        QTest::newRow("64 KiB and a byte") << titled(64 * 1024 - 11) << 413;
-        QTest::newRow("far over 64 KiB") << titled(400000) << 413;
+        const QByteArray created = "{\"id\":\"n1\",\"title\":\"a\",\"status\":\"needsAction\",\"position\":\"0\"}";
+        QTest::newRow("1024 characters") << titled(1024) << 200 << created << 200;
+        QTest::newRow("1025 characters") << titled(1025) << 200 << created << 400;
+        QTest::newRow("title not text") << QByteArray("{\"title\":7}") << 200 << created << 400;
+        QTest::newRow("64 KiB exactly") << titled(64 * 1024 - 12) << 200 << created
+                                        << 400; // past the size check, too long a title
+        QTest::newRow("64 KiB and a byte") << titled(64 * 1024 - 11) << 200 << created << 413;
+        QTest::newRow("far over 64 KiB") << titled(400000) << 200 << created << 413;
+        QTest::newRow("Google HTML") << titled(1) << 200 << QByteArray("<html/>") << 502;
+        QTest::newRow("Google 403") << titled(1) << 403 << QByteArray("{}") << 403;
     }
 
     void createTask()
     {
         QFETCH(QByteArray, body);
+        QFETCH(int, googleStatus);
+        QFETCH(QByteArray, googleBody);
         QFETCH(int, status);
-        m_answers[QStringLiteral("/tasks")] = {
-                {200, "{\"id\":\"n1\",\"title\":\"a\",\"status\":\"needsAction\",\"position\":\"0\"}"}};
+        m_answers[QStringLiteral("/tasks")] = {{googleStatus, googleBody}};
         const Reply reply = send("POST", tasksPath, {}, {}, body);
         QCOMPARE(reply.status, status);
         const QList<HttpRequest> calls = to("/tasks");
-        QCOMPARE(calls.size(), status == 200 ? 1 : 0);
+        const bool asked = status == 200 || status >= 500 || status == 403;
+        QCOMPARE(calls.size(), asked ? 1 : 0);
         QVERIFY(status == 200 ? calls.first().body == body && decodeTaskList("[" + reply.body + "]").isSuccess()
                               : reply.isJsonObject());
     }
@@ -509,8 +547,233 @@ private Q_SLOTS:
         QCOMPARE(list.value().first().status, task.value().first().status);
     }
 
-    // Requests count per user, refused ones too; none gets through without
-    // the access token.
+    // Requests as raw bytes on one connection: the statuses of the answers
+    // in order (negative: a HEAD answer, which has no body), and whether the
+    // server then closed the connection. Nothing sent after a refused
+    // request is answered.
+    void framing_data()
+    {
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QList<int>>("statuses");
+        QTest::addColumn<bool>("closed");
+        const QByteArray smuggled = "GET /smuggled HTTP/1.1\r\nHost: s\r\n\r\n";
+        const QByteArray auth = "Authorization: Bearer " + m_idToken + "\r\nAccessToken: " + m_accessToken + "\r\n";
+        const auto post = [&](const QByteArray &fields, const QByteArray &body) {
+            return "POST /api/v1/tasks HTTP/1.1\r\nHost: s\r\n" + auth + fields + "\r\n" + body + smuggled;
+        };
+        const QByteArray health = "GET /healthz HTTP/1.1\r\nHost: s\r\n\r\n";
+        const QByteArray task = R"({"title":"a"})";
+        QTest::newRow("two Content-Length")
+                << post("Content-Length: 0\r\nContent-Length: 43\r\n", {}) << QList{400} << true;
+        QTest::newRow("the same Content-Length twice")
+                << post("Content-Length: 13\r\nContent-Length: 13\r\n", task) << QList{400} << true;
+        QTest::newRow("Content-Length as a list") << post("Content-Length: 13, 13\r\n", task) << QList{400} << true;
+        QTest::newRow("Content-Length and chunked")
+                << post("Content-Length: 0\r\nTransfer-Encoding: chunked\r\n", "0\r\n\r\n") << QList{400} << true;
+        QTest::newRow("Content-Length -1") << post("Content-Length: -1\r\n", {}) << QList{400} << true;
+        QTest::newRow("Content-Length +0") << post("Content-Length: +0\r\n", {}) << QList{400} << true;
+        QTest::newRow("Content-Length 2^64")
+                << post("Content-Length: 18446744073709551616\r\n", {}) << QList{400} << true;
+        QTest::newRow("space before the colon") << post("Content-Length : 0\r\n", {}) << QList{400} << true;
+        QTest::newRow("Content-Length over 64 KiB") << post("Content-Length: 65537\r\n", {}) << QList{413} << true;
+        QTest::newRow("unknown transfer coding")
+                << post("Transfer-Encoding: gzip\r\n", "0\r\n\r\n") << QList{501} << true;
+        QTest::newRow("chunked, then another coding")
+                << post("Transfer-Encoding: chunked, gzip\r\n", "0\r\n\r\n") << QList{501} << true;
+        QTest::newRow("obs-fold") << "GET /healthz HTTP/1.1\r\nHost: s\r\nX-Folded: a\r\n b\r\n\r\n" + smuggled
+                                  << QList{400} << true;
+        QTest::newRow("bare LF") << "GET /healthz HTTP/1.1\nHost: s\n\n" + smuggled << QList{400} << true;
+        QTest::newRow("HTTP/2.0") << "GET /healthz HTTP/2.0\r\nHost: s\r\n\r\n" + smuggled << QList{505} << true;
+        QTest::newRow("not HTTP") << "GET /healthz SMTP/1.1\r\nHost: s\r\n\r\n" + smuggled << QList{400} << true;
+        QTest::newRow("HTTP/1.1 without Host") << "GET /healthz HTTP/1.1\r\n\r\n" + smuggled << QList{400} << true;
+        // What a server must serve.
+        QTest::newRow("chunked body") << post("Transfer-Encoding: chunked\r\n", "d\r\n" + task + "\r\n0\r\n\r\n")
+                                      << QList{200, 404} << false;
+        QTest::newRow("pipelined, the slow one first") << "GET /api/v1/tasks HTTP/1.1\r\nHost: s\r\n" + auth
+                        + "\r\nGET /api/v1/events HTTP/1.1\r\nHost: s\r\n" + auth
+                        + "\r\n" << QList{200, 200} << false;
+        QTest::newRow("HEAD, then GET") << "HEAD /healthz HTTP/1.1\r\nHost: s\r\n\r\n" + health << QList{-503, 503}
+                                        << false;
+        QTest::newRow("Connection: close")
+                << "GET /healthz HTTP/1.1\r\nHost: s\r\nConnection: close\r\n\r\n" + health << QList{503} << true;
+        QTest::newRow("HTTP/1.0") << "GET /healthz HTTP/1.0\r\n\r\n" + health << QList{503} << true;
+        QTest::newRow("HTTP/1.0 keep-alive")
+                << "GET /healthz HTTP/1.0\r\nConnection: keep-alive\r\n\r\n" + health << QList{503, 503} << false;
+    }
+
+    void framing()
+    {
+        QFETCH(QByteArray, sent);
+        QFETCH(QList<int>, statuses);
+        QFETCH(bool, closed);
+        // Tasks slower than events: answers still come in request order.
+        m_answers[QStringLiteral("/tasks")] = {{200, R"({"items":[{"id":"t1","title":"slow"}]})", 300}};
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, m_front->port());
+        socket.write(sent);
+        QByteArray received;
+        QList<int> got;
+        QList<QByteArray> bodies;
+        const auto parse = [&] {
+            received += socket.readAll();
+            while (got.size() < statuses.size()) {
+                const qsizetype end = received.indexOf("\r\n\r\n");
+                if (end < 0)
+                    return;
+                const QByteArray head = received.left(end);
+                static const QRegularExpression length(QStringLiteral("\r\nContent-Length: (\\d+)"));
+                const qsizetype size = statuses.at(got.size()) < 0
+                        ? 0
+                        : length.match(QString::fromLatin1(head)).captured(1).toLongLong();
+                if (received.size() < end + 4 + size)
+                    return;
+                got << head.mid(9, 3).toInt() * (statuses.at(got.size()) < 0 ? -1 : 1);
+                bodies << received.mid(end + 4, size);
+                received.remove(0, end + 4 + size);
+            }
+        };
+        [[maybe_unused]] const bool settled = QTest::qWaitFor(
+                [&] {
+                    parse();
+                    return got.size() == statuses.size() || socket.state() == QAbstractSocket::UnconnectedState;
+                },
+                5000);
+        if (closed)
+            QTRY_COMPARE_WITH_TIMEOUT(socket.state(), QAbstractSocket::UnconnectedState, 3000);
+        parse();
+        QCOMPARE(got, statuses);
+        QVERIFY(received.isEmpty()); // nothing more: no answer to a smuggled request
+        QCOMPARE(socket.state() == QAbstractSocket::UnconnectedState, closed);
+        if (QTest::currentDataTag() == QByteArrayLiteral("pipelined, the slow one first"))
+            QVERIFY(bodies.first().contains("slow"));
+        QVERIFY(!m_log.join(u'\n').contains(QStringLiteral("smuggled")) || !closed);
+    }
+
+    // Google over TLS with certificates of a throw-away CA: served when that
+    // CA is trusted and the certificate names the host; refused (502, and
+    // nothing reaches the server) when the CA is not trusted or the name is
+    // another host's.
+    void googleOverTls_data()
+    {
+        QTest::addColumn<bool>("trustedCa");
+        QTest::addColumn<QString>("name"); // the certificate's subjectAltName
+        QTest::addColumn<int>("status");
+        QTest::newRow("trusted") << true << QStringLiteral("IP:127.0.0.1") << 200;
+        QTest::newRow("untrusted CA") << false << QStringLiteral("IP:127.0.0.1") << 502;
+        QTest::newRow("another host") << true << QStringLiteral("DNS:other.example") << 502;
+    }
+
+    void googleOverTls()
+    {
+        QFETCH(bool, trustedCa);
+        QFETCH(QString, name);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const auto openssl = [&](const QStringList &arguments) {
+            QProcess process;
+            process.setWorkingDirectory(dir.path());
+            process.start(QStringLiteral("openssl"), arguments);
+            return process.waitForFinished(20000) && process.exitCode() == 0;
+        };
+        const QStringList ecKey{QStringLiteral("-newkey"), QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
+                                QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes")};
+        for (const QString &ca : {QStringLiteral("ca"), QStringLiteral("other-ca")})
+            QVERIFY(openssl(QStringList{QStringLiteral("req"), QStringLiteral("-x509")} + ecKey
+                            + QStringList{QStringLiteral("-keyout"), ca + QStringLiteral(".key"),
+                                          QStringLiteral("-out"), ca + QStringLiteral(".pem"), QStringLiteral("-days"),
+                                          QStringLiteral("1"), QStringLiteral("-subj"), QStringLiteral("/CN=") + ca}));
+        QVERIFY(openssl(QStringList{QStringLiteral("req")} + ecKey
+                        + QStringList{QStringLiteral("-keyout"), QStringLiteral("server.key"), QStringLiteral("-out"),
+                                      QStringLiteral("server.csr"), QStringLiteral("-subj"),
+                                      QStringLiteral("/CN=stand-in")}));
+        QFile extensions(dir.filePath(QStringLiteral("san.ext")));
+        QVERIFY(extensions.open(QIODevice::WriteOnly));
+        extensions.write("subjectAltName=" + name.toLatin1() + "\n");
+        extensions.close();
+        const QString signer = trustedCa ? QStringLiteral("ca") : QStringLiteral("other-ca");
+        QVERIFY(openssl({QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"),
+                         QStringLiteral("server.csr"), QStringLiteral("-CA"), signer + QStringLiteral(".pem"),
+                         QStringLiteral("-CAkey"), signer + QStringLiteral(".key"), QStringLiteral("-CAcreateserial"),
+                         QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-extfile"),
+                         QStringLiteral("san.ext"), QStringLiteral("-out"), QStringLiteral("server.pem")}));
+
+        QFile key(dir.filePath(QStringLiteral("server.key")));
+        QVERIFY(key.open(QIODevice::ReadOnly));
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.setLocalCertificateChain(QSslCertificate::fromPath(dir.filePath(QStringLiteral("server.pem"))));
+        tls.setPrivateKey(QSslKey(&key, QSsl::Ec));
+        tls.setPeerVerifyMode(QSslSocket::VerifyNone);
+        HttpFront secure(
+                [this](const HttpRequest &request, HttpReply reply) { serveGoogle(request, std::move(reply)); });
+        secure.setAccessLog(false);
+        QVERIFY(secure.listen(QHostAddress::LocalHost, 0, tls));
+        start(0, 20, 60000, 10000, QStringLiteral("https://127.0.0.1:%1").arg(secure.port()));
+        m_backend->setGoogleCaFile(dir.filePath(QStringLiteral("ca.pem"))); // only the first CA
+        QCOMPARE(get(tasksPath).status, status);
+        QCOMPARE(m_received.isEmpty(), status != 200);
+    }
+
+    // The options and environment stint-backend starts with: an option wins
+    // over its variable, client ids come repeated or comma-separated, and
+    // each bad value is refused with a line naming the option.
+    void settings_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("error"); // a part of it; empty: read
+        QTest::addColumn<int>("port");
+        QTest::addColumn<int>("metricsPort"); // -1: none
+        QTest::addColumn<QStringList>("clientIds");
+        const QStringList client{QStringLiteral("--client-id"), QStringLiteral("a")};
+        QTest::newRow("defaults") << client << QStringList() << QString() << 8080 << -1 << QStringList{u"a"_qs};
+        QTest::newRow("environment") << QStringList() << QStringList{u"STINT_CLIENT_IDS=a, b"_qs, u"STINT_PORT=9000"_qs}
+                                     << QString() << 9000 << -1 << QStringList{u"a"_qs, u"b"_qs};
+        QTest::newRow("the option wins") << client + QStringList{u"--port"_qs, u"9001"_qs}
+                                         << QStringList{u"STINT_PORT=9000"_qs, u"STINT_CLIENT_IDS=z"_qs} << QString()
+                                         << 9001 << -1 << QStringList{u"a"_qs};
+        QTest::newRow("metrics above the port")
+                << client + QStringList{u"--port"_qs, u"9000"_qs, u"--metrics-port"_qs, u"+1"_qs} << QStringList()
+                << QString() << 9000 << 9001 << QStringList{u"a"_qs};
+        QTest::newRow("no client id") << QStringList() << QStringList() << u"--client-id"_qs << 0 << -1
+                                      << QStringList();
+        QTest::newRow("port too high") << client + QStringList{u"--port"_qs, u"65536"_qs} << QStringList()
+                                       << u"--port"_qs << 0 << -1 << QStringList();
+        QTest::newRow("metrics +N on any port")
+                << client + QStringList{u"--port"_qs, u"0"_qs, u"--metrics-port"_qs, u"+1"_qs} << QStringList()
+                << u"--metrics-port"_qs << 0 << -1 << QStringList();
+        QTest::newRow("not a Google address")
+                << client + QStringList{u"--google-tasks-url"_qs, u"file:///etc/passwd"_qs} << QStringList()
+                << u"http(s)"_qs << 0 << -1 << QStringList();
+        QTest::newRow("CA file missing") << client + QStringList{u"--google-ca-file"_qs, u"/nonexistent/ca.pem"_qs}
+                                         << QStringList() << u"--google-ca-file"_qs << 0 << -1 << QStringList();
+        QTest::newRow("unknown option") << client + QStringList{u"--prot"_qs, u"1"_qs} << QStringList() << u"prot"_qs
+                                        << 0 << -1 << QStringList();
+    }
+
+    void settings()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QFETCH(QString, error);
+        QFETCH(int, port);
+        QFETCH(int, metricsPort);
+        QFETCH(QStringList, clientIds);
+        QProcessEnvironment variables;
+        for (const QString &each : std::as_const(environment))
+            variables.insert(each.section(u'=', 0, 0), each.section(u'=', 1));
+        const SettingsRead read = readServerSettings(QStringList{u"stint-backend"_qs} + arguments, variables);
+        QCOMPARE(read.settings.has_value(), error.isEmpty());
+        if (!read.settings) {
+            QVERIFY2(read.error.contains(error), qPrintable(read.error));
+            return;
+        }
+        QCOMPARE(read.settings->port, port);
+        QCOMPARE(read.settings->metricsPort.has_value() ? *read.settings->metricsPort : -1, metricsPort);
+        QCOMPARE(read.settings->backend.clientIds, clientIds);
+    }
+
+    // Requests count per user, refused ones too, and another user has a
+    // bucket of their own; none gets through without the access token.
     void rateLimitPerUser()
     {
         start(2);
@@ -518,6 +781,41 @@ private Q_SLOTS:
         QCOMPARE(get(tasksPath).status, 200);
         QCOMPARE(get(tasksPath).status, 429);
         QVERIFY(m_backend->metricsText().contains("\nstint_rate_limited_total 1\n"));
+        m_answers[QStringLiteral("/tokeninfo")] = {{200, tokenInfo(ourClient, ourClient, QStringLiteral("999"))}};
+        QCOMPARE(send("GET", tasksPath, m_key.signToken(claimsWith("sub", QStringLiteral("999"))), "ya29.other").status,
+                 200);
+    }
+
+    // A remembered access token stays its own user's: with another user's
+    // ID token it is refused, from the cache as on the first request.
+    void cachedAccessTokenOfAnotherUser()
+    {
+        QCOMPARE(get(tasksPath).status, 200);
+        QCOMPARE(get(tasksPath, m_key.signToken(claimsWith("sub", QStringLiteral("999")))).status, 401);
+        QCOMPARE(to("/tokeninfo").size(), 1);
+        QCOMPARE(get(tasksPath).status, 200);
+    }
+
+    // A latency exactly on a bound counts in that bound's bucket.
+    void histogramBounds()
+    {
+        Metrics metrics;
+        const QLatin1StringView name("t_seconds");
+        metrics.describe(name, Metrics::Type::histogram, QLatin1StringView("test"));
+        for (const double seconds : {0.0005, 0.005, 0.0051, 10.0, 11.0})
+            metrics.observe(name, {}, seconds);
+        const QByteArray text = metrics.text();
+        QCOMPARE(expositionError(text), QString());
+        for (const auto &[bound, count] : {std::pair{"0.0005", 1},
+                                           {"0.001", 1},
+                                           {"0.0025", 1},
+                                           {"0.005", 2},
+                                           {"0.01", 3},
+                                           {"5", 3},
+                                           {"10", 4},
+                                           {"+Inf", 5}})
+            QVERIFY2(text.contains("t_seconds_bucket{le=\"" + QByteArray(bound) + "\"} " + QByteArray::number(count)),
+                     bound);
     }
 
     // A minute of clock skew, to the second: accepted 59 s after the expiry,

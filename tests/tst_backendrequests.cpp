@@ -153,31 +153,41 @@ private Q_SLOTS:
     }
 
     // What each kind of broken reply does: an HTTP error status, a body that
-    // does not decode (never the no-data error), a transport error. A create
-    // fails only on an error status or in transport; its body is never read.
-    // A task not made stays in the entry with the reason, until Return makes it.
+    // does not decode (never the no-data error), a transport error. The user
+    // reads which side failed in plain words, the line keeps the exact status
+    // and the server's message. A create fails only on an error status or in
+    // transport; its body is never read. A task not made stays in the entry
+    // with the reason, until Return makes it.
     void misbehavingBackend_data()
     {
         QTest::addColumn<Misbehaviour>("mode");
-        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("notAdded"); // empty: created
         const QString unreachable = "Not added: the server could not be reached";
         const QString serverError = "Not added: the server reported an error";
-        QTest::newRow("500") << Misbehaviour::serverError << "HTTP 500 Internal Server Error" << serverError;
-        QTest::newRow("401") << Misbehaviour::unauthorized << "HTTP 401 Unauthorized"
+        QTest::newRow("500") << Misbehaviour::serverError << "HTTP 500 Internal Server Error: Misbehaving"
+                             << "The server failed. Retry may help." << serverError;
+        QTest::newRow("401") << Misbehaviour::unauthorized << "HTTP 401 Unauthorized: Misbehaving"
+                             << "The server did not accept your sign-in. Retry may help; if not, sign out and in again."
                              << "Not added: the server did not accept your sign-in";
         QTest::newRow("204") << Misbehaviour::noContent << "The reply is empty;"
+                             << "The server's answer could not be read."
                              << "";
         QTest::newRow("not JSON") << Misbehaviour::notJson << "The reply is not valid JSON"
+                                  << "The server's answer could not be read."
                                   << "";
-        QTest::newRow("timed out") << Misbehaviour::slow << "The request timed out." << unreachable;
-        QTest::newRow("dropped") << Misbehaviour::dropConnection << "Connection closed" << unreachable;
+        QTest::newRow("timed out") << Misbehaviour::slow << "The request timed out."
+                                   << "The server did not answer in time. Retry may help." << unreachable;
+        QTest::newRow("dropped") << Misbehaviour::dropConnection << "Connection closed"
+                                 << "The server could not be reached. Retry may help." << unreachable;
     }
 
     void misbehavingBackend()
     {
         QFETCH(Misbehaviour, mode);
-        QFETCH(QString, error);
+        QFETCH(QString, line);
+        QFETCH(QString, shown);
         QFETCH(QString, notAdded);
         auto model = makeModel();
         QSignalSpy events(model.get(), &DefaultViewModel::eventsChanged);
@@ -194,7 +204,9 @@ private Q_SLOTS:
         waitForIdle(*model);
         QCOMPARE(model->tasks().size(), 2);
         QVERIFY(model->tasksFetchHasError());
-        QVERIFY2(model->tasksErrorText().startsWith(error), qPrintable(model->tasksErrorText()));
+        QCOMPARE(model->tasksErrorText(), shown);
+        QVERIFY2(capture.lines().value(0).startsWith("Failed to fetch tasks: " + line),
+                 qPrintable(capture.lines().value(0)));
         model->fetchEvents();
         QTRY_COMPARE(capture.lines().size(), 2);
         QCOMPARE(model->events().size(), 1);
@@ -204,8 +216,8 @@ private Q_SLOTS:
         draft->setTitle("Something");
         model->addTask(draft->title());
         waitForIdle(*model);
-        QCOMPARE(capture.lines().value(2),
-                 notAdded.isEmpty() ? "fetching tasks" : "Failed to add task: " + model->tasksErrorText());
+        QCOMPARE(capture.lines().value(2).section(": ", 1),
+                 notAdded.isEmpty() ? "" : capture.lines().value(0).section(": ", 1));
         QCOMPARE(model->newTask(), !notAdded.isEmpty());
         QCOMPARE(draft->title(), notAdded.isEmpty() ? "" : "Something");
         QCOMPARE(draft->failure(), notAdded);
@@ -259,7 +271,7 @@ private Q_SLOTS:
         m_server.setMisbehaviour(Misbehaviour::serverError);
         StdoutCapture capture;
         clock.setNow(at(1, 0, 10));
-        QTRY_COMPARE(capture.lines(), QStringList{"Error fetching data: HTTP 500 Internal Server Error"});
+        QTRY_COMPARE(capture.lines(), QStringList{"Error fetching data: HTTP 500 Internal Server Error: Misbehaving"});
         QCOMPARE(model.events().size(), 3);
         m_server.setMisbehaviour(Misbehaviour::none);
         addEvent("resume");

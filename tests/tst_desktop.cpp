@@ -3,6 +3,7 @@
 // phase-end notification and the meeting reminders (the notification server).
 
 #include "app/desktopnotifications.h"
+#include "app/lockpause.h"
 #include "app/phasenotifier.h"
 #include "app/remindernotifier.h"
 #include "support/fakeclock.h"
@@ -14,10 +15,12 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -58,12 +61,14 @@ class NotificationServer : public QObject
 public:
     QStringList shown, actions; // summary: body
     QList<uint> closed;
+    QList<int> urgencies;
 
 public Q_SLOTS:
     uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
-                const QStringList &actionList, const QVariantMap &, int)
+                const QStringList &actionList, const QVariantMap &hints, int)
     {
         shown << summary + QLatin1String(": ") + body;
+        urgencies << hints.value(QStringLiteral("urgency"), -1).toInt();
         actions = actionList;
         return 6 + shown.size();
     }
@@ -71,6 +76,20 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void ActionInvoked(uint id, const QString &action);
+};
+
+// A logind session, as far as its lock goes: the manager finds it by
+// process, and it announces LockedHint.
+class StandInLogind : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
+
+public Q_SLOTS:
+    QDBusObjectPath GetSessionByPID(uint)
+    {
+        return QDBusObjectPath(QStringLiteral("/org/freedesktop/login1/session/_31"));
+    }
 };
 
 } // namespace
@@ -262,6 +281,7 @@ private Q_SLOTS:
         clock.setNow(at(9, 29));
         QTRY_COMPARE(server.shown.size(), 1);
         QVERIFY2(server.shown.first().startsWith("Standup starts in 1 min: "), qPrintable(server.shown.first()));
+        QCOMPARE(server.urgencies.first(), 2); // critical: through Do Not Disturb
         model.setEvents(model.events()); // fetched again, and the clock moves on: still once
         clock.setNow(at(9, 29, 30));
         QCOMPARE(reminded.count(), 1);
@@ -284,7 +304,84 @@ private Q_SLOTS:
         // Asleep over Planning's first five minutes: too late.
         clock.resumeAt(at(11, 5));
         QCOMPARE(reminded.count(), 2);
+        // Moved to a later time after its reminder: reminded of again.
+        model.setEvents({meeting("Retro", at(12, 0), "https://meet.example.com/retro")});
+        clock.setNow(at(11, 59));
+        QCOMPARE(reminded.count(), 3);
+        model.setEvents({meeting("Retro", at(12, 30), "https://meet.example.com/retro")});
+        QCOMPARE(withdrawn.count(), 3);
+        clock.setNow(at(12, 29));
+        QCOMPARE(reminded.count(), 4);
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+
+    void lockPausesAFocusPhase_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::newRow("logind") << "logind";
+        QTest::newRow("screensaver") << "screensaver";
+    }
+
+    void lockPausesAFocusPhase()
+    {
+        QFETCH(QString, source);
+        StandInLogind logind;
+        QDBusConnection system = openConnection();
+        QVERIFY(system.registerObject("/org/freedesktop/login1", &logind, QDBusConnection::ExportAllSlots));
+        QVERIFY(system.registerService("org.freedesktop.login1"));
+        QVERIFY(system.registerService("org.freedesktop.ScreenSaver"));
+        const auto release = qScopeGuard([&system] {
+            system.unregisterService("org.freedesktop.login1");
+            system.unregisterService("org.freedesktop.ScreenSaver");
+        });
+        const auto lock = [&](bool locked) {
+            QDBusMessage signal;
+            if (source == "logind") {
+                signal = QDBusMessage::createSignal("/org/freedesktop/login1/session/_31",
+                                                    "org.freedesktop.DBus.Properties", "PropertiesChanged");
+                signal << QStringLiteral("org.freedesktop.login1.Session")
+                       << QVariantMap{{QStringLiteral("LockedHint"), locked}} << QStringList();
+            } else {
+                signal = QDBusMessage::createSignal("/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver",
+                                                    "ActiveChanged");
+                signal << locked;
+            }
+            QVERIFY(system.send(signal));
+            QTest::qWait(150);
+        };
+
+        ModelFixture f;
+        QSettings().remove(LockPause::settingsKey);
+        int caughtUp = 0;
+        LockPause pause(
+                &f.model, [&caughtUp] { ++caughtUp; }, openConnection(), openConnection());
+        QSignalSpy noted(&pause, &LockPause::pausedByLockChanged);
+        QTest::qWait(150); // the session is looked up
+        f.model.setIsTimerRunning(true);
+        lock(true); // off by default
+        QVERIFY(f.model.isTimerRunning());
+        lock(false);
+
+        pause.setEnabled(true);
+        f.model.stopAndSwitchPhase();
+        f.model.setIsTimerRunning(true);
+        lock(true); // resting: goes on
+        QVERIFY(f.model.isTimerRunning());
+        lock(false);
+        f.model.stopAndSwitchPhase();
+
+        f.model.setIsTimerRunning(true);
+        lock(true);
+        QVERIFY(!f.model.isTimerRunning());
+        QVERIFY(pause.pausedByLock());
+        QCOMPARE(caughtUp, 1); // the seconds counted before the pause
+        lock(false); // not started again by itself
+        QVERIFY(!f.model.isTimerRunning());
+        QVERIFY(pause.pausedByLock());
+        f.model.setIsTimerRunning(true);
+        QVERIFY(!pause.pausedByLock());
+        QCOMPARE(noted.count(), 2);
+        QSettings().remove(LockPause::settingsKey);
     }
 
     void withoutServerItSaysSoOnce()

@@ -84,18 +84,19 @@ private Q_SLOTS:
         m_requests.clear();
     }
 
-    // Chunked, arriving in pieces, with an extension and a trailer; the
-    // connection then carries the next request too.
+    // Chunked, arriving in pieces, with an extension, sizes in hex (16 and
+    // 26 bytes) and a trailer; the connection then carries the next request too.
     void chunkedAndReused()
     {
         m_answer = [](const QByteArray &, int) {
             return QList<QByteArray>{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n6;ext=1\r\n[{\"a",
-                                     "\":\r\n3\r\n1}]\r\n0\r\nTrailer: x\r\n", "\r\n"};
+                                     "\":\r\n10\r\n1,\"b\":\"012345678\r\n1A\r\nabcdefghijklmnopqrstuvwxyz\r\n",
+                                     "3\r\n\"}]\r\n0\r\nTrailer: x\r\n", "\r\n"};
         };
         for (int i = 0; i < 2; ++i) {
             const HttpResponse response = fetch();
             QCOMPARE(response.status, 200);
-            QCOMPARE(response.body, QByteArray("[{\"a\":1}]"));
+            QCOMPARE(response.body, QByteArray("[{\"a\":1,\"b\":\"012345678abcdefghijklmnopqrstuvwxyz\"}]"));
         }
         QCOMPARE(m_connections, 1);
         QCOMPARE(m_requests.first(), QByteArray("GET /tasks?x=1 HTTP/1.1"));

@@ -85,7 +85,8 @@ private Q_SLOTS:
 
     // Started once, however often asked; each on a port of its own, read
     // back from its first line; listening on 127.0.0.1 for the client id
-    // alone, with no secret in its command line or environment.
+    // alone, with no secret in its command line or environment; started
+    // again for a new client id.
     void startsOnceOnAPortOfItsOwn()
     {
         StdoutCapture capture;
@@ -114,6 +115,12 @@ private Q_SLOTS:
             QVERIFY(!place.contains(secret.toLatin1()));
             QVERIFY(!place.contains("STINT_"));
         }
+
+        // A new client id: started again, for that client.
+        const qint64 pid = first.processId();
+        first.setClientId(u"2-b.apps.googleusercontent.com"_s);
+        QTRY_VERIFY(!first.address().isEmpty() && first.processId() != pid);
+        QVERIFY(procFile(first.processId(), "cmdline").contains("2-b.apps.googleusercontent.com"));
     }
 
     // Killed, it comes back after a delay that grows, saying so each time;
@@ -172,6 +179,17 @@ private Q_SLOTS:
         missing.start();
         QCOMPARE(failureOf(missing), u"stint-backend was not found beside Stint or in /usr/bin"_s);
         QCOMPARE(capture.lines().count(u"stint-backend was not found beside Stint or in /usr/bin"_s), 1);
+        // A request then fails once, with that reason, and is not sent.
+        Network::setLocalBackend(&missing);
+        GoogleAPIAccessor api;
+        QStringList answers;
+        api.getTasks(u"id"_s, u"access"_s, [&](const Result<QList<Task2>> &result) {
+            answers << (result.isSuccess() ? u"<success>"_s : result.error().description);
+        });
+        QTRY_COMPARE(answers.size(), 1);
+        QTest::qWait(200);
+        QCOMPARE(answers, QStringList{u"stint-backend was not found beside Stint or in /usr/bin"_s});
+        Network::setLocalBackend(nullptr);
 
         // Without a client, until one is set up.
         LocalBackend withoutClient;
@@ -196,6 +214,24 @@ private Q_SLOTS:
         Network::setTransferTimeout(300);
         QCOMPARE(failureOf(slow), u"stint-backend did not start in time"_s);
         Network::setTransferTimeout(timeout);
+    }
+
+    // The first line may arrive in pieces.
+    void portLineInTwoReads()
+    {
+        StdoutCapture capture;
+        const QString program = m_dir.filePath(u"halting"_s);
+        QFile script(program);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf 'stint-backend listening on http://127.0.0.1:'\nsleep 0.3\n"
+                     "echo '4242 for 1 client id(s)'\nexec sleep 30\n");
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+        LocalBackend backend;
+        backend.setProgram(program);
+        backend.setClientId(u"1-a.apps.googleusercontent.com"_s);
+        backend.start();
+        QTRY_COMPARE(backend.address(), QUrl(u"http://127.0.0.1:4242"_s));
     }
 
     // The app killed outright takes its backend with it.

@@ -4,32 +4,29 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="144"/>
         <source>Countdown Timer</source>
-        <translation>Countdown-Timer</translation>
+        <translation type="vanished">Countdown-Timer</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="148"/>
         <source>Open Stint</source>
-        <translation>Stint öffnen</translation>
+        <translation type="vanished">Stint öffnen</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="150"/>
         <source>Exit</source>
-        <translation>Beenden</translation>
+        <translation type="vanished">Beenden</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="314"/>
+        <location filename="../src/app/appdelegate.cpp" line="334"/>
         <source>Welcome to the App!</source>
         <translation>Willkommen in der App!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="315"/>
+        <location filename="../src/app/appdelegate.cpp" line="335"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>Sie haben die App zum ersten Mal gestartet.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="316"/>
+        <location filename="../src/app/appdelegate.cpp" line="336"/>
         <source>Get Started</source>
         <translation>Los geht’s</translation>
     </message>
@@ -55,6 +52,65 @@
         <location filename="../src/ui/CircularProgressView.qml" line="125"/>
         <source>Start</source>
         <translation>Starten</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="14"/>
+        <source>A calm focus timer. Without options, starts Stint or brings the running Stint forward.</source>
+        <translation>Ein ruhiger Fokus-Timer. Ohne Optionen startet er Stint oder holt das laufende Stint nach vorn.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="19"/>
+        <source>A sign-in address to hand to Stint.</source>
+        <translation>Eine Anmeldeadresse, die an Stint übergeben wird.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="47"/>
+        <location filename="../src/app/commandline.cpp" line="60"/>
+        <source>Try &apos;stint --help&apos;.</source>
+        <translation>Siehe &apos;stint --help&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="72"/>
+        <source>Start or resume the countdown; with a title, start focusing on that task.</source>
+        <translation>Den Countdown starten oder fortsetzen; mit einem Titel eine Fokuszeit für diese Aufgabe beginnen.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="75"/>
+        <source>Pause the countdown.</source>
+        <translation>Den Countdown anhalten.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="77"/>
+        <source>Pause the countdown, or start or resume it.</source>
+        <translation>Den Countdown anhalten oder starten bzw. fortsetzen.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="79"/>
+        <source>Stop the phase and get the next one ready.</source>
+        <translation>Die Phase beenden und die nächste bereitstellen.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="82"/>
+        <source>Print the phase, the time left and the task. Exit status 0 while counting, 1 when paused or ready, 3 when Stint is not running.</source>
+        <translation>Phase, verbleibende Zeit und Aufgabe ausgeben. Exit-Status 0 während der Countdown läuft, 1 wenn angehalten oder bereit, 3 wenn Stint nicht läuft.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="86"/>
+        <source>Print the status again at each change, until interrupted.</source>
+        <translation>Den Status bei jeder Änderung erneut ausgeben, bis zum Abbruch.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="90"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
+        <translation>Mit --status oder --follow: JSON-Objekte ausgeben, wie waybar sie liest.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="129"/>
+        <source>--json goes with --status or --follow.</source>
+        <translation>--json gehört zu --status oder --follow.</translation>
     </message>
 </context>
 <context>
@@ -103,14 +159,95 @@
 <context>
     <name>ContentView</name>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="93"/>
+        <location filename="../src/ui/ContentView.qml" line="99"/>
         <source>Timer</source>
         <translation>Timer</translation>
     </message>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="97"/>
+        <location filename="../src/ui/ContentView.qml" line="103"/>
         <source>Events</source>
         <translation>Termine</translation>
+    </message>
+</context>
+<context>
+    <name>DoNotDisturb</name>
+    <message>
+        <location filename="../src/app/donotdisturb.cpp" line="195"/>
+        <source>Focusing</source>
+        <translation>Fokuszeit</translation>
+    </message>
+    <message>
+        <location filename="../src/app/donotdisturb.cpp" line="274"/>
+        <source>This desktop&apos;s Do Not Disturb is not one Stint knows (GNOME, Plasma, Xfce or dunst).</source>
+        <translation>Das „Nicht stören“ dieser Arbeitsumgebung kennt Stint nicht (GNOME, Plasma, Xfce oder dunst).</translation>
+    </message>
+</context>
+<context>
+    <name>FetchFailure</name>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="11"/>
+        <source>Stint&apos;s own server took too long to start. Retry may help.</source>
+        <translation>Stints eigener Server brauchte zu lange zum Starten. „Erneut versuchen“ kann helfen.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="12"/>
+        <source>Stint&apos;s own server could not be started.</source>
+        <translation>Stints eigener Server konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="15"/>
+        <source>The server did not answer in time. Retry may help.</source>
+        <translation>Der Server hat nicht rechtzeitig geantwortet. „Erneut versuchen“ kann helfen.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="16"/>
+        <source>The server could not be reached. Retry may help.</source>
+        <translation>Der Server war nicht erreichbar. „Erneut versuchen“ kann helfen.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="23"/>
+        <source>The server did not accept your sign-in. Retry may help; if not, sign out and in again.</source>
+        <translation>Der Server hat deine Anmeldung nicht angenommen. „Erneut versuchen“ kann helfen, sonst melde dich ab und wieder an.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="25"/>
+        <source>Google refused access to your tasks.</source>
+        <translation>Google hat den Zugriff auf deine Aufgaben verweigert.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="27"/>
+        <source>Too many requests for now. Retry in a minute.</source>
+        <translation>Zu viele Anfragen. Versuche es in einer Minute erneut.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="29"/>
+        <source>The server could not get your tasks from Google. Retry may help.</source>
+        <translation>Der Server konnte deine Aufgaben nicht von Google holen. „Erneut versuchen“ kann helfen.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="31"/>
+        <source>Google took too long to answer the server. Retry may help.</source>
+        <translation>Google hat dem Server zu spät geantwortet. „Erneut versuchen“ kann helfen.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="33"/>
+        <source>The server failed. Retry may help.</source>
+        <translation>Auf dem Server ist ein Fehler aufgetreten. „Erneut versuchen“ kann helfen.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="33"/>
+        <source>The server refused the request.</source>
+        <translation>Der Server hat die Anfrage abgelehnt.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="37"/>
+        <source>The server&apos;s answer could not be read.</source>
+        <translation>Die Antwort des Servers war nicht lesbar.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="38"/>
+        <source>The tasks could not be fetched. Retry may help.</source>
+        <translation>Die Aufgaben konnten nicht abgerufen werden. „Erneut versuchen“ kann helfen.</translation>
     </message>
 </context>
 <context>
@@ -131,17 +268,17 @@
 <context>
     <name>GoogleClientForm</name>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="57"/>
+        <location filename="../src/ui/googleclientform.cpp" line="56"/>
         <source>Enter the client ID.</source>
         <translation>Geben Sie die Client-ID ein.</translation>
     </message>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="61"/>
+        <location filename="../src/ui/googleclientform.cpp" line="60"/>
         <source>A client ID ends in .apps.googleusercontent.com.</source>
         <translation>Eine Client-ID endet auf .apps.googleusercontent.com.</translation>
     </message>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="65"/>
+        <location filename="../src/ui/googleclientform.cpp" line="64"/>
         <source>Enter the client secret.</source>
         <translation>Geben Sie den Client-Schlüssel ein.</translation>
     </message>
@@ -240,12 +377,12 @@
 <context>
     <name>MeetingReminders</name>
     <message>
-        <location filename="../src/timer/meetingreminders.cpp" line="46"/>
+        <location filename="../src/timer/meetingreminders.cpp" line="47"/>
         <source>%1 has started</source>
         <translation>%1 hat begonnen</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/timer/meetingreminders.cpp" line="47"/>
+        <location filename="../src/timer/meetingreminders.cpp" line="48"/>
         <source>%1 starts in %n min</source>
         <translation>
             <numerusform>%1 beginnt in %n Min.</numerusform>
@@ -326,74 +463,98 @@
     </message>
 </context>
 <context>
+    <name>TimerClient</name>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="98"/>
+        <location filename="../src/app/timerclient.cpp" line="84"/>
+        <source>Stint is not running</source>
+        <translation>Stint läuft nicht</translation>
+    </message>
+</context>
+<context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="96"/>
+        <location filename="../src/ui/TimerView.qml" line="102"/>
         <source>Join Meeting</source>
         <translation>Beitreten</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="108"/>
+        <location filename="../src/ui/TimerView.qml" line="114"/>
         <source>Add task</source>
         <translation>Aufgabe hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="137"/>
+        <location filename="../src/ui/TimerView.qml" line="143"/>
         <source>Is the task now done?</source>
         <translation>Ist die Aufgabe jetzt erledigt?</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="151"/>
+        <location filename="../src/ui/TimerView.qml" line="157"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="157"/>
+        <location filename="../src/ui/TimerView.qml" line="163"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="169"/>
+        <location filename="../src/ui/TimerView.qml" line="175"/>
+        <source>Paused while the screen was locked</source>
+        <translation>Angehalten, während der Bildschirm gesperrt war</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="186"/>
         <source>Stop</source>
         <translation>Stoppen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="199"/>
+        <location filename="../src/ui/TimerView.qml" line="216"/>
         <source>Retry</source>
         <translation>Erneut versuchen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="266"/>
+        <location filename="../src/ui/TimerView.qml" line="283"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Melden Sie sich bei Google an, um die App voll zu nutzen und Aufgaben &amp; Termine aus Google Kalender abzugleichen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="286"/>
+        <location filename="../src/ui/TimerView.qml" line="303"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="317"/>
+        <location filename="../src/ui/TimerView.qml" line="339"/>
         <source>Sign Out</source>
         <translation>Abmelden</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="327"/>
+        <location filename="../src/ui/TimerView.qml" line="349"/>
         <source>Google Client…</source>
         <translation>Google-Client…</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="345"/>
+        <location filename="../src/ui/TimerView.qml" line="370"/>
+        <source>Silence Notifications While Focusing</source>
+        <translation>Benachrichtigungen während der Fokuszeit stummschalten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="388"/>
+        <source>Pause When the Screen Locks</source>
+        <translation>Anhalten, wenn der Bildschirm gesperrt wird</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="396"/>
         <source>Privacy Policy</source>
         <translation>Datenschutzerklärung</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="352"/>
+        <location filename="../src/ui/TimerView.qml" line="403"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="335"/>
+        <location filename="../src/ui/TimerView.qml" line="357"/>
         <source>Start at Login</source>
         <translation>Beim Anmelden starten</translation>
     </message>
@@ -423,6 +584,65 @@
             <numerusform>Angehalten · noch %n Min.</numerusform>
             <numerusform>Angehalten · noch %n Min.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="19"/>
+        <source>Open Stint</source>
+        <translation>Stint öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="22"/>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="29"/>
+        <source>Countdown Timer</source>
+        <translation>Countdown-Timer</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="62"/>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/trayicon.cpp" line="88"/>
+        <source>Focus · %n min</source>
+        <translation>
+            <numerusform>Fokuszeit · %n Min.</numerusform>
+            <numerusform>Fokuszeit · %n Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/trayicon.cpp" line="89"/>
+        <source>Rest · %n min</source>
+        <translation>
+            <numerusform>Pause · %n Min.</numerusform>
+            <numerusform>Pause · %n Min.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="95"/>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="97"/>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="98"/>
+        <source>Start Focus</source>
+        <translation>Fokus starten</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="98"/>
+        <source>Start Rest</source>
+        <translation>Pause starten</translation>
     </message>
 </context>
 </TS>

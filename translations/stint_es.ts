@@ -4,32 +4,29 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="144"/>
         <source>Countdown Timer</source>
-        <translation>Temporizador</translation>
+        <translation type="vanished">Temporizador</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="148"/>
         <source>Open Stint</source>
-        <translation>Abrir Stint</translation>
+        <translation type="vanished">Abrir Stint</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="150"/>
         <source>Exit</source>
-        <translation>Salir</translation>
+        <translation type="vanished">Salir</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="314"/>
+        <location filename="../src/app/appdelegate.cpp" line="334"/>
         <source>Welcome to the App!</source>
         <translation>¡Bienvenido a la aplicación!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="315"/>
+        <location filename="../src/app/appdelegate.cpp" line="335"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>Es la primera vez que abre la aplicación.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="316"/>
+        <location filename="../src/app/appdelegate.cpp" line="336"/>
         <source>Get Started</source>
         <translation>Empezar</translation>
     </message>
@@ -55,6 +52,65 @@
         <location filename="../src/ui/CircularProgressView.qml" line="125"/>
         <source>Start</source>
         <translation>Iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="14"/>
+        <source>A calm focus timer. Without options, starts Stint or brings the running Stint forward.</source>
+        <translation>Un temporizador de concentración tranquilo. Sin opciones, inicia Stint o trae al frente el Stint en marcha.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="19"/>
+        <source>A sign-in address to hand to Stint.</source>
+        <translation>Una dirección de inicio de sesión para pasar a Stint.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="47"/>
+        <location filename="../src/app/commandline.cpp" line="60"/>
+        <source>Try &apos;stint --help&apos;.</source>
+        <translation>Pruebe &apos;stint --help&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="72"/>
+        <source>Start or resume the countdown; with a title, start focusing on that task.</source>
+        <translation>Inicia o reanuda la cuenta atrás; con un título, empieza a concentrarse en esa tarea.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="75"/>
+        <source>Pause the countdown.</source>
+        <translation>Pausa la cuenta atrás.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="77"/>
+        <source>Pause the countdown, or start or resume it.</source>
+        <translation>Pausa la cuenta atrás, o la inicia o reanuda.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="79"/>
+        <source>Stop the phase and get the next one ready.</source>
+        <translation>Detiene la fase y prepara la siguiente.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="82"/>
+        <source>Print the phase, the time left and the task. Exit status 0 while counting, 1 when paused or ready, 3 when Stint is not running.</source>
+        <translation>Muestra la fase, el tiempo restante y la tarea. Estado de salida 0 mientras cuenta, 1 en pausa o lista, 3 si Stint no está en marcha.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="86"/>
+        <source>Print the status again at each change, until interrupted.</source>
+        <translation>Vuelve a mostrar el estado en cada cambio, hasta que se interrumpa.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="90"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
+        <translation>Con --status o --follow: muestra objetos JSON, como los lee waybar.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="129"/>
+        <source>--json goes with --status or --follow.</source>
+        <translation>--json va con --status o --follow.</translation>
     </message>
 </context>
 <context>
@@ -103,14 +159,95 @@
 <context>
     <name>ContentView</name>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="93"/>
+        <location filename="../src/ui/ContentView.qml" line="99"/>
         <source>Timer</source>
         <translation>Temporizador</translation>
     </message>
     <message>
-        <location filename="../src/ui/ContentView.qml" line="97"/>
+        <location filename="../src/ui/ContentView.qml" line="103"/>
         <source>Events</source>
         <translation>Eventos</translation>
+    </message>
+</context>
+<context>
+    <name>DoNotDisturb</name>
+    <message>
+        <location filename="../src/app/donotdisturb.cpp" line="195"/>
+        <source>Focusing</source>
+        <translation>Concentración</translation>
+    </message>
+    <message>
+        <location filename="../src/app/donotdisturb.cpp" line="274"/>
+        <source>This desktop&apos;s Do Not Disturb is not one Stint knows (GNOME, Plasma, Xfce or dunst).</source>
+        <translation>Stint no conoce el modo No molestar de este escritorio (GNOME, Plasma, Xfce o dunst).</translation>
+    </message>
+</context>
+<context>
+    <name>FetchFailure</name>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="11"/>
+        <source>Stint&apos;s own server took too long to start. Retry may help.</source>
+        <translation>El servidor propio de Stint tardó demasiado en iniciarse. Reintentar puede ayudar.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="12"/>
+        <source>Stint&apos;s own server could not be started.</source>
+        <translation>No se pudo iniciar el servidor propio de Stint.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="15"/>
+        <source>The server did not answer in time. Retry may help.</source>
+        <translation>El servidor no respondió a tiempo. Reintentar puede ayudar.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="16"/>
+        <source>The server could not be reached. Retry may help.</source>
+        <translation>No se pudo conectar con el servidor. Reintentar puede ayudar.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="23"/>
+        <source>The server did not accept your sign-in. Retry may help; if not, sign out and in again.</source>
+        <translation>El servidor no aceptó tu inicio de sesión. Reintentar puede ayudar; si no, cierra la sesión y vuelve a iniciarla.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="25"/>
+        <source>Google refused access to your tasks.</source>
+        <translation>Google denegó el acceso a tus tareas.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="27"/>
+        <source>Too many requests for now. Retry in a minute.</source>
+        <translation>Demasiadas solicitudes por ahora. Reintenta dentro de un minuto.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="29"/>
+        <source>The server could not get your tasks from Google. Retry may help.</source>
+        <translation>El servidor no pudo obtener tus tareas de Google. Reintentar puede ayudar.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="31"/>
+        <source>Google took too long to answer the server. Retry may help.</source>
+        <translation>Google tardó demasiado en responder al servidor. Reintentar puede ayudar.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="33"/>
+        <source>The server failed. Retry may help.</source>
+        <translation>El servidor falló. Reintentar puede ayudar.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="33"/>
+        <source>The server refused the request.</source>
+        <translation>El servidor rechazó la solicitud.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="37"/>
+        <source>The server&apos;s answer could not be read.</source>
+        <translation>No se pudo leer la respuesta del servidor.</translation>
+    </message>
+    <message>
+        <location filename="../src/timer/fetchfailure.cpp" line="38"/>
+        <source>The tasks could not be fetched. Retry may help.</source>
+        <translation>No se pudieron obtener las tareas. Reintentar puede ayudar.</translation>
     </message>
 </context>
 <context>
@@ -131,17 +268,17 @@
 <context>
     <name>GoogleClientForm</name>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="57"/>
+        <location filename="../src/ui/googleclientform.cpp" line="56"/>
         <source>Enter the client ID.</source>
         <translation>Introduzca el ID de cliente.</translation>
     </message>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="61"/>
+        <location filename="../src/ui/googleclientform.cpp" line="60"/>
         <source>A client ID ends in .apps.googleusercontent.com.</source>
         <translation>Un ID de cliente termina en .apps.googleusercontent.com.</translation>
     </message>
     <message>
-        <location filename="../src/ui/googleclientform.cpp" line="65"/>
+        <location filename="../src/ui/googleclientform.cpp" line="64"/>
         <source>Enter the client secret.</source>
         <translation>Introduzca el secreto de cliente.</translation>
     </message>
@@ -240,12 +377,12 @@
 <context>
     <name>MeetingReminders</name>
     <message>
-        <location filename="../src/timer/meetingreminders.cpp" line="46"/>
+        <location filename="../src/timer/meetingreminders.cpp" line="47"/>
         <source>%1 has started</source>
         <translation>%1 ha empezado</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/timer/meetingreminders.cpp" line="47"/>
+        <location filename="../src/timer/meetingreminders.cpp" line="48"/>
         <source>%1 starts in %n min</source>
         <translation>
             <numerusform>%1 empieza en %n min</numerusform>
@@ -326,74 +463,98 @@
     </message>
 </context>
 <context>
+    <name>TimerClient</name>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="98"/>
+        <location filename="../src/app/timerclient.cpp" line="84"/>
+        <source>Stint is not running</source>
+        <translation>Stint no está en marcha</translation>
+    </message>
+</context>
+<context>
     <name>TimerView</name>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="96"/>
+        <location filename="../src/ui/TimerView.qml" line="102"/>
         <source>Join Meeting</source>
         <translation>Unirse</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="108"/>
+        <location filename="../src/ui/TimerView.qml" line="114"/>
         <source>Add task</source>
         <translation>Añadir tarea</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="137"/>
+        <location filename="../src/ui/TimerView.qml" line="143"/>
         <source>Is the task now done?</source>
         <translation>¿Ha terminado la tarea?</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="151"/>
+        <location filename="../src/ui/TimerView.qml" line="157"/>
         <source>Yes</source>
         <translation>Sí</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="157"/>
+        <location filename="../src/ui/TimerView.qml" line="163"/>
         <source>No</source>
         <translation>No</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="169"/>
+        <location filename="../src/ui/TimerView.qml" line="175"/>
+        <source>Paused while the screen was locked</source>
+        <translation>En pausa mientras la pantalla estaba bloqueada</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="186"/>
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="199"/>
+        <location filename="../src/ui/TimerView.qml" line="216"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="266"/>
+        <location filename="../src/ui/TimerView.qml" line="283"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Inicie sesión en Google para usar la aplicación al completo y sincronizar las tareas y eventos de Google Calendar</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="286"/>
+        <location filename="../src/ui/TimerView.qml" line="303"/>
         <source>Settings</source>
         <translation>Configuración</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="317"/>
+        <location filename="../src/ui/TimerView.qml" line="339"/>
         <source>Sign Out</source>
         <translation>Cerrar sesión</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="327"/>
+        <location filename="../src/ui/TimerView.qml" line="349"/>
         <source>Google Client…</source>
         <translation>Cliente de Google…</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="345"/>
+        <location filename="../src/ui/TimerView.qml" line="370"/>
+        <source>Silence Notifications While Focusing</source>
+        <translation>Silenciar notificaciones durante la concentración</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="388"/>
+        <source>Pause When the Screen Locks</source>
+        <translation>Pausar al bloquear la pantalla</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="396"/>
         <source>Privacy Policy</source>
         <translation>Política de privacidad</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="352"/>
+        <location filename="../src/ui/TimerView.qml" line="403"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="335"/>
+        <location filename="../src/ui/TimerView.qml" line="357"/>
         <source>Start at Login</source>
         <translation>Iniciar con la sesión</translation>
     </message>
@@ -423,6 +584,65 @@
             <numerusform>En pausa · queda %n min</numerusform>
             <numerusform>En pausa · quedan %n min</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="19"/>
+        <source>Open Stint</source>
+        <translation>Abrir Stint</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="22"/>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="29"/>
+        <source>Countdown Timer</source>
+        <translation>Temporizador</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="62"/>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/trayicon.cpp" line="88"/>
+        <source>Focus · %n min</source>
+        <translation>
+            <numerusform>Concentración · %n min</numerusform>
+            <numerusform>Concentración · %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/trayicon.cpp" line="89"/>
+        <source>Rest · %n min</source>
+        <translation>
+            <numerusform>Descanso · %n min</numerusform>
+            <numerusform>Descanso · %n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="95"/>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="97"/>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="98"/>
+        <source>Start Focus</source>
+        <translation>Iniciar concentración</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="98"/>
+        <source>Start Rest</source>
+        <translation>Iniciar descanso</translation>
     </message>
 </context>
 </TS>

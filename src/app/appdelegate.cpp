@@ -5,12 +5,15 @@
 #include "accounts/tokenstore.h"
 #include "accounts/usermanager.h"
 #include "app/desktopnotifications.h"
+#include "app/donotdisturb.h"
 #include "app/focushistory.h"
+#include "app/lockpause.h"
 #include "app/phasenotifier.h"
-#include "app/popoverplacement.h"
 #include "app/popoverwindow.h"
 #include "app/remindernotifier.h"
+#include "app/timerbus.h"
 #include "app/traycountdown.h"
+#include "app/trayicon.h"
 #include "backend/configuration.h"
 #include "backend/localbackend.h"
 #include "backend/network.h"
@@ -24,13 +27,10 @@
 #include "ui/viewgate.h"
 
 #include <QApplication>
-#include <QCursor>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQmlEngine>
 #include <QQuickItem>
-#include <QScreen>
 #include <QSettings>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -90,14 +90,27 @@ void AppDelegate::applicationDidFinishLaunching()
             Alarm::makeDefault(), [this](DefaultViewModel &model) { signIn(model); }, m_userManager, this);
     m_viewModel->setGoogleClient(m_googleClient);
     // The countdown's clock, for as long as the view-model lives.
-    (new TickTimer(m_viewModel))->followViews(ViewGate::of(m_popover->engine()));
-    auto *countdown = new TrayCountdown(m_viewModel, m_statusBarItem, QIcon(trayIconPath));
+    auto *ticks = new TickTimer(m_viewModel);
+    ticks->followViews(ViewGate::of(m_popover->engine()));
+    const auto catchUp = [ticks = QPointer(ticks)] {
+        if (ticks)
+            ticks->catchUp();
+    };
+    auto *countdown = new TrayCountdown(m_viewModel, m_trayIcon->icon(), QIcon(trayIconPath));
+    m_trayIcon->setViewModel(m_viewModel, catchUp);
     // Every phase into the focus history; the day's line under the ring and in the tooltip.
     m_focusHistory = new FocusHistory(m_viewModel, m_popover->engine(), m_popover.get(), this);
-    // "Yes" completing the task in Google Tasks, when the user asked for it.
-    TaskCompletion::of(m_popover->engine())->setViewModel(m_viewModel);
     connect(m_focusHistory, &FocusHistory::todayTextChanged, countdown,
             [this, countdown] { countdown->setDayLine(m_focusHistory->todayText()); });
+    connect(m_trayIcon, &TrayIcon::historyRequested, m_focusHistory, &FocusHistory::showWindow);
+    // "Yes" completing the task in Google Tasks, when the user asked for it.
+    TaskCompletion::of(m_popover->engine())->setViewModel(m_viewModel);
+    // The command line's and the status bars' way in.
+    (new TimerBus(m_viewModel, catchUp))->publish();
+    auto *lockPause = new LockPause(m_viewModel, catchUp);
+    // Before the phase-end notification is connected: Do Not Disturb is
+    // given back first, so that one shows.
+    auto *doNotDisturb = new DoNotDisturb(m_viewModel);
     m_notifications = new DesktopNotifications(QDBusConnection::sessionBus(), this);
     new PhaseNotifier(m_viewModel, m_notifications, [this] {
         resizePopover();
@@ -105,12 +118,19 @@ void AppDelegate::applicationDidFinishLaunching()
     });
     // The day's events, kept fresh, and the reminders of their meetings.
     m_eventRefresher = new EventRefresher(m_viewModel, m_viewModel->dayClock());
+    // The tasks too are as fresh as the popover's opening.
+    connect(ViewGate::of(m_popover->engine()), &ViewGate::aboutToOpen, m_viewModel, [this] {
+        if (m_viewModel->isSignedIn())
+            m_viewModel->fetchTasks();
+    });
     new ReminderNotifier(m_viewModel, new MeetingReminders(m_viewModel, m_viewModel->dayClock()), m_notifications,
                          [this] { showEvents(); });
 
     // The root view, on the "Timer" tab.
-    m_popover->setInitialProperties(
-            {{QStringLiteral("viewModel"), QVariant::fromValue(m_viewModel)}, {QStringLiteral("selectedIndex"), 0}});
+    m_popover->setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(m_viewModel)},
+                                     {QStringLiteral("selectedIndex"), 0},
+                                     {QStringLiteral("doNotDisturb"), QVariant::fromValue<QObject *>(doNotDisturb)},
+                                     {QStringLiteral("lockPause"), QVariant::fromValue<QObject *>(lockPause)}});
     m_popover->setSource(QUrl(contentViewUrl));
     if (m_popover->status() == QQuickView::Error) {
         QStringList errors;
@@ -146,36 +166,20 @@ void AppDelegate::applicationDidFinishLaunching()
 
 void AppDelegate::createStatusBarItem()
 {
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        printLine(QStringLiteral("No system tray found: Stint opens in a window of its own"));
-        return;
-    }
-    m_statusBarItem = new QSystemTrayIcon(QIcon(trayIconPath), this);
-    m_statusBarItem->setToolTip(tr("Countdown Timer"));
+    m_trayIcon = new TrayIcon(QIcon(trayIconPath), this);
+    connect(m_trayIcon, &TrayIcon::openRequested, this, &AppDelegate::showPopover);
+    connect(m_trayIcon, &TrayIcon::clicked, this, &AppDelegate::togglePopover);
+}
 
-    // Some trays only offer a menu; make sure "open" and "quit" are in it.
-    m_statusBarMenu = std::make_unique<QMenu>();
-    m_statusBarMenu->addAction(tr("Open Stint"), this, &AppDelegate::showPopover);
-    m_statusBarMenu->addSeparator();
-    m_statusBarMenu->addAction(tr("Exit"), qApp, &QCoreApplication::quit);
-    m_statusBarItem->setContextMenu(m_statusBarMenu.get());
-
-    connect(m_statusBarItem, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
-            return;
-        // StatusNotifierItem hosts give no icon geometry: the click,
-        // which is on the icon, stands for it, now and for later showings.
-        const QRect icon = m_statusBarItem->geometry();
-        m_lastAnchor = icon.isValid() && !icon.isEmpty() ? icon : QRect(QCursor::pos(), QSize(1, 1));
-        togglePopover();
-    });
-    m_statusBarItem->show();
+QSystemTrayIcon *AppDelegate::statusBarItem() const
+{
+    return m_trayIcon->icon();
 }
 
 void AppDelegate::createPopover()
 {
-    m_popover = std::make_unique<PopoverWindow>(m_statusBarItem ? PopoverWindow::Mode::popover
-                                                                : PopoverWindow::Mode::standalone);
+    m_popover = std::make_unique<PopoverWindow>(m_trayIcon->isAvailable() ? PopoverWindow::Mode::popover
+                                                                          : PopoverWindow::Mode::standalone);
     // "Exit" and closing the standalone window end the app through the engine too.
     connect(m_popover->engine(), &QQmlEngine::quit, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
@@ -260,20 +264,7 @@ void AppDelegate::showPopover()
     // A user looking at the popover wants to be signed in: if the restore
     // is waiting for the network, try it again now.
     m_googleSignIn->retryPendingRestore();
-    // Never where the pointer happens to be now: after a sign-in in the
-    // browser it is somewhere in the browser.
-    QRect anchor;
-    if (m_statusBarItem) {
-        anchor = m_statusBarItem->geometry();
-        if (!anchor.isValid() || anchor.isEmpty())
-            anchor = m_lastAnchor;
-        if ((!anchor.isValid() || anchor.isEmpty()) && QGuiApplication::primaryScreen()) {
-            const QScreen *screen = QGuiApplication::primaryScreen();
-            anchor = PopoverPlacement::likelyTrayAnchor(screen->geometry(), screen->availableGeometry(),
-                                                        QGuiApplication::isRightToLeft());
-        }
-    }
-    m_popover->showRelativeTo(anchor);
+    m_popover->showRelativeTo(m_trayIcon->popoverAnchor());
 }
 
 void AppDelegate::openURLs(const QList<QUrl> &urls)

@@ -3,7 +3,6 @@
 #include "accounts/calendaraccess.h"
 
 #include <QObject>
-#include <QRect>
 #include <QPointer>
 #include <QStringList>
 #include <QUrl>
@@ -18,10 +17,10 @@ class GoogleClient;
 class GoogleSignIn;
 class LocalBackend;
 class PopoverWindow;
-class QMenu;
 class QSystemTrayIcon;
 class QWindow;
 class TokenStore;
+class TrayIcon;
 class UserManager;
 
 // Builds the app at launch and ties it together: the tray icon and its
@@ -65,7 +64,8 @@ public:
 
     DefaultViewModel *viewModel() const { return m_viewModel; }
     PopoverWindow *popover() const { return m_popover.get(); }
-    QSystemTrayIcon *statusBarItem() const { return m_statusBarItem; }
+    QSystemTrayIcon *statusBarItem() const;
+    TrayIcon *trayIcon() const { return m_trayIcon; }
     GoogleSignIn *googleSignIn() const { return m_googleSignIn; }
     GoogleClient *googleClient() const { return m_googleClient; }
     // The backend the app runs itself; none when an address is configured.
@@ -83,8 +83,7 @@ private:
     void resizePopover();
 
     QPointer<QWindow> m_window; // the window sign-in presents from; Linux apps start with none
-    QSystemTrayIcon *m_statusBarItem = nullptr;
-    std::unique_ptr<QMenu> m_statusBarMenu;
+    TrayIcon *m_trayIcon = nullptr;
     std::unique_ptr<PopoverWindow> m_popover;
     CalendarAccess m_eventStore;
     QStringList m_scopes;
@@ -97,5 +96,4 @@ private:
     DesktopNotifications *m_notifications = nullptr;
     EventRefresher *m_eventRefresher = nullptr;
     FocusHistory *m_focusHistory = nullptr;
-    QRect m_lastAnchor; // the icon, or the click on it, at the last activation
 };

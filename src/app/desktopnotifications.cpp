@@ -25,12 +25,13 @@ DesktopNotifications::DesktopNotifications(const QDBusConnection &bus, QObject *
 }
 
 void DesktopNotifications::show(uint replaces, const QString &summary, const QString &body, const QStringList &actions,
-                                std::function<void(uint id)> shown)
+                                std::function<void(uint id)> shown, Urgency urgency)
 {
     if (!m_bus.isConnected())
         return unavailable();
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("app.stint.Stint")},
-                            {QStringLiteral("category"), QStringLiteral("im.received")}};
+                            {QStringLiteral("category"), QStringLiteral("im.received")},
+                            {QStringLiteral("urgency"), QVariant::fromValue(uchar(urgency))}};
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
     call << QStringLiteral("Stint") << replaces << QStringLiteral("app.stint.Stint") << summary << body << actions
          << hints << -1;

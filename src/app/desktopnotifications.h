@@ -22,8 +22,11 @@ public:
     // `actions` holds pairs of an action's key and its label ("default" is a
     // click on the body). `shown` gets the id the server gave it, later; it
     // is not called when no server answered.
+    // A critical one still shows under the desktop's Do Not Disturb (GNOME,
+    // Plasma): the meeting reminders.
+    enum class Urgency : uchar { normal = 1, critical = 2 };
     void show(uint replaces, const QString &summary, const QString &body, const QStringList &actions,
-              std::function<void(uint id)> shown);
+              std::function<void(uint id)> shown, Urgency urgency = Urgency::normal);
     void close(uint id);
 
 Q_SIGNALS:

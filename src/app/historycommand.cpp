@@ -6,23 +6,20 @@
 #include <QFileInfo>
 
 #include <cstdio>
-#include <cstring>
 
-std::optional<int> runHistoryCommand(int argc, char *argv[])
+CommandLine::Group historyOptions()
 {
-    bool history = false;
-    bool json = false;
-    for (int i = 1; i < argc; ++i) {
-        history = history || std::strcmp(argv[i], "--history") == 0;
-        json = json || std::strcmp(argv[i], "--json") == 0;
-    }
-    if (!history)
-        return std::nullopt;
-    // The SQL driver is a plugin, which needs an application object.
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Stint"));
-    QCoreApplication::setApplicationName(QStringLiteral("Stint"));
-    return printHistory(HistoryStore::defaultPath(), json, stdout);
+    CommandLine::Group group;
+    group.options = {QCommandLineOption(
+            QStringLiteral("history"),
+            QCoreApplication::translate("CommandLine",
+                                        "Print every phase of the focus history as CSV; with --json, as JSON lines."))};
+    group.run = [](const QCommandLineParser &parser) -> std::optional<int> {
+        if (!parser.isSet(QStringLiteral("history")))
+            return std::nullopt;
+        return printHistory(HistoryStore::defaultPath(), parser.isSet(QStringLiteral("json")), stdout);
+    };
+    return group;
 }
 
 int printHistory(const QString &path, bool json, FILE *out)

@@ -43,14 +43,18 @@ QStringList ReminderNotifier::actions()
 void ReminderNotifier::remind(const QString &key, const Event &event, const QString &text)
 {
     m_shown.insert(key, {event, 0});
-    m_notifications->show(0, text, body(event), actions(), [self = QPointer(this), key](uint id) {
-        if (!self)
-            return;
-        const auto it = self->m_shown.find(key);
-        if (it == self->m_shown.end()) // taken back while the server was answering
-            return self->m_notifications->close(id);
-        it->id = id;
-    });
+    // Critical: a meeting about to start comes through Do Not Disturb.
+    m_notifications->show(
+            0, text, body(event), actions(),
+            [self = QPointer(this), key](uint id) {
+                if (!self)
+                    return;
+                const auto it = self->m_shown.find(key);
+                if (it == self->m_shown.end()) // taken back while the server was answering
+                    return self->m_notifications->close(id);
+                it->id = id;
+            },
+            DesktopNotifications::Urgency::critical);
 }
 
 void ReminderNotifier::withdraw(const QString &key)

@@ -2,16 +2,19 @@
 
 #include "accounts/tokenstore.h"
 #include "app/appdelegate.h"
+#include "app/commandline.h"
 #include "app/popoverwindow.h"
 #include "app/singleinstance.h"
 #include "app/translations.h"
+#include "app/unixsignals.h"
 #include "app/firstframe.h"
-#include "app/historycommand.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QQuickWindow>
 #include <QUrl>
+
+#include <csignal>
 
 namespace {
 
@@ -38,12 +41,39 @@ QList<QUrl> urlsFromArguments(const QStringList &arguments)
     return urls;
 }
 
+// Whether the command line asks the running Stint something (or for help)
+// rather than starting the app. Qt's own options (-platform, -style...) and
+// the sign-in's URLs start it as before.
+bool asksRunningInstance(const QStringList &arguments, const CommandLine &commandLine)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("-h") || argument == QLatin1String("-?"))
+            return true;
+        if (argument.startsWith(QLatin1String("--")) && commandLine.knows(argument.mid(2).section(u'=', 0, 0)))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int timerApp(int argc, char *argv[])
 {
-    if (const std::optional<int> status = runHistoryCommand(argc, argv))
-        return *status;
+    {
+        // The options answer without a display, a window or a second Stint.
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        if (asksRunningInstance(arguments, CommandLine())) {
+            QCoreApplication app(argc, argv);
+            QCoreApplication::setApplicationName(QStringLiteral("stint"));
+            installTranslations();
+            // Made after the translations, which its texts are read in.
+            CommandLine commandLine;
+            return commandLine.run(arguments).value_or(CommandLine::usageError);
+        }
+    }
+
     preferX11UnderWayland();
     // The ring and the lists are simple flat shapes: the software scene graph
     // draws them with less memory and start-up time than OpenGL. Either
@@ -76,6 +106,10 @@ int timerApp(int argc, char *argv[])
                                          QStringLiteral("the Google client secret"));
     AppDelegate delegate(&tokenStore, &clientSecretStore);
     QObject::connect(&instance, &SingleInstance::urlsReceived, &delegate, &AppDelegate::openURLs);
+    // Ended from outside, Stint still gives back what it changed on the
+    // desktop (at aboutToQuit).
+    UnixSignals quitSignals({SIGINT, SIGTERM});
+    QObject::connect(&quitSignals, &UnixSignals::received, &app, &QCoreApplication::quit);
     delegate.applicationDidFinishLaunching();
     reportFirstFrame(delegate.popover());
     if (!urls.isEmpty())

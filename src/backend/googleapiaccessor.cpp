@@ -4,6 +4,7 @@
 #include "common/apipaths.h"
 
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
@@ -26,6 +27,16 @@ std::optional<Error> replyError(QNetworkReply *reply)
         QString description = QStringLiteral("HTTP %1").arg(status.toInt());
         if (!reason.isEmpty())
             description += u' ' + reason;
+        // The backend says what happened in its JSON error, e.g. that
+        // Google's answer was not usable: kept for the line that is printed.
+        const QString message = QJsonDocument::fromJson(reply->peek(4096))
+                                        .object()
+                                        .value(QLatin1StringView("message"))
+                                        .toString()
+                                        .simplified()
+                                        .left(200);
+        if (!message.isEmpty())
+            description += QStringLiteral(": ") + message;
         return Error{QStringLiteral("HTTP"), status.toInt(), description};
     }
     if (reply->error() == QNetworkReply::NoError)

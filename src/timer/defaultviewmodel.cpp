@@ -8,6 +8,7 @@
 #include "backend/weblink.h"
 #include "common/apipaths.h"
 #include "common/outputline.h"
+#include "timer/fetchfailure.h"
 #include "timer/dayclock.h"
 #include "timer/meetingopener.h"
 
@@ -259,10 +260,11 @@ void DefaultViewModel::fetchTasks()
             if (result.isSuccess()) {
                 setTasks(result.value());
             } else {
-                const QString description = result.error().description;
-                setTasksErrorMessage(description);
+                // The user reads what failed in plain words; the line keeps
+                // the exact status and message.
+                setTasksErrorMessage(FetchFailure::describe(result.error()));
                 setTasksFetchHasError(true);
-                printLine(QStringLiteral("Failed to fetch tasks: ") + description);
+                printLine(QStringLiteral("Failed to fetch tasks: ") + result.error().description);
             }
             setIsTaskLoading(false);
         });

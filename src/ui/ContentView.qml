@@ -17,6 +17,12 @@ Pane {
     required property DefaultViewModel viewModel
     // 0 = Timer, 1 = Events.
     property int selectedIndex: 0
+    // The desktop's Do Not Disturb while focusing (enabled, available,
+    // unavailableReason); none where the app does not offer it.
+    property QtObject doNotDisturb: null
+    // "Pause When the Screen Locks" (enabled, pausedByLock); none where the
+    // app does not offer it.
+    property QtObject lockPause: null
 
     // Escape was pressed; the window showing the view decides what that means.
     signal closeRequested()
@@ -163,6 +169,8 @@ Pane {
         id: timerTab
         TimerView {
             viewModel: root.viewModel
+            doNotDisturb: root.doNotDisturb
+            lockPause: root.lockPause
         }
     }
 

@@ -127,7 +127,9 @@ Item {
                 Layout.margins: Theme.padding
                 Layout.preferredWidth: 28
                 Layout.preferredHeight: 28
-                visible: root.viewModel.isTaskLoading
+                // Only for a list still empty: a refresh leaves the rows
+                // where they are.
+                visible: root.viewModel.isTaskLoading && list.count === 0
                 running: visible
             }
         }

@@ -13,6 +13,12 @@ Item {
     id: root
 
     required property DefaultViewModel viewModel
+    // "Silence Notifications While Focusing": enabled, available and
+    // unavailableReason; the entry is left out without one.
+    property QtObject doNotDisturb: null
+    // "Pause When the Screen Locks": enabled and pausedByLock; the entry is
+    // left out without one.
+    property QtObject lockPause: null
     // Given more height, the task list takes it.
     readonly property bool fillsHeight: viewModel.isSignedIn
 
@@ -190,6 +196,17 @@ Item {
             }
         }
 
+        Label {
+            objectName: "pausedByLockNote"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.maximumWidth: root.width - 2 * Theme.padding
+            visible: root.lockPause !== null && root.lockPause.pausedByLock
+            text: qsTr("Paused while the screen was locked")
+            color: Theme.secondaryText
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+        }
+
         IconButton {
             objectName: "stopButton"
             Layout.alignment: Qt.AlignHCenter
@@ -358,7 +375,12 @@ Item {
             Menu {
                 id: menu
                 objectName: "settingsMenu"
+                // Wide enough for the longest entry; the popup stays inside the window.
+                width: Math.min(root.width - 2 * Theme.padding, 320)
                 x: menuButton.width - width
+                // A popup does not take the view's palette: disabled entries dim here.
+                palette.disabled.text: Theme.secondaryText
+                palette.disabled.windowText: Theme.secondaryText
                 y: menuButton.height
                 // The autostart entry may have been removed by hand.
                 onAboutToShow: startAtLoginItem.checked = StartAtLogin.isEnabled()
@@ -393,6 +415,35 @@ Item {
                         StartAtLogin.setEnabled(checked)
                         checked = StartAtLogin.isEnabled()
                     }
+                }
+                MenuItem {
+                    objectName: "silenceNotificationsItem"
+                    height: root.doNotDisturb ? implicitHeight : 0
+                    visible: root.doNotDisturb !== null
+                    enabled: root.doNotDisturb !== null && root.doNotDisturb.available
+                    text: qsTr("Silence Notifications While Focusing")
+                    checkable: true
+                    checked: root.doNotDisturb !== null && root.doNotDisturb.enabled
+                    Accessible.onPressAction: { toggle(); toggled() }
+                    onToggled: root.doNotDisturb.enabled = checked
+                    // A disabled item gets no hover of its own: the handler says why.
+                    HoverHandler {
+                        id: silenceHover
+                        enabled: true
+                    }
+                    ToolTip.visible: silenceHover.hovered && root.doNotDisturb !== null && !root.doNotDisturb.available
+                    ToolTip.text: root.doNotDisturb ? root.doNotDisturb.unavailableReason : ""
+                    ToolTip.delay: 500
+                }
+                MenuItem {
+                    objectName: "pauseOnLockItem"
+                    height: root.lockPause ? implicitHeight : 0
+                    visible: root.lockPause !== null
+                    text: qsTr("Pause When the Screen Locks")
+                    checkable: true
+                    checked: root.lockPause !== null && root.lockPause.enabled
+                    Accessible.onPressAction: { toggle(); toggled() }
+                    onToggled: root.lockPause.enabled = checked
                 }
                 MenuItem {
                     id: completeTaskItem

@@ -14,9 +14,11 @@ run_once() {
     # A runtime folder of its own, so the accessibility bus's socket is not
     # shared with any other session of the same user; data and config folders
     # in it too, so the keyring keeps its file apart from the user's and from
-    # other sessions'.
+    # other sessions'; and system settings folders of its own, so that no
+    # /etc/xdg/stint/stint.json of the machine decides the outcome.
     XDG_RUNTIME_DIR=$(mktemp -d)
     export XDG_RUNTIME_DIR XDG_DATA_HOME="$XDG_RUNTIME_DIR/data" XDG_CONFIG_HOME="$XDG_RUNTIME_DIR/config"
+    export XDG_CONFIG_DIRS="$XDG_RUNTIME_DIR/config-system"
     # An X server on a display number it picks itself (xvfb-run -a can hand
     # two runs started together the same one), kept up between clients.
     Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$XDG_RUNTIME_DIR/display" 2>/dev/null &

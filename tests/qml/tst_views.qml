@@ -189,6 +189,11 @@ Item {
             Fixtures.setTasks(list.viewModel, tasks)
             waitForRendering(list)
             compare(view.contentY, 200)
+            // A fetch under way puts nothing above the rows: the spinner is
+            // for an empty list.
+            list.viewModel.isTaskLoading = true
+            verify(!findChild(list, "loadingIndicator").visible)
+            list.viewModel.isTaskLoading = false
             list.viewModel.newTask = true
             tryVerify(() => findChild(list, "newTaskField") !== null)
             const field = findChild(list, "newTaskField")

@@ -23,6 +23,7 @@
 #include "history/phaserecorder.h"
 #include "history/todaysummary.h"
 #include "timer/dayclock.h"
+#include "timer/fetchfailure.h"
 #include "timer/meetingreminders.h"
 #include "ui/focushistorylink.h"
 #include "ui/focushistorymodel.h"
@@ -529,7 +530,8 @@ int main(int argc, char *argv[])
              0,
              [](DefaultViewModel &viewModel) {
                  viewModel.setCurrentUserRenewed(true);
-                 viewModel.setTasksErrorMessage(QStringLiteral("The Internet connection appears to be offline."));
+                 viewModel.setTasksErrorMessage(FetchFailure::describe(
+                         Error{QStringLiteral("HTTP"), 502, QStringLiteral("HTTP 502 Bad Gateway")}));
                  viewModel.setTasksFetchHasError(true);
              },
              {}},
