@@ -16,17 +16,17 @@
         <translation type="vanished">Beenden</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="334"/>
+        <location filename="../src/app/appdelegate.cpp" line="328"/>
         <source>Welcome to the App!</source>
         <translation>Willkommen in der App!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="335"/>
+        <location filename="../src/app/appdelegate.cpp" line="329"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>Sie haben die App zum ersten Mal gestartet.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="336"/>
+        <location filename="../src/app/appdelegate.cpp" line="330"/>
         <source>Get Started</source>
         <translation>Los geht’s</translation>
     </message>
@@ -57,60 +57,69 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="14"/>
+        <location filename="../src/app/commandline.cpp" line="15"/>
         <source>A calm focus timer. Without options, starts Stint or brings the running Stint forward.</source>
         <translation>Ein ruhiger Fokus-Timer. Ohne Optionen startet er Stint oder holt das laufende Stint nach vorn.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="19"/>
+        <location filename="../src/app/commandline.cpp" line="20"/>
         <source>A sign-in address to hand to Stint.</source>
         <translation>Eine Anmeldeadresse, die an Stint übergeben wird.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="47"/>
-        <location filename="../src/app/commandline.cpp" line="60"/>
+        <location filename="../src/app/commandline.cpp" line="50"/>
+        <location filename="../src/app/commandline.cpp" line="63"/>
         <source>Try &apos;stint --help&apos;.</source>
         <translation>Siehe &apos;stint --help&apos;.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="72"/>
+        <location filename="../src/app/commandline.cpp" line="75"/>
         <source>Start or resume the countdown; with a title, start focusing on that task.</source>
         <translation>Den Countdown starten oder fortsetzen; mit einem Titel eine Fokuszeit für diese Aufgabe beginnen.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="75"/>
+        <location filename="../src/app/commandline.cpp" line="78"/>
         <source>Pause the countdown.</source>
         <translation>Den Countdown anhalten.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="77"/>
+        <location filename="../src/app/commandline.cpp" line="80"/>
         <source>Pause the countdown, or start or resume it.</source>
         <translation>Den Countdown anhalten oder starten bzw. fortsetzen.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="79"/>
+        <location filename="../src/app/commandline.cpp" line="82"/>
         <source>Stop the phase and get the next one ready.</source>
         <translation>Die Phase beenden und die nächste bereitstellen.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="82"/>
+        <location filename="../src/app/commandline.cpp" line="85"/>
         <source>Print the phase, the time left and the task. Exit status 0 while counting, 1 when paused or ready, 3 when Stint is not running.</source>
         <translation>Phase, verbleibende Zeit und Aufgabe ausgeben. Exit-Status 0 während der Countdown läuft, 1 wenn angehalten oder bereit, 3 wenn Stint nicht läuft.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="86"/>
+        <location filename="../src/app/commandline.cpp" line="89"/>
         <source>Print the status again at each change, until interrupted.</source>
         <translation>Den Status bei jeder Änderung erneut ausgeben, bis zum Abbruch.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="90"/>
-        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
-        <translation>Mit --status oder --follow: JSON-Objekte ausgeben, wie waybar sie liest.</translation>
+        <location filename="../src/app/commandline.cpp" line="92"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them; with --history, JSON lines.</source>
+        <translation>Mit --status oder --follow: JSON-Objekte ausgeben, wie waybar sie liest; mit --history JSON-Zeilen.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="129"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
+        <translation type="vanished">Mit --status oder --follow: JSON-Objekte ausgeben, wie waybar sie liest.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="132"/>
         <source>--json goes with --status or --follow.</source>
         <translation>--json gehört zu --status oder --follow.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/historycommand.cpp" line="15"/>
+        <source>Print every phase of the focus history as CSV; with --json, as JSON lines.</source>
+        <translation>Jede Phase des Fokusverlaufs als CSV ausgeben; mit --json als JSON-Zeilen.</translation>
     </message>
 </context>
 <context>
@@ -248,6 +257,165 @@
         <location filename="../src/timer/fetchfailure.cpp" line="38"/>
         <source>The tasks could not be fetched. Retry may help.</source>
         <translation>Die Aufgaben konnten nicht abgerufen werden. „Erneut versuchen“ kann helfen.</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistory</name>
+    <message>
+        <location filename="../src/app/focushistory.cpp" line="72"/>
+        <source>Focus History</source>
+        <translation>Fokusverlauf</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistoryModel</name>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="46"/>
+        <source>under way</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="48"/>
+        <source>ran out</source>
+        <translation>abgelaufen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="50"/>
+        <source>stopped</source>
+        <translation>gestoppt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="52"/>
+        <source>Stint quit</source>
+        <translation>Stint beendet</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="54"/>
+        <source>interrupted</source>
+        <translation>unterbrochen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="80"/>
+        <source>This week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="182"/>
+        <source>No task</source>
+        <translation>Keine Aufgabe</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="183"/>
+        <source>1 phase</source>
+        <translation>1 Phase</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/focushistorymodel.cpp" line="183"/>
+        <source>%n phases</source>
+        <translation>
+            <numerusform>%n Phase</numerusform>
+            <numerusform>%n Phasen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="194"/>
+        <source>Focus</source>
+        <translation>Fokuszeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="194"/>
+        <source>Rest</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistoryView</name>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="85"/>
+        <location filename="../src/ui/FocusHistoryView.qml" line="88"/>
+        <source>Previous Week</source>
+        <translation>Vorherige Woche</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="103"/>
+        <location filename="../src/ui/FocusHistoryView.qml" line="106"/>
+        <source>Next Week</source>
+        <translation>Nächste Woche</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="111"/>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="120"/>
+        <source>Focused this week: %1</source>
+        <translation>Fokuszeit diese Woche: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="229"/>
+        <source>Whole Week</source>
+        <translation>Ganze Woche</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="236"/>
+        <source>No focus recorded.</source>
+        <translation>Keine Fokuszeit aufgezeichnet.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="237"/>
+        <source>The focus history is off: its file is from a newer version of Stint.</source>
+        <translation>Der Fokusverlauf ist aus: Seine Datei stammt von einer neueren Version von Stint.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="271"/>
+        <source>Today’s Phases</source>
+        <translation>Heutige Phasen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="277"/>
+        <source>No phases today yet.</source>
+        <translation>Heute noch keine Phasen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="316"/>
+        <source>Your focus history stays on this computer: it never leaves the machine.</source>
+        <translation>Ihr Fokusverlauf bleibt auf diesem Computer: Er verlässt das Gerät nie.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="328"/>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="340"/>
+        <source>Clear History…</source>
+        <translation>Verlauf löschen…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="351"/>
+        <source>Export Focus History</source>
+        <translation>Fokusverlauf exportieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="354"/>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="363"/>
+        <source>Clear the focus history?</source>
+        <translation>Fokusverlauf löschen?</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="368"/>
+        <source>Every recorded phase is removed from this computer. This cannot be undone.</source>
+        <translation>Jede aufgezeichnete Phase wird von diesem Computer entfernt. Das kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="372"/>
+        <source>Clear History</source>
+        <translation>Verlauf löschen</translation>
     </message>
 </context>
 <context>
@@ -432,6 +600,49 @@
     </message>
 </context>
 <context>
+    <name>TaskCompletion</name>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="19"/>
+        <source>sign in again</source>
+        <translation>melden Sie sich erneut an</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="21"/>
+        <source>the task is no longer in Google Tasks</source>
+        <translation>die Aufgabe ist nicht mehr in Google Tasks</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="22"/>
+        <source>the server answered with error %1</source>
+        <translation>der Server hat mit Fehler %1 geantwortet</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="25"/>
+        <source>the server could not be reached</source>
+        <translation>der Server war nicht erreichbar</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="26"/>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>die Antwort des Servers war nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="121"/>
+        <source>“%1” was not completed: %2.</source>
+        <translation>„%1“ wurde nicht erledigt: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="122"/>
+        <source>“%1” was not reopened: %2.</source>
+        <translation>„%1“ wurde nicht wieder geöffnet: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="139"/>
+        <source>“%1” completed in Google Tasks.</source>
+        <translation>„%1“ in Google Tasks erledigt.</translation>
+    </message>
+</context>
+<context>
     <name>TaskDraft</name>
     <message>
         <location filename="../src/timer/taskdraft.cpp" line="16"/>
@@ -465,7 +676,7 @@
 <context>
     <name>TimerClient</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="98"/>
+        <location filename="../src/app/commandline.cpp" line="101"/>
         <location filename="../src/app/timerclient.cpp" line="84"/>
         <source>Stint is not running</source>
         <translation>Stint läuft nicht</translation>
@@ -499,64 +710,113 @@
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="175"/>
+        <location filename="../src/ui/TimerView.qml" line="193"/>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="204"/>
         <source>Paused while the screen was locked</source>
         <translation>Angehalten, während der Bildschirm gesperrt war</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="186"/>
+        <location filename="../src/ui/TimerView.qml" line="215"/>
         <source>Stop</source>
         <translation>Stoppen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="216"/>
+        <location filename="../src/ui/TimerView.qml" line="270"/>
         <source>Retry</source>
         <translation>Erneut versuchen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="283"/>
+        <location filename="../src/ui/TimerView.qml" line="337"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Melden Sie sich bei Google an, um die App voll zu nutzen und Aufgaben &amp; Termine aus Google Kalender abzugleichen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="303"/>
+        <location filename="../src/ui/TimerView.qml" line="357"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="339"/>
+        <location filename="../src/ui/TimerView.qml" line="393"/>
         <source>Sign Out</source>
         <translation>Abmelden</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="349"/>
+        <location filename="../src/ui/TimerView.qml" line="403"/>
         <source>Google Client…</source>
         <translation>Google-Client…</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="370"/>
+        <location filename="../src/ui/TimerView.qml" line="424"/>
         <source>Silence Notifications While Focusing</source>
         <translation>Benachrichtigungen während der Fokuszeit stummschalten</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="388"/>
+        <location filename="../src/ui/TimerView.qml" line="442"/>
         <source>Pause When the Screen Locks</source>
         <translation>Anhalten, wenn der Bildschirm gesperrt wird</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="396"/>
+        <location filename="../src/ui/TimerView.qml" line="451"/>
+        <source>Complete the Task in Google Tasks When I Answer Yes</source>
+        <translation>Aufgabe in Google Tasks erledigen, wenn ich mit Ja antworte</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="459"/>
+        <source>Focus History…</source>
+        <translation>Fokusverlauf…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="466"/>
         <source>Privacy Policy</source>
         <translation>Datenschutzerklärung</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="403"/>
+        <location filename="../src/ui/TimerView.qml" line="473"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="357"/>
+        <location filename="../src/ui/TimerView.qml" line="411"/>
         <source>Start at Login</source>
         <translation>Beim Anmelden starten</translation>
+    </message>
+</context>
+<context>
+    <name>TodaySummary</name>
+    <message numerus="yes">
+        <location filename="../src/history/todaysummary.cpp" line="21"/>
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n Min.</numerusform>
+            <numerusform>%n Min.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="22"/>
+        <source>%1 h %2 min</source>
+        <translation>%1 Std. %2 Min.</translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="60"/>
+        <source>Today: no focus phases yet</source>
+        <translation>Heute: noch keine Fokuszeit</translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="63"/>
+        <source>Today: 1 focus phase</source>
+        <translation>Heute: 1 Fokuszeit</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/history/todaysummary.cpp" line="63"/>
+        <source>Today: %n focus phases</source>
+        <translation>
+            <numerusform>Heute: %n Fokuszeit</numerusform>
+            <numerusform>Heute: %n Fokuszeiten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -592,6 +852,11 @@
         <location filename="../src/app/trayicon.cpp" line="19"/>
         <source>Open Stint</source>
         <translation>Stint öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="20"/>
+        <source>Focus History…</source>
+        <translation>Fokusverlauf…</translation>
     </message>
     <message>
         <location filename="../src/app/trayicon.cpp" line="22"/>

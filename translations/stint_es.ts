@@ -16,17 +16,17 @@
         <translation type="vanished">Salir</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="334"/>
+        <location filename="../src/app/appdelegate.cpp" line="328"/>
         <source>Welcome to the App!</source>
         <translation>¡Bienvenido a la aplicación!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="335"/>
+        <location filename="../src/app/appdelegate.cpp" line="329"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>Es la primera vez que abre la aplicación.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="336"/>
+        <location filename="../src/app/appdelegate.cpp" line="330"/>
         <source>Get Started</source>
         <translation>Empezar</translation>
     </message>
@@ -57,60 +57,69 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="14"/>
+        <location filename="../src/app/commandline.cpp" line="15"/>
         <source>A calm focus timer. Without options, starts Stint or brings the running Stint forward.</source>
         <translation>Un temporizador de concentración tranquilo. Sin opciones, inicia Stint o trae al frente el Stint en marcha.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="19"/>
+        <location filename="../src/app/commandline.cpp" line="20"/>
         <source>A sign-in address to hand to Stint.</source>
         <translation>Una dirección de inicio de sesión para pasar a Stint.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="47"/>
-        <location filename="../src/app/commandline.cpp" line="60"/>
+        <location filename="../src/app/commandline.cpp" line="50"/>
+        <location filename="../src/app/commandline.cpp" line="63"/>
         <source>Try &apos;stint --help&apos;.</source>
         <translation>Pruebe &apos;stint --help&apos;.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="72"/>
+        <location filename="../src/app/commandline.cpp" line="75"/>
         <source>Start or resume the countdown; with a title, start focusing on that task.</source>
         <translation>Inicia o reanuda la cuenta atrás; con un título, empieza a concentrarse en esa tarea.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="75"/>
+        <location filename="../src/app/commandline.cpp" line="78"/>
         <source>Pause the countdown.</source>
         <translation>Pausa la cuenta atrás.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="77"/>
+        <location filename="../src/app/commandline.cpp" line="80"/>
         <source>Pause the countdown, or start or resume it.</source>
         <translation>Pausa la cuenta atrás, o la inicia o reanuda.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="79"/>
+        <location filename="../src/app/commandline.cpp" line="82"/>
         <source>Stop the phase and get the next one ready.</source>
         <translation>Detiene la fase y prepara la siguiente.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="82"/>
+        <location filename="../src/app/commandline.cpp" line="85"/>
         <source>Print the phase, the time left and the task. Exit status 0 while counting, 1 when paused or ready, 3 when Stint is not running.</source>
         <translation>Muestra la fase, el tiempo restante y la tarea. Estado de salida 0 mientras cuenta, 1 en pausa o lista, 3 si Stint no está en marcha.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="86"/>
+        <location filename="../src/app/commandline.cpp" line="89"/>
         <source>Print the status again at each change, until interrupted.</source>
         <translation>Vuelve a mostrar el estado en cada cambio, hasta que se interrumpa.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="90"/>
-        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
-        <translation>Con --status o --follow: muestra objetos JSON, como los lee waybar.</translation>
+        <location filename="../src/app/commandline.cpp" line="92"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them; with --history, JSON lines.</source>
+        <translation>Con --status o --follow: muestra objetos JSON, como los lee waybar; con --history, líneas JSON.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="129"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
+        <translation type="vanished">Con --status o --follow: muestra objetos JSON, como los lee waybar.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="132"/>
         <source>--json goes with --status or --follow.</source>
         <translation>--json va con --status o --follow.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/historycommand.cpp" line="15"/>
+        <source>Print every phase of the focus history as CSV; with --json, as JSON lines.</source>
+        <translation>Muestra cada fase del historial de concentración como CSV; con --json, como líneas JSON.</translation>
     </message>
 </context>
 <context>
@@ -248,6 +257,165 @@
         <location filename="../src/timer/fetchfailure.cpp" line="38"/>
         <source>The tasks could not be fetched. Retry may help.</source>
         <translation>No se pudieron obtener las tareas. Reintentar puede ayudar.</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistory</name>
+    <message>
+        <location filename="../src/app/focushistory.cpp" line="72"/>
+        <source>Focus History</source>
+        <translation>Historial de concentración</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistoryModel</name>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="46"/>
+        <source>under way</source>
+        <translation>en curso</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="48"/>
+        <source>ran out</source>
+        <translation>completada</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="50"/>
+        <source>stopped</source>
+        <translation>detenida</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="52"/>
+        <source>Stint quit</source>
+        <translation>Stint se cerró</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="54"/>
+        <source>interrupted</source>
+        <translation>interrumpida</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="80"/>
+        <source>This week</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="182"/>
+        <source>No task</source>
+        <translation>Sin tarea</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="183"/>
+        <source>1 phase</source>
+        <translation>1 fase</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/focushistorymodel.cpp" line="183"/>
+        <source>%n phases</source>
+        <translation>
+            <numerusform>%n fase</numerusform>
+            <numerusform>%n fases</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="194"/>
+        <source>Focus</source>
+        <translation>Concentración</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="194"/>
+        <source>Rest</source>
+        <translation>Descanso</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistoryView</name>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="85"/>
+        <location filename="../src/ui/FocusHistoryView.qml" line="88"/>
+        <source>Previous Week</source>
+        <translation>Semana anterior</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="103"/>
+        <location filename="../src/ui/FocusHistoryView.qml" line="106"/>
+        <source>Next Week</source>
+        <translation>Semana siguiente</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="111"/>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="120"/>
+        <source>Focused this week: %1</source>
+        <translation>Concentración esta semana: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="229"/>
+        <source>Whole Week</source>
+        <translation>Toda la semana</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="236"/>
+        <source>No focus recorded.</source>
+        <translation>No hay concentración registrada.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="237"/>
+        <source>The focus history is off: its file is from a newer version of Stint.</source>
+        <translation>El historial de concentración está desactivado: su archivo es de una versión más reciente de Stint.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="271"/>
+        <source>Today’s Phases</source>
+        <translation>Fases de hoy</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="277"/>
+        <source>No phases today yet.</source>
+        <translation>Todavía no hay fases hoy.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="316"/>
+        <source>Your focus history stays on this computer: it never leaves the machine.</source>
+        <translation>Su historial de concentración se queda en este equipo: nunca sale de la máquina.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="328"/>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="340"/>
+        <source>Clear History…</source>
+        <translation>Borrar historial…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="351"/>
+        <source>Export Focus History</source>
+        <translation>Exportar historial de concentración</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="354"/>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="363"/>
+        <source>Clear the focus history?</source>
+        <translation>¿Borrar el historial de concentración?</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="368"/>
+        <source>Every recorded phase is removed from this computer. This cannot be undone.</source>
+        <translation>Se eliminan de este equipo todas las fases registradas. No se puede deshacer.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="372"/>
+        <source>Clear History</source>
+        <translation>Borrar historial</translation>
     </message>
 </context>
 <context>
@@ -432,6 +600,49 @@
     </message>
 </context>
 <context>
+    <name>TaskCompletion</name>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="19"/>
+        <source>sign in again</source>
+        <translation>inicie sesión de nuevo</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="21"/>
+        <source>the task is no longer in Google Tasks</source>
+        <translation>la tarea ya no está en Google Tasks</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="22"/>
+        <source>the server answered with error %1</source>
+        <translation>el servidor respondió con el error %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="25"/>
+        <source>the server could not be reached</source>
+        <translation>no se pudo conectar con el servidor</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="26"/>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>no se pudo leer la respuesta del servidor</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="121"/>
+        <source>“%1” was not completed: %2.</source>
+        <translation>«%1» no se completó: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="122"/>
+        <source>“%1” was not reopened: %2.</source>
+        <translation>«%1» no se reabrió: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="139"/>
+        <source>“%1” completed in Google Tasks.</source>
+        <translation>«%1» completada en Google Tasks.</translation>
+    </message>
+</context>
+<context>
     <name>TaskDraft</name>
     <message>
         <location filename="../src/timer/taskdraft.cpp" line="16"/>
@@ -465,7 +676,7 @@
 <context>
     <name>TimerClient</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="98"/>
+        <location filename="../src/app/commandline.cpp" line="101"/>
         <location filename="../src/app/timerclient.cpp" line="84"/>
         <source>Stint is not running</source>
         <translation>Stint no está en marcha</translation>
@@ -499,64 +710,113 @@
         <translation>No</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="175"/>
+        <location filename="../src/ui/TimerView.qml" line="193"/>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="204"/>
         <source>Paused while the screen was locked</source>
         <translation>En pausa mientras la pantalla estaba bloqueada</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="186"/>
+        <location filename="../src/ui/TimerView.qml" line="215"/>
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="216"/>
+        <location filename="../src/ui/TimerView.qml" line="270"/>
         <source>Retry</source>
         <translation>Reintentar</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="283"/>
+        <location filename="../src/ui/TimerView.qml" line="337"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Inicie sesión en Google para usar la aplicación al completo y sincronizar las tareas y eventos de Google Calendar</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="303"/>
+        <location filename="../src/ui/TimerView.qml" line="357"/>
         <source>Settings</source>
         <translation>Configuración</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="339"/>
+        <location filename="../src/ui/TimerView.qml" line="393"/>
         <source>Sign Out</source>
         <translation>Cerrar sesión</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="349"/>
+        <location filename="../src/ui/TimerView.qml" line="403"/>
         <source>Google Client…</source>
         <translation>Cliente de Google…</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="370"/>
+        <location filename="../src/ui/TimerView.qml" line="424"/>
         <source>Silence Notifications While Focusing</source>
         <translation>Silenciar notificaciones durante la concentración</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="388"/>
+        <location filename="../src/ui/TimerView.qml" line="442"/>
         <source>Pause When the Screen Locks</source>
         <translation>Pausar al bloquear la pantalla</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="396"/>
+        <location filename="../src/ui/TimerView.qml" line="451"/>
+        <source>Complete the Task in Google Tasks When I Answer Yes</source>
+        <translation>Completar la tarea en Google Tasks cuando responda Sí</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="459"/>
+        <source>Focus History…</source>
+        <translation>Historial de concentración…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="466"/>
         <source>Privacy Policy</source>
         <translation>Política de privacidad</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="403"/>
+        <location filename="../src/ui/TimerView.qml" line="473"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="357"/>
+        <location filename="../src/ui/TimerView.qml" line="411"/>
         <source>Start at Login</source>
         <translation>Iniciar con la sesión</translation>
+    </message>
+</context>
+<context>
+    <name>TodaySummary</name>
+    <message numerus="yes">
+        <location filename="../src/history/todaysummary.cpp" line="21"/>
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="22"/>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="60"/>
+        <source>Today: no focus phases yet</source>
+        <translation>Hoy: todavía sin concentración</translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="63"/>
+        <source>Today: 1 focus phase</source>
+        <translation>Hoy: 1 concentración</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/history/todaysummary.cpp" line="63"/>
+        <source>Today: %n focus phases</source>
+        <translation>
+            <numerusform>Hoy: %n concentración</numerusform>
+            <numerusform>Hoy: %n concentraciones</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -592,6 +852,11 @@
         <location filename="../src/app/trayicon.cpp" line="19"/>
         <source>Open Stint</source>
         <translation>Abrir Stint</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="20"/>
+        <source>Focus History…</source>
+        <translation>Historial de concentración…</translation>
     </message>
     <message>
         <location filename="../src/app/trayicon.cpp" line="22"/>

@@ -16,17 +16,17 @@
         <translation type="vanished">Quitter</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="334"/>
+        <location filename="../src/app/appdelegate.cpp" line="328"/>
         <source>Welcome to the App!</source>
         <translation>Bienvenue dans l’application&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="335"/>
+        <location filename="../src/app/appdelegate.cpp" line="329"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>C’est la première fois que vous lancez l’application.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="336"/>
+        <location filename="../src/app/appdelegate.cpp" line="330"/>
         <source>Get Started</source>
         <translation>Commencer</translation>
     </message>
@@ -57,60 +57,69 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="14"/>
+        <location filename="../src/app/commandline.cpp" line="15"/>
         <source>A calm focus timer. Without options, starts Stint or brings the running Stint forward.</source>
         <translation>Un minuteur de concentration paisible. Sans option, lance Stint ou met au premier plan le Stint en cours.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="19"/>
+        <location filename="../src/app/commandline.cpp" line="20"/>
         <source>A sign-in address to hand to Stint.</source>
         <translation>Une adresse de connexion à transmettre à Stint.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="47"/>
-        <location filename="../src/app/commandline.cpp" line="60"/>
+        <location filename="../src/app/commandline.cpp" line="50"/>
+        <location filename="../src/app/commandline.cpp" line="63"/>
         <source>Try &apos;stint --help&apos;.</source>
         <translation>Essayez &apos;stint --help&apos;.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="72"/>
+        <location filename="../src/app/commandline.cpp" line="75"/>
         <source>Start or resume the countdown; with a title, start focusing on that task.</source>
         <translation>Démarre ou reprend le compte à rebours ; avec un titre, commence à se concentrer sur cette tâche.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="75"/>
+        <location filename="../src/app/commandline.cpp" line="78"/>
         <source>Pause the countdown.</source>
         <translation>Met le compte à rebours en pause.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="77"/>
+        <location filename="../src/app/commandline.cpp" line="80"/>
         <source>Pause the countdown, or start or resume it.</source>
         <translation>Met le compte à rebours en pause, ou le démarre ou le reprend.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="79"/>
+        <location filename="../src/app/commandline.cpp" line="82"/>
         <source>Stop the phase and get the next one ready.</source>
         <translation>Arrête la phase et prépare la suivante.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="82"/>
+        <location filename="../src/app/commandline.cpp" line="85"/>
         <source>Print the phase, the time left and the task. Exit status 0 while counting, 1 when paused or ready, 3 when Stint is not running.</source>
         <translation>Affiche la phase, le temps restant et la tâche. Code de sortie 0 pendant le décompte, 1 en pause ou prêt, 3 si Stint ne tourne pas.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="86"/>
+        <location filename="../src/app/commandline.cpp" line="89"/>
         <source>Print the status again at each change, until interrupted.</source>
         <translation>Affiche à nouveau l&apos;état à chaque changement, jusqu&apos;à interruption.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="90"/>
-        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
-        <translation>Avec --status ou --follow : affiche des objets JSON, tels que waybar les lit.</translation>
+        <location filename="../src/app/commandline.cpp" line="92"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them; with --history, JSON lines.</source>
+        <translation>Avec --status ou --follow : affiche des objets JSON, tels que waybar les lit ; avec --history, des lignes JSON.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="129"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
+        <translation type="vanished">Avec --status ou --follow : affiche des objets JSON, tels que waybar les lit.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="132"/>
         <source>--json goes with --status or --follow.</source>
         <translation>--json va avec --status ou --follow.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/historycommand.cpp" line="15"/>
+        <source>Print every phase of the focus history as CSV; with --json, as JSON lines.</source>
+        <translation>Affiche chaque phase de l’historique de concentration en CSV ; avec --json, en lignes JSON.</translation>
     </message>
 </context>
 <context>
@@ -248,6 +257,165 @@
         <location filename="../src/timer/fetchfailure.cpp" line="38"/>
         <source>The tasks could not be fetched. Retry may help.</source>
         <translation>Impossible de récupérer les tâches. Réessayer peut aider.</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistory</name>
+    <message>
+        <location filename="../src/app/focushistory.cpp" line="72"/>
+        <source>Focus History</source>
+        <translation>Historique de concentration</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistoryModel</name>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="46"/>
+        <source>under way</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="48"/>
+        <source>ran out</source>
+        <translation>terminée</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="50"/>
+        <source>stopped</source>
+        <translation>arrêtée</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="52"/>
+        <source>Stint quit</source>
+        <translation>Stint a quitté</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="54"/>
+        <source>interrupted</source>
+        <translation>interrompue</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="80"/>
+        <source>This week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="182"/>
+        <source>No task</source>
+        <translation>Aucune tâche</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="183"/>
+        <source>1 phase</source>
+        <translation>1 phase</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/focushistorymodel.cpp" line="183"/>
+        <source>%n phases</source>
+        <translation>
+            <numerusform>%n phase</numerusform>
+            <numerusform>%n phases</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="194"/>
+        <source>Focus</source>
+        <translation>Concentration</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="194"/>
+        <source>Rest</source>
+        <translation>Repos</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistoryView</name>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="85"/>
+        <location filename="../src/ui/FocusHistoryView.qml" line="88"/>
+        <source>Previous Week</source>
+        <translation>Semaine précédente</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="103"/>
+        <location filename="../src/ui/FocusHistoryView.qml" line="106"/>
+        <source>Next Week</source>
+        <translation>Semaine suivante</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="111"/>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="120"/>
+        <source>Focused this week: %1</source>
+        <translation>Concentration cette semaine : %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="229"/>
+        <source>Whole Week</source>
+        <translation>Toute la semaine</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="236"/>
+        <source>No focus recorded.</source>
+        <translation>Aucune concentration enregistrée.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="237"/>
+        <source>The focus history is off: its file is from a newer version of Stint.</source>
+        <translation>L’historique de concentration est désactivé : son fichier provient d’une version plus récente de Stint.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="271"/>
+        <source>Today’s Phases</source>
+        <translation>Phases du jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="277"/>
+        <source>No phases today yet.</source>
+        <translation>Aucune phase aujourd’hui pour l’instant.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="316"/>
+        <source>Your focus history stays on this computer: it never leaves the machine.</source>
+        <translation>Votre historique de concentration reste sur cet ordinateur : il ne quitte jamais la machine.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="328"/>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="340"/>
+        <source>Clear History…</source>
+        <translation>Effacer l’historique…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="351"/>
+        <source>Export Focus History</source>
+        <translation>Exporter l’historique de concentration</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="354"/>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="363"/>
+        <source>Clear the focus history?</source>
+        <translation>Effacer l’historique de concentration ?</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="368"/>
+        <source>Every recorded phase is removed from this computer. This cannot be undone.</source>
+        <translation>Toutes les phases enregistrées sont supprimées de cet ordinateur. Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="372"/>
+        <source>Clear History</source>
+        <translation>Effacer l’historique</translation>
     </message>
 </context>
 <context>
@@ -432,6 +600,49 @@
     </message>
 </context>
 <context>
+    <name>TaskCompletion</name>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="19"/>
+        <source>sign in again</source>
+        <translation>reconnectez-vous</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="21"/>
+        <source>the task is no longer in Google Tasks</source>
+        <translation>la tâche n’est plus dans Google Tasks</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="22"/>
+        <source>the server answered with error %1</source>
+        <translation>le serveur a répondu par l’erreur %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="25"/>
+        <source>the server could not be reached</source>
+        <translation>impossible de joindre le serveur</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="26"/>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>la réponse du serveur est illisible</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="121"/>
+        <source>“%1” was not completed: %2.</source>
+        <translation>« %1 » n’a pas été terminée : %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="122"/>
+        <source>“%1” was not reopened: %2.</source>
+        <translation>« %1 » n’a pas été rouverte : %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="139"/>
+        <source>“%1” completed in Google Tasks.</source>
+        <translation>« %1 » terminée dans Google Tasks.</translation>
+    </message>
+</context>
+<context>
     <name>TaskDraft</name>
     <message>
         <location filename="../src/timer/taskdraft.cpp" line="16"/>
@@ -465,7 +676,7 @@
 <context>
     <name>TimerClient</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="98"/>
+        <location filename="../src/app/commandline.cpp" line="101"/>
         <location filename="../src/app/timerclient.cpp" line="84"/>
         <source>Stint is not running</source>
         <translation>Stint n&apos;est pas lancé</translation>
@@ -499,64 +710,113 @@
         <translation>Non</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="175"/>
+        <location filename="../src/ui/TimerView.qml" line="193"/>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="204"/>
         <source>Paused while the screen was locked</source>
         <translation>En pause pendant que l&apos;écran était verrouillé</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="186"/>
+        <location filename="../src/ui/TimerView.qml" line="215"/>
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="216"/>
+        <location filename="../src/ui/TimerView.qml" line="270"/>
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="283"/>
+        <location filename="../src/ui/TimerView.qml" line="337"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Connectez-vous à Google pour profiter de toute l’application et synchroniser les tâches et événements de Google Agenda</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="303"/>
+        <location filename="../src/ui/TimerView.qml" line="357"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="339"/>
+        <location filename="../src/ui/TimerView.qml" line="393"/>
         <source>Sign Out</source>
         <translation>Se déconnecter</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="349"/>
+        <location filename="../src/ui/TimerView.qml" line="403"/>
         <source>Google Client…</source>
         <translation>Client Google…</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="370"/>
+        <location filename="../src/ui/TimerView.qml" line="424"/>
         <source>Silence Notifications While Focusing</source>
         <translation>Couper les notifications pendant la concentration</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="388"/>
+        <location filename="../src/ui/TimerView.qml" line="442"/>
         <source>Pause When the Screen Locks</source>
         <translation>Mettre en pause au verrouillage de l&apos;écran</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="396"/>
+        <location filename="../src/ui/TimerView.qml" line="451"/>
+        <source>Complete the Task in Google Tasks When I Answer Yes</source>
+        <translation>Terminer la tâche dans Google Tasks quand je réponds Oui</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="459"/>
+        <source>Focus History…</source>
+        <translation>Historique de concentration…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="466"/>
         <source>Privacy Policy</source>
         <translation>Politique de confidentialité</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="403"/>
+        <location filename="../src/ui/TimerView.qml" line="473"/>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="357"/>
+        <location filename="../src/ui/TimerView.qml" line="411"/>
         <source>Start at Login</source>
         <translation>Lancer à la connexion</translation>
+    </message>
+</context>
+<context>
+    <name>TodaySummary</name>
+    <message numerus="yes">
+        <location filename="../src/history/todaysummary.cpp" line="21"/>
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="22"/>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="60"/>
+        <source>Today: no focus phases yet</source>
+        <translation>Aujourd’hui : aucune concentration pour l’instant</translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="63"/>
+        <source>Today: 1 focus phase</source>
+        <translation>Aujourd’hui : 1 concentration</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/history/todaysummary.cpp" line="63"/>
+        <source>Today: %n focus phases</source>
+        <translation>
+            <numerusform>Aujourd’hui : %n concentration</numerusform>
+            <numerusform>Aujourd’hui : %n concentrations</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -592,6 +852,11 @@
         <location filename="../src/app/trayicon.cpp" line="19"/>
         <source>Open Stint</source>
         <translation>Ouvrir Stint</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="20"/>
+        <source>Focus History…</source>
+        <translation>Historique de concentration…</translation>
     </message>
     <message>
         <location filename="../src/app/trayicon.cpp" line="22"/>

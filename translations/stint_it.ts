@@ -16,17 +16,17 @@
         <translation type="vanished">Esci</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="334"/>
+        <location filename="../src/app/appdelegate.cpp" line="328"/>
         <source>Welcome to the App!</source>
         <translation>Benvenuto nell&apos;app!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="335"/>
+        <location filename="../src/app/appdelegate.cpp" line="329"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>È la prima volta che avvii l&apos;app.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="336"/>
+        <location filename="../src/app/appdelegate.cpp" line="330"/>
         <source>Get Started</source>
         <translation>Inizia</translation>
     </message>
@@ -57,60 +57,69 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="14"/>
+        <location filename="../src/app/commandline.cpp" line="15"/>
         <source>A calm focus timer. Without options, starts Stint or brings the running Stint forward.</source>
         <translation>Un timer di concentrazione tranquillo. Senza opzioni avvia Stint o porta in primo piano lo Stint in esecuzione.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="19"/>
+        <location filename="../src/app/commandline.cpp" line="20"/>
         <source>A sign-in address to hand to Stint.</source>
         <translation>Un indirizzo di accesso da passare a Stint.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="47"/>
-        <location filename="../src/app/commandline.cpp" line="60"/>
+        <location filename="../src/app/commandline.cpp" line="50"/>
+        <location filename="../src/app/commandline.cpp" line="63"/>
         <source>Try &apos;stint --help&apos;.</source>
         <translation>Prova &apos;stint --help&apos;.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="72"/>
+        <location filename="../src/app/commandline.cpp" line="75"/>
         <source>Start or resume the countdown; with a title, start focusing on that task.</source>
         <translation>Avvia o riprende il conto alla rovescia; con un titolo, inizia a concentrarti su quell&apos;attività.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="75"/>
+        <location filename="../src/app/commandline.cpp" line="78"/>
         <source>Pause the countdown.</source>
         <translation>Mette in pausa il conto alla rovescia.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="77"/>
+        <location filename="../src/app/commandline.cpp" line="80"/>
         <source>Pause the countdown, or start or resume it.</source>
         <translation>Mette in pausa il conto alla rovescia, oppure lo avvia o lo riprende.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="79"/>
+        <location filename="../src/app/commandline.cpp" line="82"/>
         <source>Stop the phase and get the next one ready.</source>
         <translation>Ferma la fase e prepara la successiva.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="82"/>
+        <location filename="../src/app/commandline.cpp" line="85"/>
         <source>Print the phase, the time left and the task. Exit status 0 while counting, 1 when paused or ready, 3 when Stint is not running.</source>
         <translation>Stampa la fase, il tempo rimasto e l&apos;attività. Stato di uscita 0 durante il conteggio, 1 in pausa o pronto, 3 se Stint non è in esecuzione.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="86"/>
+        <location filename="../src/app/commandline.cpp" line="89"/>
         <source>Print the status again at each change, until interrupted.</source>
         <translation>Stampa di nuovo lo stato a ogni cambiamento, fino a interruzione.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="90"/>
-        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
-        <translation>Con --status o --follow: stampa oggetti JSON, come li legge waybar.</translation>
+        <location filename="../src/app/commandline.cpp" line="92"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them; with --history, JSON lines.</source>
+        <translation>Con --status o --follow: stampa oggetti JSON, come li legge waybar; con --history, righe JSON.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="129"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
+        <translation type="vanished">Con --status o --follow: stampa oggetti JSON, come li legge waybar.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="132"/>
         <source>--json goes with --status or --follow.</source>
         <translation>--json va con --status o --follow.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/historycommand.cpp" line="15"/>
+        <source>Print every phase of the focus history as CSV; with --json, as JSON lines.</source>
+        <translation>Stampa ogni fase della cronologia di concentrazione in CSV; con --json, come righe JSON.</translation>
     </message>
 </context>
 <context>
@@ -248,6 +257,165 @@
         <location filename="../src/timer/fetchfailure.cpp" line="38"/>
         <source>The tasks could not be fetched. Retry may help.</source>
         <translation>Non è stato possibile recuperare le attività. Riprova potrebbe aiutare.</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistory</name>
+    <message>
+        <location filename="../src/app/focushistory.cpp" line="72"/>
+        <source>Focus History</source>
+        <translation>Cronologia di concentrazione</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistoryModel</name>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="46"/>
+        <source>under way</source>
+        <translation>in corso</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="48"/>
+        <source>ran out</source>
+        <translation>completata</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="50"/>
+        <source>stopped</source>
+        <translation>fermata</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="52"/>
+        <source>Stint quit</source>
+        <translation>Stint chiuso</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="54"/>
+        <source>interrupted</source>
+        <translation>interrotta</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="80"/>
+        <source>This week</source>
+        <translation>Questa settimana</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="182"/>
+        <source>No task</source>
+        <translation>Nessuna attività</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="183"/>
+        <source>1 phase</source>
+        <translation>1 fase</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/focushistorymodel.cpp" line="183"/>
+        <source>%n phases</source>
+        <translation>
+            <numerusform>%n fase</numerusform>
+            <numerusform>%n fasi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="194"/>
+        <source>Focus</source>
+        <translation>Concentrazione</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="194"/>
+        <source>Rest</source>
+        <translation>Riposo</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistoryView</name>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="85"/>
+        <location filename="../src/ui/FocusHistoryView.qml" line="88"/>
+        <source>Previous Week</source>
+        <translation>Settimana precedente</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="103"/>
+        <location filename="../src/ui/FocusHistoryView.qml" line="106"/>
+        <source>Next Week</source>
+        <translation>Settimana successiva</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="111"/>
+        <source>Today</source>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="120"/>
+        <source>Focused this week: %1</source>
+        <translation>Concentrazione questa settimana: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="229"/>
+        <source>Whole Week</source>
+        <translation>Tutta la settimana</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="236"/>
+        <source>No focus recorded.</source>
+        <translation>Nessuna concentrazione registrata.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="237"/>
+        <source>The focus history is off: its file is from a newer version of Stint.</source>
+        <translation>La cronologia di concentrazione è disattivata: il suo file proviene da una versione più recente di Stint.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="271"/>
+        <source>Today’s Phases</source>
+        <translation>Fasi di oggi</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="277"/>
+        <source>No phases today yet.</source>
+        <translation>Ancora nessuna fase oggi.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="316"/>
+        <source>Your focus history stays on this computer: it never leaves the machine.</source>
+        <translation>La tua cronologia di concentrazione resta su questo computer: non lascia mai la macchina.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="328"/>
+        <source>Export…</source>
+        <translation>Esporta…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="340"/>
+        <source>Clear History…</source>
+        <translation>Cancella cronologia…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="351"/>
+        <source>Export Focus History</source>
+        <translation>Esporta cronologia di concentrazione</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="354"/>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="363"/>
+        <source>Clear the focus history?</source>
+        <translation>Cancellare la cronologia di concentrazione?</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="368"/>
+        <source>Every recorded phase is removed from this computer. This cannot be undone.</source>
+        <translation>Tutte le fasi registrate vengono rimosse da questo computer. L’operazione non può essere annullata.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="372"/>
+        <source>Clear History</source>
+        <translation>Cancella cronologia</translation>
     </message>
 </context>
 <context>
@@ -432,6 +600,49 @@
     </message>
 </context>
 <context>
+    <name>TaskCompletion</name>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="19"/>
+        <source>sign in again</source>
+        <translation>accedi di nuovo</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="21"/>
+        <source>the task is no longer in Google Tasks</source>
+        <translation>l’attività non è più in Google Tasks</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="22"/>
+        <source>the server answered with error %1</source>
+        <translation>il server ha risposto con l’errore %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="25"/>
+        <source>the server could not be reached</source>
+        <translation>il server non è raggiungibile</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="26"/>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>la risposta del server non è leggibile</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="121"/>
+        <source>“%1” was not completed: %2.</source>
+        <translation>«%1» non è stata completata: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="122"/>
+        <source>“%1” was not reopened: %2.</source>
+        <translation>«%1» non è stata riaperta: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="139"/>
+        <source>“%1” completed in Google Tasks.</source>
+        <translation>«%1» completata in Google Tasks.</translation>
+    </message>
+</context>
+<context>
     <name>TaskDraft</name>
     <message>
         <location filename="../src/timer/taskdraft.cpp" line="16"/>
@@ -465,7 +676,7 @@
 <context>
     <name>TimerClient</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="98"/>
+        <location filename="../src/app/commandline.cpp" line="101"/>
         <location filename="../src/app/timerclient.cpp" line="84"/>
         <source>Stint is not running</source>
         <translation>Stint non è in esecuzione</translation>
@@ -499,64 +710,113 @@
         <translation>No</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="175"/>
+        <location filename="../src/ui/TimerView.qml" line="193"/>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="204"/>
         <source>Paused while the screen was locked</source>
         <translation>In pausa mentre lo schermo era bloccato</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="186"/>
+        <location filename="../src/ui/TimerView.qml" line="215"/>
         <source>Stop</source>
         <translation>Ferma</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="216"/>
+        <location filename="../src/ui/TimerView.qml" line="270"/>
         <source>Retry</source>
         <translation>Riprova</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="283"/>
+        <location filename="../src/ui/TimerView.qml" line="337"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Accedi a Google per usare l&apos;app al completo e sincronizzare attività ed eventi di Google Calendar</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="303"/>
+        <location filename="../src/ui/TimerView.qml" line="357"/>
         <source>Settings</source>
         <translation>Impostazioni</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="339"/>
+        <location filename="../src/ui/TimerView.qml" line="393"/>
         <source>Sign Out</source>
         <translation>Disconnetti</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="349"/>
+        <location filename="../src/ui/TimerView.qml" line="403"/>
         <source>Google Client…</source>
         <translation>Client Google…</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="370"/>
+        <location filename="../src/ui/TimerView.qml" line="424"/>
         <source>Silence Notifications While Focusing</source>
         <translation>Silenzia le notifiche durante la concentrazione</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="388"/>
+        <location filename="../src/ui/TimerView.qml" line="442"/>
         <source>Pause When the Screen Locks</source>
         <translation>Pausa quando lo schermo si blocca</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="396"/>
+        <location filename="../src/ui/TimerView.qml" line="451"/>
+        <source>Complete the Task in Google Tasks When I Answer Yes</source>
+        <translation>Completa l’attività in Google Tasks quando rispondo Sì</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="459"/>
+        <source>Focus History…</source>
+        <translation>Cronologia di concentrazione…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="466"/>
         <source>Privacy Policy</source>
         <translation>Informativa sulla privacy</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="403"/>
+        <location filename="../src/ui/TimerView.qml" line="473"/>
         <source>Exit</source>
         <translation>Esci</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="357"/>
+        <location filename="../src/ui/TimerView.qml" line="411"/>
         <source>Start at Login</source>
         <translation>Avvia all&apos;accesso</translation>
+    </message>
+</context>
+<context>
+    <name>TodaySummary</name>
+    <message numerus="yes">
+        <location filename="../src/history/todaysummary.cpp" line="21"/>
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="22"/>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="60"/>
+        <source>Today: no focus phases yet</source>
+        <translation>Oggi: ancora nessuna concentrazione</translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="63"/>
+        <source>Today: 1 focus phase</source>
+        <translation>Oggi: 1 concentrazione</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/history/todaysummary.cpp" line="63"/>
+        <source>Today: %n focus phases</source>
+        <translation>
+            <numerusform>Oggi: %n concentrazione</numerusform>
+            <numerusform>Oggi: %n concentrazioni</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -592,6 +852,11 @@
         <location filename="../src/app/trayicon.cpp" line="19"/>
         <source>Open Stint</source>
         <translation>Apri Stint</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="20"/>
+        <source>Focus History…</source>
+        <translation>Cronologia di concentrazione…</translation>
     </message>
     <message>
         <location filename="../src/app/trayicon.cpp" line="22"/>

@@ -16,17 +16,17 @@
         <translation type="vanished">Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="334"/>
+        <location filename="../src/app/appdelegate.cpp" line="328"/>
         <source>Welcome to the App!</source>
         <translation>Welkom in de app!</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="335"/>
+        <location filename="../src/app/appdelegate.cpp" line="329"/>
         <source>This is the first time you&apos;ve launched the app.</source>
         <translation>Dit is de eerste keer dat u de app start.</translation>
     </message>
     <message>
-        <location filename="../src/app/appdelegate.cpp" line="336"/>
+        <location filename="../src/app/appdelegate.cpp" line="330"/>
         <source>Get Started</source>
         <translation>Aan de slag</translation>
     </message>
@@ -57,60 +57,69 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="14"/>
+        <location filename="../src/app/commandline.cpp" line="15"/>
         <source>A calm focus timer. Without options, starts Stint or brings the running Stint forward.</source>
         <translation>Een rustige focustimer. Zonder opties start hij Stint of haalt hij de draaiende Stint naar voren.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="19"/>
+        <location filename="../src/app/commandline.cpp" line="20"/>
         <source>A sign-in address to hand to Stint.</source>
         <translation>Een aanmeldadres om aan Stint door te geven.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="47"/>
-        <location filename="../src/app/commandline.cpp" line="60"/>
+        <location filename="../src/app/commandline.cpp" line="50"/>
+        <location filename="../src/app/commandline.cpp" line="63"/>
         <source>Try &apos;stint --help&apos;.</source>
         <translation>Probeer &apos;stint --help&apos;.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="72"/>
+        <location filename="../src/app/commandline.cpp" line="75"/>
         <source>Start or resume the countdown; with a title, start focusing on that task.</source>
         <translation>Start of hervat het aftellen; met een titel begin je te focussen op die taak.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="75"/>
+        <location filename="../src/app/commandline.cpp" line="78"/>
         <source>Pause the countdown.</source>
         <translation>Pauzeer het aftellen.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="77"/>
+        <location filename="../src/app/commandline.cpp" line="80"/>
         <source>Pause the countdown, or start or resume it.</source>
         <translation>Pauzeer het aftellen, of start of hervat het.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="79"/>
+        <location filename="../src/app/commandline.cpp" line="82"/>
         <source>Stop the phase and get the next one ready.</source>
         <translation>Stop de fase en zet de volgende klaar.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="82"/>
+        <location filename="../src/app/commandline.cpp" line="85"/>
         <source>Print the phase, the time left and the task. Exit status 0 while counting, 1 when paused or ready, 3 when Stint is not running.</source>
         <translation>Toon de fase, de resterende tijd en de taak. Afsluitstatus 0 tijdens het aftellen, 1 bij pauze of gereed, 3 als Stint niet draait.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="86"/>
+        <location filename="../src/app/commandline.cpp" line="89"/>
         <source>Print the status again at each change, until interrupted.</source>
         <translation>Toon de status opnieuw bij elke wijziging, tot onderbreking.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="90"/>
-        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
-        <translation>Met --status of --follow: toon JSON-objecten, zoals waybar ze leest.</translation>
+        <location filename="../src/app/commandline.cpp" line="92"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them; with --history, JSON lines.</source>
+        <translation>Met --status of --follow: toon JSON-objecten, zoals waybar ze leest; met --history JSON-regels.</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="129"/>
+        <source>With --status or --follow: print JSON objects, as waybar reads them.</source>
+        <translation type="vanished">Met --status of --follow: toon JSON-objecten, zoals waybar ze leest.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="132"/>
         <source>--json goes with --status or --follow.</source>
         <translation>--json hoort bij --status of --follow.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/historycommand.cpp" line="15"/>
+        <source>Print every phase of the focus history as CSV; with --json, as JSON lines.</source>
+        <translation>Toon elke fase van de focusgeschiedenis als CSV; met --json als JSON-regels.</translation>
     </message>
 </context>
 <context>
@@ -248,6 +257,165 @@
         <location filename="../src/timer/fetchfailure.cpp" line="38"/>
         <source>The tasks could not be fetched. Retry may help.</source>
         <translation>De taken konden niet worden opgehaald. Opnieuw proberen kan helpen.</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistory</name>
+    <message>
+        <location filename="../src/app/focushistory.cpp" line="72"/>
+        <source>Focus History</source>
+        <translation>Focusgeschiedenis</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistoryModel</name>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="46"/>
+        <source>under way</source>
+        <translation>bezig</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="48"/>
+        <source>ran out</source>
+        <translation>afgelopen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="50"/>
+        <source>stopped</source>
+        <translation>gestopt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="52"/>
+        <source>Stint quit</source>
+        <translation>Stint afgesloten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="54"/>
+        <source>interrupted</source>
+        <translation>onderbroken</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="80"/>
+        <source>This week</source>
+        <translation>Deze week</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="182"/>
+        <source>No task</source>
+        <translation>Geen taak</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="183"/>
+        <source>1 phase</source>
+        <translation>1 fase</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/focushistorymodel.cpp" line="183"/>
+        <source>%n phases</source>
+        <translation>
+            <numerusform>%n fase</numerusform>
+            <numerusform>%n fasen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="194"/>
+        <source>Focus</source>
+        <translation>Focus</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/focushistorymodel.cpp" line="194"/>
+        <source>Rest</source>
+        <translation>Rust</translation>
+    </message>
+</context>
+<context>
+    <name>FocusHistoryView</name>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="85"/>
+        <location filename="../src/ui/FocusHistoryView.qml" line="88"/>
+        <source>Previous Week</source>
+        <translation>Vorige week</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="103"/>
+        <location filename="../src/ui/FocusHistoryView.qml" line="106"/>
+        <source>Next Week</source>
+        <translation>Volgende week</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="111"/>
+        <source>Today</source>
+        <translation>Vandaag</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="120"/>
+        <source>Focused this week: %1</source>
+        <translation>Focus deze week: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="229"/>
+        <source>Whole Week</source>
+        <translation>Hele week</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="236"/>
+        <source>No focus recorded.</source>
+        <translation>Geen focus vastgelegd.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="237"/>
+        <source>The focus history is off: its file is from a newer version of Stint.</source>
+        <translation>De focusgeschiedenis staat uit: het bestand komt van een nieuwere versie van Stint.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="271"/>
+        <source>Today’s Phases</source>
+        <translation>Fasen van vandaag</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="277"/>
+        <source>No phases today yet.</source>
+        <translation>Vandaag nog geen fasen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="316"/>
+        <source>Your focus history stays on this computer: it never leaves the machine.</source>
+        <translation>Je focusgeschiedenis blijft op deze computer: hij verlaat de machine nooit.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="328"/>
+        <source>Export…</source>
+        <translation>Exporteren…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="340"/>
+        <source>Clear History…</source>
+        <translation>Geschiedenis wissen…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="351"/>
+        <source>Export Focus History</source>
+        <translation>Focusgeschiedenis exporteren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="354"/>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="363"/>
+        <source>Clear the focus history?</source>
+        <translation>De focusgeschiedenis wissen?</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="368"/>
+        <source>Every recorded phase is removed from this computer. This cannot be undone.</source>
+        <translation>Elke vastgelegde fase wordt van deze computer verwijderd. Dit kan niet ongedaan worden gemaakt.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FocusHistoryView.qml" line="372"/>
+        <source>Clear History</source>
+        <translation>Geschiedenis wissen</translation>
     </message>
 </context>
 <context>
@@ -432,6 +600,49 @@
     </message>
 </context>
 <context>
+    <name>TaskCompletion</name>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="19"/>
+        <source>sign in again</source>
+        <translation>log opnieuw in</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="21"/>
+        <source>the task is no longer in Google Tasks</source>
+        <translation>de taak staat niet meer in Google Tasks</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="22"/>
+        <source>the server answered with error %1</source>
+        <translation>de server antwoordde met fout %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="25"/>
+        <source>the server could not be reached</source>
+        <translation>de server is niet bereikbaar</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="26"/>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>het antwoord van de server was onleesbaar</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="121"/>
+        <source>“%1” was not completed: %2.</source>
+        <translation>‘%1’ is niet afgerond: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="122"/>
+        <source>“%1” was not reopened: %2.</source>
+        <translation>‘%1’ is niet heropend: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/taskcompletion.cpp" line="139"/>
+        <source>“%1” completed in Google Tasks.</source>
+        <translation>‘%1’ afgerond in Google Tasks.</translation>
+    </message>
+</context>
+<context>
     <name>TaskDraft</name>
     <message>
         <location filename="../src/timer/taskdraft.cpp" line="16"/>
@@ -465,7 +676,7 @@
 <context>
     <name>TimerClient</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="98"/>
+        <location filename="../src/app/commandline.cpp" line="101"/>
         <location filename="../src/app/timerclient.cpp" line="84"/>
         <source>Stint is not running</source>
         <translation>Stint draait niet</translation>
@@ -499,64 +710,113 @@
         <translation>Nee</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="175"/>
+        <location filename="../src/ui/TimerView.qml" line="193"/>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="204"/>
         <source>Paused while the screen was locked</source>
         <translation>Gepauzeerd terwijl het scherm vergrendeld was</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="186"/>
+        <location filename="../src/ui/TimerView.qml" line="215"/>
         <source>Stop</source>
         <translation>Stoppen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="216"/>
+        <location filename="../src/ui/TimerView.qml" line="270"/>
         <source>Retry</source>
         <translation>Opnieuw proberen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="283"/>
+        <location filename="../src/ui/TimerView.qml" line="337"/>
         <source>Sign in to Google to use the app fully and synchronize the Google Calendar tasks &amp; events</source>
         <translation>Log in bij Google om de app volledig te gebruiken en taken en afspraken uit Google Agenda te synchroniseren</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="303"/>
+        <location filename="../src/ui/TimerView.qml" line="357"/>
         <source>Settings</source>
         <translation>Instellingen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="339"/>
+        <location filename="../src/ui/TimerView.qml" line="393"/>
         <source>Sign Out</source>
         <translation>Uitloggen</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="349"/>
+        <location filename="../src/ui/TimerView.qml" line="403"/>
         <source>Google Client…</source>
         <translation>Google-client…</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="370"/>
+        <location filename="../src/ui/TimerView.qml" line="424"/>
         <source>Silence Notifications While Focusing</source>
         <translation>Meldingen dempen tijdens focus</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="388"/>
+        <location filename="../src/ui/TimerView.qml" line="442"/>
         <source>Pause When the Screen Locks</source>
         <translation>Pauzeren als het scherm vergrendelt</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="396"/>
+        <location filename="../src/ui/TimerView.qml" line="451"/>
+        <source>Complete the Task in Google Tasks When I Answer Yes</source>
+        <translation>Taak afronden in Google Tasks als ik Ja antwoord</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="459"/>
+        <source>Focus History…</source>
+        <translation>Focusgeschiedenis…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/TimerView.qml" line="466"/>
         <source>Privacy Policy</source>
         <translation>Privacybeleid</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="403"/>
+        <location filename="../src/ui/TimerView.qml" line="473"/>
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/TimerView.qml" line="357"/>
+        <location filename="../src/ui/TimerView.qml" line="411"/>
         <source>Start at Login</source>
         <translation>Starten bij inloggen</translation>
+    </message>
+</context>
+<context>
+    <name>TodaySummary</name>
+    <message numerus="yes">
+        <location filename="../src/history/todaysummary.cpp" line="21"/>
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="22"/>
+        <source>%1 h %2 min</source>
+        <translation>%1 u %2 min</translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="60"/>
+        <source>Today: no focus phases yet</source>
+        <translation>Vandaag: nog geen focus</translation>
+    </message>
+    <message>
+        <location filename="../src/history/todaysummary.cpp" line="63"/>
+        <source>Today: 1 focus phase</source>
+        <translation>Vandaag: 1 focusfase</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/history/todaysummary.cpp" line="63"/>
+        <source>Today: %n focus phases</source>
+        <translation>
+            <numerusform>Vandaag: %n focusfase</numerusform>
+            <numerusform>Vandaag: %n focusfasen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -592,6 +852,11 @@
         <location filename="../src/app/trayicon.cpp" line="19"/>
         <source>Open Stint</source>
         <translation>Stint openen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/trayicon.cpp" line="20"/>
+        <source>Focus History…</source>
+        <translation>Focusgeschiedenis…</translation>
     </message>
     <message>
         <location filename="../src/app/trayicon.cpp" line="22"/>
