@@ -18,6 +18,21 @@ Pane {
 
     signal closeRequested()
 
+    // The phase rows' "Focus"/"Rest" column: as wide as the longer word in
+    // the user's language.
+    readonly property real kindWidth: Math.ceil(Math.max(focusWord.advanceWidth, restWord.advanceWidth))
+
+    TextMetrics {
+        id: focusWord
+        font: root.font
+        text: qsTranslate("FocusHistoryModel", "Focus")
+    }
+    TextMetrics {
+        id: restWord
+        font: root.font
+        text: qsTranslate("FocusHistoryModel", "Rest")
+    }
+
     implicitWidth: 540
     implicitHeight: 640
     padding: 2 * Theme.padding
@@ -291,7 +306,7 @@ Pane {
                             text: modelData.times
                         }
                         Label {
-                            Layout.preferredWidth: 50
+                            Layout.preferredWidth: root.kindWidth
                             text: modelData.kind
                             color: modelData.isFocus ? Theme.accent : Theme.secondaryText
                         }

@@ -78,7 +78,7 @@ QString FocusHistoryModel::selectionTitle() const
 {
     if (m_selectedDay < 0)
         return tr("This week");
-    return QLocale().toString(m_weekStart.addDays(m_selectedDay), QStringLiteral("dddd d MMMM"));
+    return QLocale().toString(m_weekStart.addDays(m_selectedDay), QLocale::LongFormat);
 }
 
 bool FocusHistoryModel::canGoForward() const

@@ -157,31 +157,49 @@ void hoverTaskRow(QQuickView &view, int row)
     QGuiApplication::sendEvent(&view, &move);
 }
 
+// STINT_SCREENSHOT_LANGUAGE=fr shows every view in French, to check that
+// the texts fit; a shot may also name its own language. Given back when
+// the shot is taken.
+class ShotLanguage
+{
+public:
+    explicit ShotLanguage(const QString &language)
+    {
+        const QString name = language.isEmpty() ? qEnvironmentVariable("STINT_SCREENSHOT_LANGUAGE") : language;
+        if (name.isEmpty())
+            return;
+        m_loaded = m_translator.load(QStringLiteral(":/i18n/stint_%1.qm").arg(name));
+        QCoreApplication::installTranslator(&m_translator);
+        QLocale::setDefault(QLocale(name));
+    }
+    ~ShotLanguage()
+    {
+        QCoreApplication::removeTranslator(&m_translator);
+        QLocale::setDefault(m_defaultLocale);
+    }
+    bool failed() const { return !m_loaded; }
+
+private:
+    QTranslator m_translator;
+    const QLocale m_defaultLocale;
+    bool m_loaded = true;
+};
+
 bool render(const Shot &shot, UserManager &users, const QDir &out, const QString &suffix)
 {
-    QTranslator translator;
-    const QLocale defaultLocale;
-    // STINT_SCREENSHOT_LANGUAGE=fr shows every view in French, to check
-    // that the texts fit.
-    const QString language =
-            shot.language.isEmpty() ? qEnvironmentVariable("STINT_SCREENSHOT_LANGUAGE") : shot.language;
-    if (!language.isEmpty()) {
-        if (!translator.load(QStringLiteral(":/i18n/stint_%1.qm").arg(language)))
-            return false;
-        QCoreApplication::installTranslator(&translator);
-        QLocale::setDefault(QLocale(language));
-    }
-    const auto restore = qScopeGuard([&] {
-        QCoreApplication::removeTranslator(&translator);
-        QLocale::setDefault(defaultLocale);
-    });
+    const ShotLanguage language(shot.language);
+    if (language.failed())
+        return false;
 
     DefaultViewModel viewModel(Alarm::makeDefault(), nullptr, &users);
     shot.setUp(viewModel);
 
     PopoverWindow view(PopoverWindow::Mode::popover);
-    if (shot.dayLine)
+    if (shot.dayLine) {
+        // Its text in the shot's language.
+        shot.dayLine->update();
         FocusHistoryLink::of(view.engine())->setSummary(shot.dayLine);
+    }
     view.setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(&viewModel)},
                                {QStringLiteral("selectedIndex"), shot.tab}});
     view.setSource(QUrl(QStringLiteral("qrc:/Stint/ContentView.qml")));
@@ -315,6 +333,9 @@ void fillHistory(HistoryStore &store)
 bool renderHistory(HistoryStore &store, PhaseRecorder &recorder, DayClock &clock, const QDir &out,
                    const QString &suffix)
 {
+    const ShotLanguage language({});
+    if (language.failed())
+        return false;
     FocusHistoryModel model(&store, &recorder, &clock);
     QQuickView view;
     view.setResizeMode(QQuickView::SizeRootObjectToView);
