@@ -3,6 +3,7 @@
 #include "history/historystore.h"
 #include "timer/dayclock.h"
 #include "timer/defaultviewmodel.h"
+#include "timer/startedtask.h"
 
 #include <QCoreApplication>
 
@@ -13,17 +14,8 @@ PhaseRecorder::PhaseRecorder(DefaultViewModel *viewModel, HistoryStore *store, D
     connect(viewModel, &DefaultViewModel::timeChanged, this, &PhaseRecorder::timeChanged);
     connect(viewModel, &DefaultViewModel::currentStateChanged, this, &PhaseRecorder::stateChanged);
     connect(viewModel, &DefaultViewModel::phaseEnded, this, [this] { close(PhaseRecord::Ending::ranOut); });
-    connect(viewModel, &DefaultViewModel::taskStarted, this, &PhaseRecorder::taskStarted);
+    m_started = new StartedTask(viewModel, this);
     connect(viewModel, &DefaultViewModel::taskQuestionAnswered, this, &PhaseRecorder::taskAnswered);
-    // Text dropped on the ring is a task of its own, not the one last started.
-    connect(viewModel, &DefaultViewModel::taskTitleChanged, this, [this] {
-        if (m_viewModel->taskTitle() != m_startedTitle)
-            m_startedGoogleId.clear();
-    });
-    connect(viewModel, &DefaultViewModel::textDropped, this, [this] {
-        m_startedTitle.clear();
-        m_startedGoogleId.clear();
-    });
     // The real end of a phase that ran through a suspend.
     connect(clock, &DayClock::resumed, this, [this] {
         if (m_current)
@@ -50,8 +42,8 @@ void PhaseRecorder::runningChanged()
         phase.plannedSeconds = int(m_viewModel->duration(m_viewModel->currentState()));
         phase.focusedSeconds = qMax(0, phase.plannedSeconds - int(m_viewModel->time()));
         phase.taskTitle = m_viewModel->taskTitle();
-        if (!phase.taskTitle.isEmpty() && phase.taskTitle == m_startedTitle)
-            phase.googleTaskId = m_startedGoogleId;
+        if (!phase.taskTitle.isEmpty() && phase.taskTitle == m_started->title())
+            phase.googleTaskId = m_started->googleId();
         m_current = phase;
         m_writtenSeconds = phase.focusedSeconds;
         write();
@@ -101,12 +93,6 @@ void PhaseRecorder::close(PhaseRecord::Ending ending)
 void PhaseRecorder::finish()
 {
     close(PhaseRecord::Ending::quit);
-}
-
-void PhaseRecorder::taskStarted(const Task2 &task)
-{
-    m_startedTitle = task.title;
-    m_startedGoogleId = task.googleId.value_or(QString());
 }
 
 void PhaseRecorder::taskAnswered(bool done)

@@ -10,7 +10,7 @@
 class DayClock;
 class DefaultViewModel;
 class HistoryStore;
-struct Task2;
+class StartedTask;
 
 // Follows the view-model's countdown into the history: a phase is written
 // when it starts, brought up to date whenever another minute of it has been
@@ -48,7 +48,6 @@ private:
     void timeChanged();
     void stateChanged();
     void close(PhaseRecord::Ending ending);
-    void taskStarted(const Task2 &task);
     void taskAnswered(bool done);
     void write();
 
@@ -59,7 +58,6 @@ private:
     QList<PhaseRecord> m_unsaved;
     std::optional<PhaseRecord> m_lastFocus; // the last closed focus phase with a task: what the question is about
     int m_writtenSeconds = 0; // focused seconds at the last write
-    QString m_startedTitle; // the task started from the list, and Google's id of it
-    QString m_startedGoogleId;
+    StartedTask *m_started;
     bool m_writing = false;
 };

@@ -4,6 +4,7 @@
 #include "backend/googleapiaccessor.h"
 #include "common/outputline.h"
 #include "timer/defaultviewmodel.h"
+#include "timer/startedtask.h"
 
 #include <QSettings>
 
@@ -52,22 +53,11 @@ void TaskCompletion::setViewModel(DefaultViewModel *viewModel)
 {
     if (m_viewModel)
         disconnect(m_viewModel, nullptr, this, nullptr);
+    delete m_started;
     m_viewModel = viewModel;
     if (!viewModel)
         return;
-    connect(viewModel, &DefaultViewModel::taskStarted, this, [this](const Task2 &task) {
-        m_startedTitle = task.title;
-        m_startedGoogleId = task.googleId.value_or(QString());
-    });
-    // Text dropped on the ring is not the task last started.
-    connect(viewModel, &DefaultViewModel::taskTitleChanged, this, [this] {
-        if (m_viewModel->taskTitle() != m_startedTitle)
-            m_startedGoogleId.clear();
-    });
-    connect(viewModel, &DefaultViewModel::textDropped, this, [this] {
-        m_startedTitle.clear();
-        m_startedGoogleId.clear();
-    });
+    m_started = new StartedTask(viewModel, this);
     connect(viewModel, &DefaultViewModel::taskQuestionAnswered, this, &TaskCompletion::answered);
 }
 
@@ -86,9 +76,9 @@ void TaskCompletion::setEnabled(bool enabled)
 
 void TaskCompletion::answered(bool done)
 {
-    if (!done || !isEnabled() || m_startedGoogleId.isEmpty() || m_busy)
+    if (!done || !isEnabled() || !m_started || m_started->googleId().isEmpty() || m_busy)
         return;
-    send(m_startedGoogleId, m_startedTitle, true);
+    send(m_started->googleId(), m_started->title(), true);
 }
 
 void TaskCompletion::undo()

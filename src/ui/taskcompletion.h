@@ -9,6 +9,7 @@
 
 class DefaultViewModel;
 class GoogleAPIAccessor;
+class StartedTask;
 
 // "Complete the Task in Google Tasks When I Answer Yes": with the option on,
 // "Yes" to "Is the task now done?" about a task started from the list marks
@@ -67,8 +68,7 @@ private:
     void show(const QString &message, bool failed, bool canUndo);
 
     QPointer<DefaultViewModel> m_viewModel;
-    QString m_startedTitle; // the task last started from the list, and Google's id of it
-    QString m_startedGoogleId;
+    QPointer<StartedTask> m_started;
     QString m_doneGoogleId; // the task just completed, while it can be undone
     QString m_doneTitle;
     QString m_message;
