@@ -10,6 +10,9 @@
 #
 #   bench/shell-bench.sh [build-dir]        (default build-release)
 #
+# With STINT_BENCH_BASELINE=<another build's src/stint>, only the first frame
+# and the memory of the two apps, in turns (about 2 minutes).
+#
 # Runs in an X session of its own (Xvfb), with a tray (trayer) for the
 # hidden-popover case and no D-Bus session, so no keyring or other service
 # takes part.

@@ -291,5 +291,33 @@ def main():
           "under 0.1% of one core counting down with the popover hidden.")
 
 
+def compare(baseline):
+    """First frame and memory of this build's app against another build's, in turns, software scene graph."""
+    server = subprocess.Popen([DEVSERVER, "--port", "0", "--write-info", os.path.join(work, "info.json")],
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    server.stdout.readline()
+    starts = {baseline: [], STINT: []}
+    memory = {baseline: [], STINT: []}
+    try:
+        for _ in range(STARTS):
+            for program in (baseline, STINT):
+                starts[program].append(first_frame_ms(program, "software"))
+        for _ in range(3):
+            for program in (baseline, STINT):
+                memory[program].append(memory_after_10s(program, "software")[0])
+    finally:
+        stop(server)
+        shutil.rmtree(work, ignore_errors=True)
+    print("| build | first frame (median of %d, min-max) | RSS after 10 s (median of 3) |" % STARTS)
+    print("|---|---|---|")
+    for name, program in (("baseline", baseline), ("this build", STINT)):
+        print(f"| {name} | {statistics.median(starts[program]):.0f} ms ({min(starts[program]):.0f}-"
+              f"{max(starts[program]):.0f}) | {statistics.median(memory[program]) / 1024:.1f} MiB |")
+
+
 if __name__ == "__main__":
-    main()
+    # STINT_BENCH_BASELINE=<another build's src/stint>: only start-up and memory, side by side.
+    if os.environ.get("STINT_BENCH_BASELINE"):
+        compare(os.environ["STINT_BENCH_BASELINE"])
+    else:
+        main()
