@@ -17,8 +17,13 @@ constexpr int eventDays = 7;
 } // namespace
 
 ListProxy::ListProxy(const BackendSettings &settings, ExchangeContext &context)
-    : m_settings(settings), m_context(context)
+    : m_settings(settings), m_context(context), m_tasksListUrl(settings.tasksUrl)
 {
+    // The same for every user: made once rather than on each request.
+    m_tasksListUrl.setQuery(QUrlQuery{{QStringLiteral("maxResults"), QStringLiteral("100")},
+                                      {QStringLiteral("showCompleted"), QStringLiteral("true")},
+                                      {QStringLiteral("showHidden"), QStringLiteral("false")},
+                                      {QStringLiteral("showDeleted"), QStringLiteral("false")}});
 }
 
 void ListProxy::readList(const ExchangePtr &exchange, QUrl url, QLatin1StringView api, const QString &variant,
@@ -68,12 +73,7 @@ void ListProxy::readList(const ExchangePtr &exchange, QUrl url, QLatin1StringVie
 
 void ListProxy::listTasks(const ExchangePtr &exchange)
 {
-    QUrl url = m_settings.tasksUrl;
-    url.setQuery(QUrlQuery{{QStringLiteral("maxResults"), QStringLiteral("100")},
-                           {QStringLiteral("showCompleted"), QStringLiteral("true")},
-                           {QStringLiteral("showHidden"), QStringLiteral("false")},
-                           {QStringLiteral("showDeleted"), QStringLiteral("false")}});
-    readList(exchange, url, QLatin1StringView("tasks"), QString(),
+    readList(exchange, m_tasksListUrl, QLatin1StringView("tasks"), QString(),
              [](const QJsonArray &items, const QString &) { return GoogleReplies::tasks(items); });
 }
 

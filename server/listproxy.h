@@ -56,6 +56,7 @@ private:
 
     const BackendSettings &m_settings;
     ExchangeContext &m_context;
+    QUrl m_tasksListUrl; // the first page of the default list
     QHash<QString, Zone> m_timeZones; // by user
     AnswerCache m_answers;
 };
