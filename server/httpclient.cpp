@@ -57,6 +57,18 @@ struct CurlGlue
     {
         auto *client = static_cast<HttpClient *>(user);
         if (what == CURL_POLL_REMOVE) {
+            // A connection put back for reuse is removed here and added again
+            // by its next request: its notifiers are only switched off, not
+            // made again each time (a disabled notifier watches nothing, so
+            // the number may be closed and given to another socket meanwhile).
+            if (client->m_watches.size() <= HttpClient::maxKeptWatches) {
+                if (HttpClient::Watch *watch = client->m_watches.value(socket)) {
+                    for (const auto *notifier : {&watch->read, &watch->write})
+                        if (*notifier)
+                            (*notifier)->setEnabled(false);
+                }
+                return 0;
+            }
             if (HttpClient::Watch *watch = client->m_watches.take(socket)) {
                 // It may be this notifier's own signal that got here.
                 for (auto *notifier : {watch->read.release(), watch->write.release()}) {

@@ -74,6 +74,8 @@ public:
     static constexpr int idleLifetimeMs = 30000;
     // Easy handles of finished requests kept for the next ones.
     static constexpr qsizetype maxSpareHandles = 32;
+    // Sockets whose notifiers are kept, switched off, for their next use.
+    static constexpr qsizetype maxKeptWatches = 256;
 
 private:
     struct Transfer;

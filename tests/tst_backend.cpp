@@ -299,6 +299,8 @@ private Q_SLOTS:
         QTest::newRow("token info HTML") << QByteArray() << tokenInfo << 200 << QByteArray("<html>Sorry</html>") << 502;
         QTest::newRow("token info without claims") << QByteArray() << tokenInfo << 200 << QByteArray("{}") << 502;
         QTest::newRow("token info a list") << QByteArray() << tokenInfo << 200 << QByteArray("[]") << 502;
+        QTest::newRow("token info without an audience")
+                << QByteArray() << tokenInfo << 200 << ::tokenInfo().replace("\"aud\":", "\"audience\":") << 502;
         QTest::newRow("key set HTML") << QByteArray() << QStringLiteral("/certs") << 200 << QByteArray("<html/>")
                                       << 502;
         QTest::newRow("calendar 401") << QByteArray() << QStringLiteral("/calendar/events") << 401 << QByteArray("{}")
