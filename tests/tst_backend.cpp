@@ -862,6 +862,17 @@ private Q_SLOTS:
         slow.write(request.left(10));
         QTRY_COMPARE_WITH_TIMEOUT(slow.state(), QAbstractSocket::UnconnectedState, 5000);
         QVERIFY(slow.readAll().isEmpty());
+
+        // A byte now and then does not hold the connection: the clock runs
+        // from the request's first byte.
+        QTcpSocket dribbling;
+        dribbling.connectToHost(QHostAddress::LocalHost, m_front->port());
+        QVERIFY(dribbling.waitForConnected(5000));
+        for (int i = 0; i < 15 && dribbling.state() == QAbstractSocket::ConnectedState; ++i) {
+            dribbling.write(request.sliced(i, 1));
+            QTest::qWait(200);
+        }
+        QCOMPARE(dribbling.state(), QAbstractSocket::UnconnectedState);
     }
 
     // Ready once Google's keys have been read, not while draining; requests
