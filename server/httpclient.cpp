@@ -57,6 +57,18 @@ struct CurlGlue
     {
         auto *client = static_cast<HttpClient *>(user);
         if (what == CURL_POLL_REMOVE) {
+            // A connection put back for reuse is removed here and added again
+            // by its next request: its notifiers are only switched off, not
+            // made again each time (a disabled notifier watches nothing, so
+            // the number may be closed and given to another socket meanwhile).
+            if (client->m_watches.size() <= HttpClient::maxKeptWatches) {
+                if (HttpClient::Watch *watch = client->m_watches.value(socket)) {
+                    for (const auto *notifier : {&watch->read, &watch->write})
+                        if (*notifier)
+                            (*notifier)->setEnabled(false);
+                }
+                return 0;
+            }
             if (HttpClient::Watch *watch = client->m_watches.take(socket)) {
                 // It may be this notifier's own signal that got here.
                 for (auto *notifier : {watch->read.release(), watch->write.release()}) {
@@ -149,6 +161,8 @@ HttpClient::~HttpClient()
         delete transfer;
     }
     m_transfers.clear();
+    for (void *easy : std::as_const(m_spare))
+        curl_easy_cleanup(easy);
     curl_multi_cleanup(m_multi);
     qDeleteAll(m_watches);
 }
@@ -183,7 +197,9 @@ void HttpClient::send(const QByteArray &method, const QUrl &url, const Headers &
     auto *transfer = new Transfer;
     transfer->done = std::move(done);
     transfer->body = body;
-    CURL *easy = curl_easy_init();
+    // A handle of an earlier request, reset to libcurl's defaults, spares
+    // setting up a new one; the connections are the multi handle's anyway.
+    CURL *easy = m_spare.isEmpty() ? curl_easy_init() : m_spare.takeLast();
     transfer->easy = easy;
     const QByteArray address = url.toEncoded(QUrl::RemoveFragment);
     curl_easy_setopt(easy, CURLOPT_URL, address.constData()); // copied by libcurl
@@ -256,7 +272,12 @@ void HttpClient::collect()
             response.headers.clear();
             response.body.clear();
         }
-        curl_easy_cleanup(easy);
+        if (m_spare.size() < maxSpareHandles) {
+            curl_easy_reset(easy); // nothing of this request (its headers, body, token) stays
+            m_spare.append(easy);
+        } else {
+            curl_easy_cleanup(easy);
+        }
         curl_slist_free_all(transfer->headers);
         const Done done = std::move(transfer->done);
         delete transfer;

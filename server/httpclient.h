@@ -72,6 +72,10 @@ public:
     // Idle connections kept in all, and for how long.
     static constexpr int maxIdleConnections = 64;
     static constexpr int idleLifetimeMs = 30000;
+    // Easy handles of finished requests kept for the next ones.
+    static constexpr qsizetype maxSpareHandles = 32;
+    // Sockets whose notifiers are kept, switched off, for their next use.
+    static constexpr qsizetype maxKeptWatches = 256;
 
 private:
     struct Transfer;
@@ -86,6 +90,7 @@ private:
     QTimer *m_timer;
     QHash<void *, Transfer *> m_transfers; // by easy handle
     QHash<qintptr, Watch *> m_watches; // by socket
+    QList<void *> m_spare; // easy handles, reset
     QString m_caFile;
     int m_timeoutMs = 10000;
     qint64 m_opened = 0;

@@ -112,11 +112,12 @@ public:
     Connection(HttpFront *front, QTcpSocket *socket) : QObject(socket), m_front(front), m_socket(socket)
     {
         m_timer.setSingleShot(true);
-        connect(&m_timer, &QTimer::timeout, this, &Connection::timedOut);
+        connect(&m_timer, &QTimer::timeout, this, &Connection::due);
         connect(socket, &QTcpSocket::readyRead, this, &Connection::received);
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QTcpSocket::bytesWritten, this, &Connection::written);
-        m_timer.start(front->m_requestTimeoutMs);
+        m_requestStartMs = front->m_clock.elapsed();
+        wait(Wait::request, m_requestStartMs + front->m_requestTimeoutMs);
         front->m_connections.append(this);
         if (socket->bytesAvailable() > 0)
             received();
@@ -130,6 +131,13 @@ public:
     }
 
 private:
+    // What the clock of the connection waits for.
+    enum class Wait {
+        nothing, // an answer is owed: the client waits for us
+        request, // the rest of a request
+        idle, // the next request on a kept connection
+    };
+
     struct Owed
     {
         bool ready = false;
@@ -148,7 +156,7 @@ private:
         const bool wasEmpty = m_buffer.isEmpty();
         m_buffer += m_socket->readAll();
         if (wasEmpty && m_answers.empty())
-            m_timer.start(m_front->m_requestTimeoutMs); // the clock on this request starts now
+            m_requestStartMs = m_front->m_clock.elapsed(); // the clock on this request starts now
         readRequests();
     }
 
@@ -189,16 +197,49 @@ private:
     // The one clock of the connection: none while an answer is owed, the
     // request timeout from the first byte of a request (not restarted by
     // each later byte, so a slow sender is cut off), else the idle timeout.
+    // Only the deadline moves on each request; the timer is started again
+    // only when the deadline comes before it would fire, and when it fires
+    // before the deadline it waits for the rest, so a kept connection
+    // answering request after request costs no timer work.
     void rearm(bool progressed)
     {
         if (m_finishing)
             return;
-        if (!m_answers.empty())
-            m_timer.stop();
-        else if (m_buffer.isEmpty())
-            m_timer.start(m_front->m_idleTimeoutMs);
-        else if (progressed || !m_timer.isActive())
-            m_timer.start(m_front->m_requestTimeoutMs);
+        const qint64 now = m_front->m_clock.elapsed();
+        if (!m_answers.empty()) {
+            m_wait = Wait::nothing;
+        } else if (m_buffer.isEmpty()) {
+            wait(Wait::idle, now + m_front->m_idleTimeoutMs);
+        } else {
+            if (progressed || m_wait != Wait::request)
+                m_requestStartMs = now;
+            wait(Wait::request, m_requestStartMs + m_front->m_requestTimeoutMs);
+        }
+    }
+
+    void wait(Wait what, qint64 deadlineMs)
+    {
+        m_wait = what;
+        m_deadlineMs = deadlineMs;
+        if (!m_timer.isActive() || m_timerDueMs > deadlineMs) {
+            m_timerDueMs = deadlineMs;
+            m_timer.start(int(std::max<qint64>(0, deadlineMs - m_front->m_clock.elapsed())));
+        }
+    }
+
+    void due()
+    {
+        if (m_finishing)
+            return timedOut();
+        if (m_wait == Wait::nothing)
+            return; // the handler owes an answer; the client waits for it
+        const qint64 left = m_deadlineMs - m_front->m_clock.elapsed();
+        if (left > 0) {
+            m_timerDueMs = m_deadlineMs;
+            m_timer.start(int(left));
+            return;
+        }
+        timedOut();
     }
 
     void dispatch(RequestReader::Result read)
@@ -287,6 +328,7 @@ private:
     {
         m_finishing = true;
         m_buffer.clear();
+        m_timerDueMs = m_front->m_clock.elapsed() + 2000;
         m_timer.start(2000);
         if (qobject_cast<QSslSocket *>(m_socket)) {
             m_socket->disconnectFromHost();
@@ -326,6 +368,10 @@ private:
     HttpFront *m_front;
     QTcpSocket *m_socket;
     QTimer m_timer;
+    Wait m_wait = Wait::request;
+    qint64 m_deadlineMs = 0; // on the front's clock
+    qint64 m_timerDueMs = 0; // when m_timer fires, while it runs
+    qint64 m_requestStartMs = 0;
     QByteArray m_buffer;
     std::deque<std::shared_ptr<Owed>> m_answers;
     bool m_finishing = false;
@@ -333,7 +379,10 @@ private:
     bool m_reading = false; // in readRequests, which sees to the clock itself
 };
 
-HttpFront::HttpFront(HttpHandler handler, QObject *parent) : QObject(parent), m_handler(std::move(handler)) { }
+HttpFront::HttpFront(HttpHandler handler, QObject *parent) : QObject(parent), m_handler(std::move(handler))
+{
+    m_clock.start();
+}
 
 HttpFront::~HttpFront()
 {

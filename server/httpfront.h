@@ -2,6 +2,7 @@
 
 #include "server/http.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
@@ -68,4 +69,5 @@ private:
     int m_idleTimeoutMs = 60000;
     int m_inFlight = 0;
     QList<Connection *> m_connections;
+    QElapsedTimer m_clock; // the connections' deadlines, in ms
 };

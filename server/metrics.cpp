@@ -4,35 +4,33 @@
 #include <array>
 #include <cmath>
 
+#include <QVarLengthArray>
+
 namespace {
 
-QByteArray escaped(const QByteArray &value)
-{
-    QByteArray text;
-    text.reserve(value.size());
-    for (const char c : value) {
-        if (c == '\\' || c == '"')
-            text += '\\';
-        if (c == '\n')
-            text += "\\n";
-        else
-            text += c;
-    }
-    return text;
-}
-
-QByteArray labelText(const Metrics::Labels &labels)
+// The label text, {a="x",b="y"}, into `text` (kept on the stack while short).
+template<typename Text>
+void labelText(const Metrics::Labels &labels, Text &text)
 {
     if (labels.isEmpty())
-        return {};
-    QByteArray text = "{";
+        return;
+    text.append('{');
     for (const auto &[name, value] : labels) {
         if (text.size() > 1)
-            text += ',';
-        text += QByteArrayView(name.data(), name.size());
-        text += "=\"" + escaped(value) + '"';
+            text.append(',');
+        text.append(name.data(), name.size());
+        text.append("=\"", 2);
+        for (const char c : value) {
+            if (c == '\\' || c == '"')
+                text.append('\\');
+            if (c == '\n')
+                text.append("\\n", 2);
+            else
+                text.append(c);
+        }
+        text.append('"');
     }
-    return text + '}';
+    text.append('}');
 }
 
 QByteArray number(double value)
@@ -66,8 +64,19 @@ void Metrics::describe(QLatin1StringView name, Type type, QLatin1StringView help
 
 Metrics::Series &Metrics::series(QLatin1StringView name, const Labels &labels)
 {
-    Family &family = m_families[QByteArray(name.data(), name.size())];
-    Series &series = family.series[labelText(labels)];
+    // Found without building a key on the heap: only a new series stores one.
+    const QByteArrayView nameView(name.data(), name.size());
+    auto familyAt = m_families.find(nameView);
+    if (familyAt == m_families.end())
+        familyAt = m_families.emplace(nameView.toByteArray(), Family{}).first;
+    Family &family = familyAt->second;
+    QVarLengthArray<char, 128> text;
+    labelText(labels, text);
+    const QByteArrayView key(text.constData(), text.size());
+    auto seriesAt = family.series.find(key);
+    if (seriesAt == family.series.end())
+        seriesAt = family.series.emplace(key.toByteArray(), Series{}).first;
+    Series &series = seriesAt->second;
     if (family.type == Type::histogram && series.buckets.empty())
         series.buckets.resize(bounds.size());
     return series;

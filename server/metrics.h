@@ -40,10 +40,10 @@ private:
     {
         Type type = Type::counter;
         QByteArray help;
-        std::map<QByteArray, Series> series; // by label text, {a="x",b="y"}
+        std::map<QByteArray, Series, std::less<>> series; // by label text, {a="x",b="y"}
     };
 
     Series &series(QLatin1StringView name, const Labels &labels);
 
-    std::map<QByteArray, Family> m_families;
+    std::map<QByteArray, Family, std::less<>> m_families;
 };

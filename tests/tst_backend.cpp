@@ -299,6 +299,8 @@ private Q_SLOTS:
         QTest::newRow("token info HTML") << QByteArray() << tokenInfo << 200 << QByteArray("<html>Sorry</html>") << 502;
         QTest::newRow("token info without claims") << QByteArray() << tokenInfo << 200 << QByteArray("{}") << 502;
         QTest::newRow("token info a list") << QByteArray() << tokenInfo << 200 << QByteArray("[]") << 502;
+        QTest::newRow("token info without an audience")
+                << QByteArray() << tokenInfo << 200 << ::tokenInfo().replace("\"aud\":", "\"audience\":") << 502;
         QTest::newRow("key set HTML") << QByteArray() << QStringLiteral("/certs") << 200 << QByteArray("<html/>")
                                       << 502;
         QTest::newRow("calendar 401") << QByteArray() << QStringLiteral("/calendar/events") << 401 << QByteArray("{}")
@@ -860,6 +862,17 @@ private Q_SLOTS:
         slow.write(request.left(10));
         QTRY_COMPARE_WITH_TIMEOUT(slow.state(), QAbstractSocket::UnconnectedState, 5000);
         QVERIFY(slow.readAll().isEmpty());
+
+        // A byte now and then does not hold the connection: the clock runs
+        // from the request's first byte.
+        QTcpSocket dribbling;
+        dribbling.connectToHost(QHostAddress::LocalHost, m_front->port());
+        QVERIFY(dribbling.waitForConnected(5000));
+        for (int i = 0; i < 15 && dribbling.state() == QAbstractSocket::ConnectedState; ++i) {
+            dribbling.write(request.sliced(i, 1));
+            QTest::qWait(200);
+        }
+        QCOMPARE(dribbling.state(), QAbstractSocket::UnconnectedState);
     }
 
     // Ready once Google's keys have been read, not while draining; requests
