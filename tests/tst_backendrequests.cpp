@@ -12,10 +12,6 @@
 #include "timer/defaultviewmodel.h"
 #include "timer/eventrefresher.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -103,7 +99,8 @@ private Q_SLOTS:
 
     void cleanupTestCase() { delete m_quiet; }
 
-    void readsOnTheWire()
+    // Reads, then a create followed by the reload, each signed in.
+    void requestsOnTheWire()
     {
         auto model = makeModel();
         model->fetchTasks();
@@ -113,25 +110,21 @@ private Q_SLOTS:
         model->fetchEvents();
         QTRY_COMPARE(events.count(), 1);
         QCOMPARE(model->events().first().summary, "Standup");
-        QCOMPARE(m_server.requests().size(), 2);
-        checkSignedIn(m_server.requests().at(0), "GET /api/v1/tasks");
-        checkSignedIn(m_server.requests().at(1), "GET /api/v1/events");
-    }
 
-    void createTaskOnTheWireThenReload()
-    {
-        auto model = makeModel();
         model->setNewTask(true);
         model->addTask("Write \"report\" & more");
         QVERIFY(model->newTask()); // the entry stays open while the request runs
-        QTRY_COMPARE(m_server.requests().size(), 2); // the create, then the reload
+        QTRY_COMPARE(m_server.requests().size(), 4); // the create, then the reload
         waitForIdle(*model);
         QVERIFY(!model->newTask());
-        const RecordedRequest post = m_server.requests().at(0);
-        checkSignedIn(post, "POST /api/v1/tasks");
-        QCOMPARE(post.header("Content-Type"), QByteArray("application/json"));
-        QCOMPARE(post.body, QByteArray("{\"title\":\"Write \\\"report\\\" & more\"}"));
         QVERIFY(titles(model->tasks()).contains("Write \"report\" & more"));
+        const QList<RecordedRequest> requests = m_server.requests();
+        checkSignedIn(requests.at(0), "GET /api/v1/tasks");
+        checkSignedIn(requests.at(1), "GET /api/v1/events");
+        checkSignedIn(requests.at(2), "POST /api/v1/tasks");
+        QCOMPARE(requests.at(2).header("Content-Type"), QByteArray("application/json"));
+        QCOMPARE(requests.at(2).body, QByteArray("{\"title\":\"Write \\\"report\\\" & more\"}"));
+        checkSignedIn(requests.at(3), "GET /api/v1/tasks");
     }
 
     // Signed out, no task list is asked for; one under way is not asked again.
@@ -164,23 +157,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("notAdded"); // empty: created
-        const QString unreachable = "Not added: the server could not be reached";
-        const QString serverError = "Not added: the server reported an error";
-        QTest::newRow("500") << Misbehaviour::serverError << "HTTP 500 Internal Server Error: Misbehaving"
-                             << "The server failed. Retry may help." << serverError;
-        QTest::newRow("401") << Misbehaviour::unauthorized << "HTTP 401 Unauthorized: Misbehaving"
-                             << "The server did not accept your sign-in. Retry may help; if not, sign out and in again."
-                             << "Not added: the server did not accept your sign-in";
-        QTest::newRow("204") << Misbehaviour::noContent << "The reply is empty;"
-                             << "The server's answer could not be read."
-                             << "";
-        QTest::newRow("not JSON") << Misbehaviour::notJson << "The reply is not valid JSON"
-                                  << "The server's answer could not be read."
-                                  << "";
-        QTest::newRow("timed out") << Misbehaviour::slow << "The request timed out."
-                                   << "The server did not answer in time. Retry may help." << unreachable;
-        QTest::newRow("dropped") << Misbehaviour::dropConnection << "Connection closed"
-                                 << "The server could not be reached. Retry may help." << unreachable;
+        const auto row = [](const char *name, Misbehaviour mode, const char *line, const char *shown,
+                            const char *notAdded) { QTest::newRow(name) << mode << line << shown << notAdded; };
+        const char *unreachable = "Not added: the server could not be reached";
+        const char *unreadable = "The server's answer could not be read.";
+        row("500", Misbehaviour::serverError, "HTTP 500 Internal Server Error: Misbehaving",
+            "The server failed. Retry may help.", "Not added: the server reported an error");
+        row("401", Misbehaviour::unauthorized, "HTTP 401 Unauthorized: Misbehaving",
+            "The server did not accept your sign-in. Retry may help; if not, sign out and in again.",
+            "Not added: the server did not accept your sign-in");
+        row("204", Misbehaviour::noContent, "The reply is empty;", unreadable, "");
+        row("not JSON", Misbehaviour::notJson, "The reply is not valid JSON", unreadable, "");
+        row("timed out", Misbehaviour::slow, "The request timed out.",
+            "The server did not answer in time. Retry may help.", unreachable);
+        row("dropped", Misbehaviour::dropConnection, "Connection closed",
+            "The server could not be reached. Retry may help.", unreachable);
     }
 
     void misbehavingBackend()
@@ -254,14 +245,7 @@ private Q_SLOTS:
         DefaultViewModel model(Alarm::makeDefault(), {}, m_users, nullptr, AlarmPlayer::defaultResource, &clock);
         EventRefresher refresher(&model, &clock); // someone is signed in: fetched at once
         QTRY_COMPARE(model.events().size(), 1);
-        // Added as one does by hand while the dev server runs.
-        QNetworkRequest post(m_server.baseUrl().resolved(QUrl("/dev/events")));
-        post.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
-        QJsonObject opening = m_server.events().first().toObject();
-        opening["id"] = "opening";
-        std::unique_ptr<QNetworkReply> added(Network::sharedManager()->post(post, QJsonDocument(opening).toJson()));
-        QSignalSpy finished(added.get(), &QNetworkReply::finished);
-        QVERIFY(finished.wait());
+        addEvent("opening");
         refresher.refresh();
         QTRY_COMPARE(model.events().size(), 2);
         addEvent("midnight");

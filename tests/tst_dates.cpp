@@ -82,16 +82,15 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("zone");
         QTest::addColumn<QString>("due");
         QTest::addColumn<QDateTime>("instant");
-        QTest::newRow("New York, midnight Z")
-                << QByteArray("America/New_York") << "2024-05-03T00:00:00.000Z" << utc(2024, 5, 3, 4, 0);
-        QTest::newRow("Kolkata, day") << QByteArray("Asia/Kolkata") << "2024-05-03" << utc(2024, 5, 2, 18, 30);
-        QTest::newRow("Auckland, afternoon")
-                << QByteArray("Pacific/Auckland") << "2024-12-24T15:45:10.250Z" << utc(2024, 12, 24, 2, 45, 10, 250);
+        const auto row = [](const char *name, const char *zone, const char *due, const QDateTime &instant) {
+            QTest::newRow(name) << QByteArray(zone) << due << instant;
+        };
+        row("New York, midnight Z", "America/New_York", "2024-05-03T00:00:00.000Z", utc(2024, 5, 3, 4, 0));
+        row("Kolkata, day", "Asia/Kolkata", "2024-05-03", utc(2024, 5, 2, 18, 30));
+        row("Auckland, afternoon", "Pacific/Auckland", "2024-12-24T15:45:10.250Z", utc(2024, 12, 24, 2, 45, 10, 250));
         // Times the clocks skip read as if the clock had not been put forward yet.
-        QTest::newRow("New York, spring gap")
-                << QByteArray("America/New_York") << "2024-03-10T02:30:00.000Z" << utc(2024, 3, 10, 7, 30);
-        QTest::newRow("Santiago, day starting in a gap")
-                << QByteArray("America/Santiago") << "2024-09-08" << utc(2024, 9, 8, 4, 0);
+        row("New York, spring gap", "America/New_York", "2024-03-10T02:30:00.000Z", utc(2024, 3, 10, 7, 30));
+        row("Santiago, day starting in a gap", "America/Santiago", "2024-09-08", utc(2024, 9, 8, 4, 0));
     }
 
     void dueDateAcrossZones()
@@ -140,27 +139,19 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("zone");
         QTest::addColumn<QString>("when");
         QTest::addColumn<QString>("text");
-        const QByteArray utc("UTC");
-        QTest::newRow("due today") << false << utc << "2024-03-05T00:00:00Z"
-                                   << "Today";
-        QTest::newRow("due yesterday") << false << utc << "2024-03-04T00:00:00Z"
-                                       << "Yesterday";
-        QTest::newRow("due tomorrow") << false << utc << "2024-03-06T00:00:00Z"
-                                      << "Tomorrow";
-        QTest::newRow("due another day") << false << utc << "2024-03-09T00:00:00Z"
-                                         << "09 March";
-        QTest::newRow("due after midnight: a time of day") << false << utc << "2024-03-05T00:00:01Z"
-                                                           << "Mar 5, 2024 12:00 AM";
-        QTest::newRow("due, milliseconds do not count") << false << utc << "2024-03-05T00:00:00.500Z"
-                                                        << "Today";
-        QTest::newRow("event another day: date and time") << true << utc << "2024-03-08T00:00:00Z"
-                                                          << "Mar 8, 2024 12:00 AM";
-        QTest::newRow("Berlin's midnight seen from London is 23:00")
-                << true << QByteArray("Europe/London") << "2024-03-05T00:00:00+01:00"
-                << "Mar 4, 2024 11:00 PM";
-        QTest::newRow("Auckland is already on the next day")
-                << true << QByteArray("Pacific/Auckland") << "2024-03-06T00:00:00+13:00"
-                << "Today";
+        const auto row = [](const char *name, bool event, const char *zone, const char *when, const char *text) {
+            QTest::newRow(name) << event << QByteArray(zone) << when << text;
+        };
+        row("due today", false, "UTC", "2024-03-05T00:00:00Z", "Today");
+        row("due yesterday", false, "UTC", "2024-03-04T00:00:00Z", "Yesterday");
+        row("due tomorrow", false, "UTC", "2024-03-06T00:00:00Z", "Tomorrow");
+        row("due another day", false, "UTC", "2024-03-09T00:00:00Z", "09 March");
+        row("due after midnight: a time of day", false, "UTC", "2024-03-05T00:00:01Z", "Mar 5, 2024 12:00 AM");
+        row("due, milliseconds do not count", false, "UTC", "2024-03-05T00:00:00.500Z", "Today");
+        row("event another day: date and time", true, "UTC", "2024-03-08T00:00:00Z", "Mar 8, 2024 12:00 AM");
+        row("Berlin's midnight seen from London is 23:00", true, "Europe/London", "2024-03-05T00:00:00+01:00",
+            "Mar 4, 2024 11:00 PM");
+        row("Auckland is already on the next day", true, "Pacific/Auckland", "2024-03-06T00:00:00+13:00", "Today");
     }
 
     void dayOrDate()

@@ -232,24 +232,18 @@ private Q_SLOTS:
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("STINT_INFO_FILE", info.fileName());
         env.insert("XDG_RUNTIME_DIR", m_home.filePath("runtime"));
-        const auto startFocus = [&] {
-            for (int i = 0; i < 40; ++i) {
-                QProcess client;
-                client.setProcessEnvironment(env);
-                client.start(STINT_PROGRAM, {"--start"});
-                client.waitForFinished(10000);
-                if (client.exitCode() == 0)
-                    return true;
-                QTest::qWait(250);
-            }
-            return false;
+        const auto startFocus = [&] { // true once the app is up to take it
+            QProcess client;
+            client.setProcessEnvironment(env);
+            client.start(STINT_PROGRAM, {"--start"});
+            return client.waitForFinished(10000) && client.exitCode() == 0;
         };
 
         for (const bool kill : {false, true}) {
             QProcess app;
             app.setProcessEnvironment(env);
             app.start(STINT_PROGRAM, {});
-            QVERIFY(startFocus());
+            QTRY_VERIFY_WITH_TIMEOUT(startFocus(), 10000);
             QTRY_VERIFY(isOn("gnome"));
             if (kill)
                 app.kill();

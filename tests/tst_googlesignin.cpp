@@ -99,16 +99,6 @@ private:
         return loopback;
     }
 
-    // Signs in through a restore of a freshly issued grant.
-    DevServer::TokenSet restoreFreshGrant()
-    {
-        const DevServer::TokenSet tokens = m_server.issueTokens();
-        m_store->write(tokens.refreshToken);
-        m_signIn->restorePreviousSignIn(recordInto(m_outcome));
-        (void)QTest::qWaitFor([&] { return m_outcome->user.has_value(); }, 5000);
-        return tokens;
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -235,7 +225,10 @@ private Q_SLOTS:
     void refreshRenewsUntilTheGrantIsRefused()
     {
         m_server.setTokenLifetime(2);
-        const DevServer::TokenSet tokens = restoreFreshGrant();
+        const DevServer::TokenSet tokens = m_server.issueTokens();
+        m_store->write(tokens.refreshToken);
+        m_signIn->restorePreviousSignIn(recordInto(m_outcome));
+        QTRY_VERIFY(m_outcome->user.has_value());
         QVERIFY(m_signIn->msUntilRefresh() <= 1800);
         const QString first = m_signIn->currentUser()->idToken->tokenString;
         QSignalSpy userChanged(m_signIn.get(), &GoogleSignIn::currentUserChanged);

@@ -52,22 +52,15 @@ private:
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 
-    // A waybar object: every key there, of the right type.
+    // A waybar object: every key there, of the right type; empty if not.
     static QJsonObject waybarObject(const QByteArray &line)
     {
-        QJsonParseError error;
-        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
-        if (error.error != QJsonParseError::NoError || !document.isObject())
-            return {};
-        const QJsonObject object = document.object();
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        const int percentage = object.value("percentage").toInt(-1);
+        bool valid = percentage >= 0 && percentage <= 100;
         for (const char *key : {"text", "tooltip", "class", "alt"})
-            if (!object.value(key).isString())
-                return {};
-        const QJsonValue percentage = object.value("percentage");
-        if (!percentage.isDouble() || percentage.toDouble() != percentage.toInt() || percentage.toInt() < 0
-            || percentage.toInt() > 100)
-            return {};
-        return object;
+            valid = valid && object.value(key).isString();
+        return valid ? object : QJsonObject();
     }
 
     // The last of the lines a follower printed by now, waiting for one.

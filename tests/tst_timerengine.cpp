@@ -58,38 +58,24 @@ private Q_SLOTS:
         QVERIFY(f.model.alarmPlayer().isAudioDeviceOpen());
     }
 
-    // A task started or text dropped from any phase runs a full focus phase.
-    void startingWorkRunsAFullFocusPhase_data()
+    // A task started from any phase runs a full focus phase.
+    void startingATaskRunsAFullFocusPhase()
     {
-        QTest::addColumn<bool>("fromRest");
-        QTest::addColumn<bool>("dropped");
-        QTest::newRow("task, running focus") << false << false;
-        QTest::newRow("task, paused rest") << true << false;
-        QTest::newRow("text, running focus") << false << true;
-    }
-
-    void startingWorkRunsAFullFocusPhase()
-    {
-        QFETCH(bool, fromRest);
-        QFETCH(bool, dropped);
-        ModelFixture f;
-        if (fromRest)
-            f.model.stopAndSwitchPhase();
-        f.run(30);
-        if (fromRest)
-            f.model.setIsTimerRunning(false);
-        Task2 task;
-        task.title = QStringLiteral("Plan the week");
-        if (dropped) {
-            f.model.setTaskTitle(task.title); // the drop writes the title first
-            f.model.handleDroppedText(task.title);
-        } else {
+        for (const bool fromRest : {false, true}) {
+            ModelFixture f;
+            if (fromRest)
+                f.model.stopAndSwitchPhase();
+            f.run(30);
+            if (fromRest)
+                f.model.setIsTimerRunning(false); // paused
+            Task2 task;
+            task.title = QStringLiteral("Plan the week");
             f.model.startTask(task);
+            QCOMPARE(f.model.taskTitle(), task.title);
+            QCOMPARE(f.model.currentState(), PomodoroState::focus);
+            QCOMPARE(f.model.time(), 1500.0);
+            QVERIFY(f.model.isTimerRunning());
         }
-        QCOMPARE(f.model.taskTitle(), task.title);
-        QCOMPARE(f.model.currentState(), PomodoroState::focus);
-        QCOMPARE(f.model.time(), 1500.0);
-        QVERIFY(f.model.isTimerRunning());
     }
 
     void badSoundIsReportedOnce_data()
@@ -121,9 +107,11 @@ private Q_SLOTS:
         QVERIFY2(capture.lines().first().startsWith(line), qPrintable(capture.lines().first()));
     }
 
+    // A drop, too, runs a full focus phase, with the first text as the task.
     void dropAppliesTheFirstTextLater()
     {
         ModelFixture f;
+        f.run(30);
         auto delegate = std::make_unique<TextDropDelegate>();
         delegate->setViewModel(&f.model);
         QVERIFY(!delegate->performDrop({}));
@@ -131,6 +119,7 @@ private Q_SLOTS:
         QCOMPARE(f.model.taskTitle(), QString()); // taken, but not applied yet
         QTRY_COMPARE(f.model.taskTitle(), QStringLiteral("Write the report"));
         QVERIFY(f.model.isTimerRunning());
+        QCOMPARE(f.model.time(), 1500.0);
         // The delegate (and the view with it) gone before the drop is applied.
         QVERIFY(delegate->performDrop({"Too late"}));
         delegate.reset();
