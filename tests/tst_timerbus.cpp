@@ -82,15 +82,12 @@ private Q_SLOTS:
         QDir(m_home.path()).mkpath("runtime");
         QFile::setPermissions(m_home.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QDir(m_home.path()).mkpath("config/Stint");
-        QFile settings(m_home.filePath("config/Stint/Stint.conf"));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("[General]\nhasLaunchedBefore=true\n");
-        settings.close();
-        // A backend address: the app does not start one of its own.
-        QFile info(m_home.filePath("info.json"));
-        QVERIFY(info.open(QIODevice::WriteOnly));
-        info.write("{\"BACKEND_URL\": \"http://127.0.0.1:9\"}");
-        info.close();
+        // Past the welcome, and a backend address: the app starts no backend of its own.
+        for (const auto &[name, text] : {std::pair{"config/Stint/Stint.conf", "[General]\nhasLaunchedBefore=true\n"},
+                                         {"info.json", "{\"BACKEND_URL\": \"http://127.0.0.1:9\"}"}}) {
+            QFile file(m_home.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+        }
 
         m_bus.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
         QVERIFY(m_bus.waitForReadyRead(10000));
