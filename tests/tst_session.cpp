@@ -1,20 +1,28 @@
-// "Silence Notifications While Focusing" against the desktops' own pieces on
-// a private session bus: GSettings with the keyfile store (GNOME), the real
-// xfconfd (Xfce) and a stand-in of Plasma's notification server; then the
-// app itself, killed while silencing and started again.
+// Stint in a D-Bus session of the test's own. The countdown on the session
+// bus and the command line that reaches it: the interface in this process,
+// then every option against a running Stint. "Silence Notifications While
+// Focusing" against the desktops' own pieces: GSettings with the keyfile
+// store (GNOME), the real xfconfd (Xfce) and a stand-in of Plasma's
+// notification server; then the app itself, killed while silencing and
+// started again.
 
 #include "app/donotdisturb.h"
+#include "app/timerbus.h"
 #include "support/modelfixture.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMutex>
-#include <QThread>
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <csignal>
 
 namespace {
 
@@ -62,7 +70,7 @@ public Q_SLOTS:
 
 } // namespace
 
-class TestDoNotDisturb : public QObject
+class TestSession : public QObject
 {
     Q_OBJECT
 
@@ -111,12 +119,60 @@ private:
         qputenv("XDG_CURRENT_DESKTOP", desktop == "gnome" ? "GNOME" : desktop == "xfce" ? "XFCE" : "KDE");
     }
 
+    // Runs `stint arguments`; returns its exit status, and its output in `out`.
+    int stint(const QStringList &arguments, QByteArray *out = nullptr)
+    {
+        QProcess process;
+        process.start(STINT_PROGRAM, arguments);
+        if (!process.waitForFinished(10000))
+            return -1;
+        if (out)
+            *out = process.readAllStandardOutput().trimmed();
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    // A waybar object: every key there, of the right type; empty if not.
+    static QJsonObject waybarObject(const QByteArray &line)
+    {
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        const int percentage = object.value("percentage").toInt(-1);
+        bool valid = percentage >= 0 && percentage <= 100;
+        for (const char *key : {"text", "tooltip", "class", "alt"})
+            valid = valid && object.value(key).isString();
+        return valid ? object : QJsonObject();
+    }
+
+    // The last of the lines a follower printed by now, waiting for one.
+    static QByteArray lastLine(QProcess &follower)
+    {
+        if (!follower.canReadLine() && !follower.waitForReadyRead(5000))
+            return {};
+        QTest::qWait(300);
+        QByteArray line;
+        while (follower.canReadLine())
+            line = follower.readLine();
+        return line;
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m_home.isValid());
         qputenv("XDG_CONFIG_HOME", m_home.filePath("config").toUtf8());
         qputenv("XDG_STATE_HOME", m_home.filePath("state").toUtf8());
+        qputenv("XDG_DATA_HOME", m_home.filePath("data").toUtf8());
+        qputenv("XDG_RUNTIME_DIR", m_home.filePath("runtime").toUtf8());
+        QDir(m_home.path()).mkpath("runtime");
+        QFile::setPermissions(m_home.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // The Stints started here: past the welcome, in English, and with a
+        // backend address, so with no backend of their own.
+        QDir(m_home.path()).mkpath("config/Stint");
+        QSettings(m_home.filePath("config/Stint/Stint.conf"), QSettings::IniFormat).setValue("hasLaunchedBefore", true);
+        QFile info(m_home.filePath("info.json"));
+        QVERIFY(info.open(QIODevice::WriteOnly) && info.write("{\"BACKEND_URL\": \"http://127.0.0.1:9\"}") > 0);
+        qputenv("STINT_INFO_FILE", info.fileName().toUtf8());
+        qputenv("LANGUAGE", "en");
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         qputenv("GSETTINGS_BACKEND", "keyfile");
         m_bus.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
         QVERIFY(m_bus.waitForReadyRead(10000));
@@ -141,6 +197,116 @@ private Q_SLOTS:
         m_bus.waitForFinished();
         m_plasmaThread.quit();
         m_plasmaThread.wait();
+    }
+
+    // Changed goes out at each start, pause, stop and new task, and while
+    // counting as the minutes left change: not every second.
+    void changedAtEachChangeAndOnceAMinute()
+    {
+        ModelFixture f;
+        TimerBus bus(&f.model);
+        QSignalSpy changed(&bus, &TimerBus::Changed);
+        // How many times Changed went out once the operation is done.
+        const auto after = [&](auto operation) {
+            changed.clear();
+            operation();
+            QCoreApplication::processEvents();
+            return changed.count();
+        };
+        QCOMPARE(after([&] { bus.Start(); }), 1);
+        QCOMPARE(after([&] {
+                     for (int i = 0; i < 150; ++i) {
+                         f.model.tick(); // 25:00 -> 22:30: 24, then 23 min left
+                         QCoreApplication::processEvents();
+                     }
+                 }),
+                 2);
+        QCOMPARE(after([&] {
+                     bus.Pause();
+                     bus.Pause(); // already paused: nothing more changes
+                 }),
+                 1);
+        QCOMPARE(bus.remaining(), 25 * 60 - 150);
+        QCOMPARE(after([&] { bus.Toggle(); }), 1);
+        QVERIFY(bus.running());
+        QCOMPARE(after([&] { bus.Stop(); }), 1);
+        QCOMPARE(bus.phase(), "rest");
+        QVERIFY(!bus.running());
+        // Readies the other phase on the way, and comes back: one change.
+        QCOMPARE(after([&] { bus.StartTask("  Write report "); }), 1);
+        QCOMPARE(bus.phase(), "focus");
+        QVERIFY(bus.running());
+        QCOMPARE(bus.taskTitle(), "Write report");
+        QCOMPARE(bus.remaining(), 25 * 60);
+        // The phase runs out.
+        QCOMPARE(after([&] { f.run(); }), 1);
+        QVERIFY(!bus.running());
+    }
+
+    void commandLineAgainstRunningStint()
+    {
+        QByteArray out;
+        // No Stint: nothing is started, and the status says so.
+        QCOMPARE(stint({"--status"}), 3);
+        QCOMPARE(stint({"--start"}), 3);
+        QCOMPARE(stint({"--status", "--json"}, &out), 3);
+        QCOMPARE(waybarObject(out).value("class"), "stopped");
+        QCOMPARE(stint({"--json"}), 2);
+        QCOMPARE(stint({"--help"}, &out), 0);
+        for (const char *option : {"--start", "--pause", "--toggle", "--stop", "--status", "--follow", "--json"})
+            QVERIFY2(out.contains(option), option);
+
+        QProcess follow;
+        follow.start(STINT_PROGRAM, {"--follow", "--json"});
+        QVERIFY(follow.waitForReadyRead(10000));
+        QCOMPARE(waybarObject(follow.readLine()).value("class"), "stopped");
+
+        QProcess app;
+        app.start(STINT_PROGRAM, {});
+        const auto guard = qScopeGuard([&] {
+            app.kill();
+            app.waitForFinished();
+        });
+        // Stint coming up is a change for the follower.
+        QVERIFY(follow.waitForReadyRead(20000));
+        QJsonObject shown = waybarObject(lastLine(follow));
+        QCOMPARE(shown.value("class"), "idle");
+        QCOMPARE(shown.value("percentage"), 100);
+
+        struct Step
+        {
+            QStringList arguments;
+            int exitCode;
+            QString kind, line;
+            int thenWaitMs = 0; // a pause at the full length would be no pause
+        };
+        const QList<Step> steps{
+                {{"--start"}, 0, "focus", "Focus · 25 min left", 1100},
+                {{"--pause"}, 1, "paused", "Paused · 25 min left"},
+                {{"--toggle"}, 0, "focus", "Focus · 25 min left"},
+                {{"--stop"}, 1, "idle", "Rest · 5 min"},
+                {{"--start", "Write", "report"}, 0, "focus", "Focus · 25 min left · Write report", 1100},
+                {{"--toggle"}, 1, "paused", "Paused · 25 min left · Write report"},
+        };
+        for (const Step &step : steps) {
+            const QString name = step.arguments.join(' ');
+            QVERIFY2(stint(step.arguments) == 0, qPrintable(name));
+            shown = waybarObject(lastLine(follow));
+            QCOMPARE(shown.value("class").toString(), step.kind);
+            QCOMPARE(stint({"--status"}, &out), step.exitCode);
+            QCOMPARE(QString::fromUtf8(out), step.line);
+            QCOMPARE(stint({"--status", "--json"}, &out), step.exitCode);
+            QCOMPARE(waybarObject(out).value("tooltip").toString(), step.line);
+            QTest::qWait(step.thenWaitMs);
+        }
+        // Stint quitting is a change too; SIGINT ends the follower cleanly.
+        app.terminate();
+        QVERIFY(app.waitForFinished(10000));
+        QCOMPARE(waybarObject(lastLine(follow)).value("class"), "stopped");
+        ::kill(pid_t(follow.processId()), SIGINT);
+        QVERIFY(follow.waitForFinished(5000));
+        QCOMPARE(follow.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(follow.exitCode(), 0);
     }
 
     void followsTheFocusPhase_data()
@@ -218,30 +384,16 @@ private Q_SLOTS:
     {
         use("gnome");
         userSets("gnome", false);
-        QSettings settings(m_home.filePath("config/Stint/Stint.conf"), QSettings::IniFormat);
-        settings.setValue(DoNotDisturb::settingsKey, true);
-        settings.setValue("hasLaunchedBefore", true);
-        settings.sync();
-        QFile info(m_home.filePath("info.json"));
-        QVERIFY(info.open(QIODevice::WriteOnly));
-        info.write("{\"BACKEND_URL\": \"http://127.0.0.1:9\"}");
-        info.close();
-        QDir(m_home.path()).mkpath("runtime");
-        QFile::setPermissions(m_home.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("STINT_INFO_FILE", info.fileName());
-        env.insert("XDG_RUNTIME_DIR", m_home.filePath("runtime"));
+        QSettings(m_home.filePath("config/Stint/Stint.conf"), QSettings::IniFormat)
+                .setValue(DoNotDisturb::settingsKey, true);
         const auto startFocus = [&] { // true once the app is up to take it
             QProcess client;
-            client.setProcessEnvironment(env);
             client.start(STINT_PROGRAM, {"--start"});
             return client.waitForFinished(10000) && client.exitCode() == 0;
         };
 
         for (const bool kill : {false, true}) {
             QProcess app;
-            app.setProcessEnvironment(env);
             app.start(STINT_PROGRAM, {});
             QTRY_VERIFY_WITH_TIMEOUT(startFocus(), 10000);
             QTRY_VERIFY(isOn("gnome"));
@@ -253,7 +405,6 @@ private Q_SLOTS:
             QCOMPARE(isOn("gnome"), kill);
         }
         QProcess app;
-        app.setProcessEnvironment(env);
         app.start(STINT_PROGRAM, {});
         QTRY_VERIFY_WITH_TIMEOUT(!isOn("gnome"), 10000);
         app.terminate();
@@ -262,5 +413,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestDoNotDisturb)
-#include "tst_donotdisturb.moc"
+QTEST_MAIN(TestSession)
+#include "tst_session.moc"
