@@ -1,8 +1,8 @@
 // Task and event replies decoded into records, or refused whole with the
-// first fault named, and their dates and times read across time zones; then
-// how the rows show those, and the rows they become: a new list is merged into the
-// rows, so rows that stay keep their delegates (scroll position, hover) and
-// only real changes are announced.
+// first fault named; their dates and times read across time zones and shown
+// in the rows; and the rows they become: a new list is merged into the rows,
+// so rows that stay keep their delegates (scroll position, hover) and only
+// real changes are announced.
 
 #include "backend/dates.h"
 #include "backend/event.h"
