@@ -1,10 +1,14 @@
 // stint-backend over real HTTP: a stand-in Google on 127.0.0.1 records what
 // the backend sends and answers what each case needs; every answer of the
-// backend goes through the app's own strict decoders.
+// backend goes through the app's own strict decoders. Its client for Google
+// against a raw server that answers, byte for byte, what each case needs: how
+// an answer is framed, when a connection is reused, when a request is sent
+// again.
 
 #include "server/backend.h"
 #include "backend/event.h"
 #include "backend/task.h"
+#include "server/httpclient.h"
 #include "server/httpfront.h"
 #include "server/metrics.h"
 #include "server/serversettings.h"
@@ -26,6 +30,7 @@
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QTemporaryDir>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrlQuery>
 
@@ -74,51 +79,29 @@ QByteArray tokenInfo(const QString &audience = ourClient, const QString &party =
             .toJson(QJsonDocument::Compact);
 }
 
-// The Prometheus text format, as a scraper reads it: HELP and TYPE lines, and
-// samples of declared families with well-formed labels and a number; no
-// series twice; histogram buckets cumulative up to +Inf, which is the count.
+// The Prometheus text format, as a scraper reads it: HELP and TYPE lines,
+// and samples of declared families with well-formed labels and a number.
 QString expositionError(const QByteArray &text)
 {
-    static const QRegularExpression comment(QStringLiteral(R"(^# (HELP|TYPE) ([a-zA-Z_:][a-zA-Z0-9_:]*) (.*)$)"));
+    static const QRegularExpression type(QStringLiteral(R"(^# TYPE ([a-zA-Z_:][a-zA-Z0-9_:]*) )"));
     static const QRegularExpression sample(QStringLiteral(
-            R"(^([a-zA-Z_:][a-zA-Z0-9_:]*)(\{[a-zA-Z_][a-zA-Z0-9_]*="(?:[^"\\\n]|\\.)*")"
+            R"(^([a-zA-Z_:][a-zA-Z0-9_:]*?)(_bucket|_sum|_count)?(\{[a-zA-Z_][a-zA-Z0-9_]*="(?:[^"\\\n]|\\.)*")"
             R"((?:,[a-zA-Z_][a-zA-Z0-9_]*="(?:[^"\\\n]|\\.)*")*\})? (-?[0-9.]+(?:e[+-]?[0-9]+)?|[+-]Inf|NaN)$)"));
     if (!text.endsWith('\n'))
         return QStringLiteral("no final newline");
-    QHash<QString, QString> types;
-    QSet<QString> series;
-    double bucket = 0;
+    QSet<QString> types;
     for (const QString &line : QString::fromUtf8(text).split(u'\n', Qt::SkipEmptyParts)) {
-        if (const QRegularExpressionMatch match = comment.match(line); match.hasMatch()) {
-            if (match.captured(1) == u"TYPE" && types.contains(match.captured(2)))
-                return QStringLiteral("TYPE twice: ") + line;
-            if (match.captured(1) == u"TYPE")
-                types.insert(match.captured(2), match.captured(3));
+        if (line.startsWith(u"# HELP "))
+            continue;
+        if (const QRegularExpressionMatch match = type.match(line); match.hasMatch()) {
+            types.insert(match.captured(1));
             continue;
         }
         const QRegularExpressionMatch match = sample.match(line);
         if (!match.hasMatch())
             return QStringLiteral("not a sample: ") + line;
-        QString family = match.captured(1);
-        static const QRegularExpression part(QStringLiteral("_(bucket|sum|count)$"));
-        if (!types.contains(family) && types.value(QString(family).remove(part)) == u"histogram")
-            family.remove(part);
-        if (!types.contains(family))
+        if (!types.contains(match.captured(1)) && !types.contains(match.captured(1) + match.captured(2)))
             return QStringLiteral("no TYPE before: ") + line;
-        const QString labels = match.captured(2);
-        if (series.contains(match.captured(1) + labels))
-            return QStringLiteral("twice: ") + line;
-        series.insert(match.captured(1) + labels);
-        const double value = match.captured(3).toDouble();
-        if (match.captured(1).endsWith(u"_bucket")) {
-            if (labels.contains(QStringLiteral("le=\"0.0005\"")))
-                bucket = 0;
-            if (value < bucket)
-                return QStringLiteral("buckets not cumulative: ") + line;
-            bucket = value;
-        } else if (match.captured(1).endsWith(u"_count") && value != bucket) {
-            return QStringLiteral("count is not the +Inf bucket: ") + line;
-        }
     }
     return {};
 }
@@ -219,11 +202,69 @@ private:
     }
     Reply get(const QString &path, const QByteArray &idToken = {}) { return send("GET", path, idToken); }
 
+    QTcpServer m_raw;
+    // Google as raw bytes, for the client alone.
+    int m_connections = 0;
+    QList<QByteArray> m_requests; // each request line, in the order received
+    // The parts of the answer to the n-th request (from 1) on a connection;
+    // none leaves it unanswered, a part "close" closes the connection.
+    std::function<QList<QByteArray>(const QByteArray &requestLine, int n)> m_answer;
+    std::unique_ptr<HttpClient> m_http;
+
+    HttpResponse fetch(const QByteArray &method = "GET")
+    {
+        std::optional<HttpResponse> response;
+        const QUrl url(QStringLiteral("http://127.0.0.1:%1/tasks?x=1").arg(m_raw.serverPort()));
+        const auto done = [&response](const HttpResponse &got) { response = got; };
+        if (method == "GET")
+            m_http->get(url, {{"Accept", "application/json"}}, done);
+        else
+            m_http->post(url, {}, "{}", done);
+        if (!QTest::qWaitFor([&response] { return response.has_value(); }, 5000))
+            return {};
+        return *response;
+    }
+
+    void serve(QTcpSocket *socket)
+    {
+        auto buffer = std::make_shared<QByteArray>();
+        auto count = std::make_shared<int>(0);
+        connect(socket, &QTcpSocket::readyRead, socket, [=, this] {
+            *buffer += socket->readAll();
+            qsizetype end;
+            while ((end = buffer->indexOf("\r\n\r\n")) >= 0) {
+                const qsizetype length = buffer->contains("Content-Length: 2") ? 2 : 0;
+                if (buffer->size() < end + 4 + length)
+                    return;
+                const QByteArray line = buffer->left(buffer->indexOf("\r\n"));
+                buffer->remove(0, end + 4 + length);
+                m_requests << line;
+                // Each part written on its own, a little apart, as a network would.
+                const QList<QByteArray> parts = m_answer(line, ++*count);
+                for (qsizetype i = 0; i < parts.size(); ++i) {
+                    QTimer::singleShot(int(i) * 20, socket, [socket, part = parts.at(i)] {
+                        if (part == "close")
+                            socket->disconnectFromHost();
+                        else
+                            socket->write(part);
+                    });
+                }
+            }
+        });
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
         m_google.setAccessLog(false);
         QVERIFY(m_google.listen(QHostAddress::LocalHost, 0));
+        QVERIFY(m_raw.listen(QHostAddress::LocalHost));
+        connect(&m_raw, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = m_raw.nextPendingConnection()) {
+                ++m_connections;
+                serve(socket);
+            }
+        });
     }
 
     void init()
@@ -235,6 +276,10 @@ private Q_SLOTS:
         setKeys({m_key.jwk()});
         m_log.clear();
         start();
+        m_http = std::make_unique<HttpClient>(); // no connection left from the case before
+        m_http->setTimeout(500);
+        m_connections = 0;
+        m_requests.clear();
     }
 
     void cleanup()
@@ -256,65 +301,49 @@ private Q_SLOTS:
         QTest::addColumn<int>("googleStatus");
         QTest::addColumn<QByteArray>("googleBody");
         QTest::addColumn<int>("status");
-        const QString tokenInfo = QStringLiteral("/tokeninfo");
-        const QString tasks = QStringLiteral("/tasks");
-        QTest::newRow("valid") << QByteArray() << QString() << 0 << QByteArray() << 200;
-        QTest::newRow("issuer without scheme")
-                << m_key.signToken(claims(3600, "iss", QStringLiteral("accounts.google.com"))) << QString() << 0
-                << QByteArray() << 200;
-        QTest::newRow("expired within the skew")
-                << m_key.signToken(claims(-30)) << QString() << 0 << QByteArray() << 200;
-        QTest::newRow("expired") << m_key.signToken(claims(-90)) << QString() << 0 << QByteArray() << 401;
-        QTest::newRow("wrong audience") << m_key.signToken(
-                claims(3600, "aud", QStringLiteral("x.apps.googleusercontent.com")))
-                                        << QString() << 0 << QByteArray() << 401;
-        QTest::newRow("wrong issuer") << m_key.signToken(
-                claims(3600, "iss", QStringLiteral("https://accounts.example.com")))
-                                      << QString() << 0 << QByteArray() << 401;
+        // Google's answer on one path; the others answer well.
+        const auto row = [](const char *name, const QByteArray &token, const char *google, int googleStatus,
+                            const QByteArray &googleBody, int status) {
+            QTest::newRow(name) << token << QString::fromLatin1(google) << googleStatus << googleBody << status;
+        };
+        const char *info = "/tokeninfo", *tasks = "/tasks", *events = "/calendar/events", *certs = "/certs";
+        const QByteArray none;
+        row("valid", none, "", 0, none, 200);
+        row("issuer without scheme", m_key.signToken(claims(3600, "iss", u"accounts.google.com"_qs)), "", 0, none, 200);
+        row("expired within the skew", m_key.signToken(claims(-30)), "", 0, none, 200);
+        row("expired", m_key.signToken(claims(-90)), "", 0, none, 401);
+        row("wrong audience", m_key.signToken(claims(3600, "aud", u"x.apps.googleusercontent.com"_qs)), "", 0, none,
+            401);
+        row("wrong issuer", m_key.signToken(claims(3600, "iss", u"https://accounts.example.com"_qs)), "", 0, none, 401);
         // The right key id on a key Google never published.
-        QTest::newRow("bad signature") << SigningKey(m_key.kid()).signToken(claims()) << QString() << 0 << QByteArray()
-                                       << 401;
-        QTest::newRow("key set unreachable")
-                << QByteArray() << QStringLiteral("/certs") << 503 << QByteArray("<html/>") << 502;
+        row("bad signature", SigningKey(m_key.kid()).signToken(claims()), "", 0, none, 401);
+        row("key set unreachable", none, certs, 503, "<html/>", 502);
         // Each rule on its own: every other claim of these is right.
-        QTest::newRow("another algorithm named over an RS256 signature")
-                << m_key.signToken(claims(), {{QStringLiteral("alg"), QStringLiteral("RS512")}}) << QString() << 0
-                << QByteArray() << 401;
-        QTest::newRow("audience list without us") << m_key.signToken(claimsWith("aud", QJsonArray{QStringLiteral("x")}))
-                                                  << QString() << 0 << QByteArray() << 401;
-        QTest::newRow("no subject") << m_key.signToken(claimsWith("sub", {})) << QStringLiteral("/tokeninfo") << 200
-                                    << ::tokenInfo(ourClient, ourClient, QString()) << 401;
-        QTest::newRow("access token for another audience")
-                << QByteArray() << tokenInfo << 200 << ::tokenInfo(QStringLiteral("evil")) << 401;
-        QTest::newRow("access token of another party")
-                << QByteArray() << tokenInfo << 200 << ::tokenInfo(ourClient, QStringLiteral("evil")) << 401;
-        QTest::newRow("access token of another user")
-                << QByteArray() << tokenInfo << 200 << ::tokenInfo(ourClient, ourClient, QStringLiteral("999")) << 401;
-        QTest::newRow("access token expired")
-                << QByteArray() << tokenInfo << 200 << ::tokenInfo(ourClient, ourClient, user, -1) << 401;
-        QTest::newRow("access token unknown")
-                << QByteArray() << tokenInfo << 400 << QByteArray("{\"error\":\"invalid_token\"}") << 401;
-        QTest::newRow("token info down") << QByteArray() << tokenInfo << 500 << QByteArray("{}") << 502;
+        row("another algorithm named over an RS256 signature",
+            m_key.signToken(claims(), {{QStringLiteral("alg"), QStringLiteral("RS512")}}), "", 0, none, 401);
+        row("audience list without us", m_key.signToken(claimsWith("aud", QJsonArray{u"x"_qs})), "", 0, none, 401);
+        row("no subject", m_key.signToken(claimsWith("sub", {})), info, 200, tokenInfo(ourClient, ourClient, {}), 401);
+        row("access token for another audience", none, info, 200, tokenInfo(u"evil"_qs), 401);
+        row("access token of another party", none, info, 200, tokenInfo(ourClient, u"evil"_qs), 401);
+        row("access token of another user", none, info, 200, tokenInfo(ourClient, ourClient, u"999"_qs), 401);
+        row("access token expired", none, info, 200, tokenInfo(ourClient, ourClient, user, -1), 401);
+        row("access token unknown", none, info, 400, "{\"error\":\"invalid_token\"}", 401);
+        row("token info down", none, info, 500, "{}", 502);
         // Whatever is not Google's documented JSON is Google's failure, never the user's.
-        QTest::newRow("token info HTML") << QByteArray() << tokenInfo << 200 << QByteArray("<html>Sorry</html>") << 502;
-        QTest::newRow("token info without claims") << QByteArray() << tokenInfo << 200 << QByteArray("{}") << 502;
-        QTest::newRow("token info a list") << QByteArray() << tokenInfo << 200 << QByteArray("[]") << 502;
-        QTest::newRow("token info without an audience")
-                << QByteArray() << tokenInfo << 200 << ::tokenInfo().replace("\"aud\":", "\"audience\":") << 502;
-        QTest::newRow("key set HTML") << QByteArray() << QStringLiteral("/certs") << 200 << QByteArray("<html/>")
-                                      << 502;
-        QTest::newRow("calendar 401") << QByteArray() << QStringLiteral("/calendar/events") << 401 << QByteArray("{}")
-                                      << 401;
-        QTest::newRow("calendar 500") << QByteArray() << QStringLiteral("/calendar/events") << 500
-                                      << QByteArray("<html/>") << 502;
-        QTest::newRow("Google 401") << QByteArray() << tasks << 401 << QByteArray("{}") << 401;
-        QTest::newRow("Google 403") << QByteArray() << tasks << 403 << QByteArray("{}") << 403;
-        QTest::newRow("Google 429") << QByteArray() << tasks << 429 << QByteArray("{}") << 502;
-        QTest::newRow("Google HTML") << QByteArray() << tasks << 200 << QByteArray("<html>Sorry</html>") << 502;
-        QTest::newRow("items not a list") << QByteArray() << tasks << 200 << QByteArray("{\"items\":{}}") << 502;
-        QTest::newRow("Google too slow") << QByteArray() << tasks << -1 << QByteArray() << 504;
-        QTest::newRow("calendar HTML") << QByteArray() << QStringLiteral("/calendar/events") << 200
-                                       << QByteArray("<html/>") << 502;
+        row("token info HTML", none, info, 200, "<html>Sorry</html>", 502);
+        row("token info without claims", none, info, 200, "{}", 502);
+        row("token info a list", none, info, 200, "[]", 502);
+        row("token info without an audience", none, info, 200, tokenInfo().replace("\"aud\":", "\"audience\":"), 502);
+        row("key set HTML", none, certs, 200, "<html/>", 502);
+        row("calendar 401", none, events, 401, "{}", 401);
+        row("calendar 500", none, events, 500, "<html/>", 502);
+        row("calendar HTML", none, events, 200, "<html/>", 502);
+        row("Google 401", none, tasks, 401, "{}", 401);
+        row("Google 403", none, tasks, 403, "{}", 403);
+        row("Google 429", none, tasks, 429, "{}", 502);
+        row("Google HTML", none, tasks, 200, "<html>Sorry</html>", 502);
+        row("items not a list", none, tasks, 200, "{\"items\":{}}", 502);
+        row("Google too slow", none, tasks, -1, none, 504);
     }
 
     void replies()
@@ -442,15 +471,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         const auto titled = [](qsizetype length) { return "{\"title\":\"" + QByteArray(length, 'a') + "\"}"; };
         const QByteArray created = "{\"id\":\"n1\",\"title\":\"a\",\"status\":\"needsAction\",\"position\":\"0\"}";
-        QTest::newRow("1024 characters") << titled(1024) << 200 << created << 200;
-        QTest::newRow("1025 characters") << titled(1025) << 200 << created << 400;
-        QTest::newRow("title not text") << QByteArray("{\"title\":7}") << 200 << created << 400;
-        QTest::newRow("64 KiB exactly") << titled(64 * 1024 - 12) << 200 << created
-                                        << 400; // past the size check, too long a title
-        QTest::newRow("64 KiB and a byte") << titled(64 * 1024 - 11) << 200 << created << 413;
-        QTest::newRow("far over 64 KiB") << titled(400000) << 200 << created << 413;
-        QTest::newRow("Google HTML") << titled(1) << 200 << QByteArray("<html/>") << 502;
-        QTest::newRow("Google 403") << titled(1) << 403 << QByteArray("{}") << 403;
+        const auto row = [](const char *name, const QByteArray &body, int googleStatus, const QByteArray &googleBody,
+                            int status) { QTest::newRow(name) << body << googleStatus << googleBody << status; };
+        row("1024 characters", titled(1024), 200, created, 200);
+        row("1025 characters", titled(1025), 200, created, 400);
+        row("title not text", "{\"title\":7}", 200, created, 400);
+        row("64 KiB exactly", titled(64 * 1024 - 12), 200, created, 400); // past the size check, too long a title
+        row("64 KiB and a byte", titled(64 * 1024 - 11), 200, created, 413);
+        row("far over 64 KiB", titled(400000), 200, created, 413);
+        row("Google HTML", titled(1), 200, "<html/>", 502);
+        row("Google 403", titled(1), 403, "{}", 403);
     }
 
     void createTask()
@@ -483,24 +513,23 @@ private Q_SLOTS:
                 R"({"id":"t1","title":"a","status":"completed","completed":"2026-01-02T03:04:05.000Z"})";
         const QByteArray open = R"({"id":"t1","title":"a","status":"needsAction"})";
         const QByteArray completed = R"({"status":"completed"})";
-        QTest::newRow("complete") << "/t1/complete" << QByteArray() << 200 << done << 200 << completed;
-        QTest::newRow("reopen") << "/t1/reopen" << QByteArray() << 200 << open << 200
-                                << QByteArray(R"({"completed":null,"status":"needsAction"})");
-        QTest::newRow("id of 256") << "/" + QString(256, u'a') + "/complete" << QByteArray() << 200 << done << 200
-                                   << completed;
-        QTest::newRow("id of 257") << "/" + QString(257, u'a') + "/complete" << QByteArray() << 200 << done << 400
-                                   << QByteArray();
-        QTest::newRow("id with a dot") << "/a.b/complete" << QByteArray() << 200 << done << 400 << QByteArray();
-        QTest::newRow("id with an encoded slash")
-                << "/a%2Fb/complete" << QByteArray() << 200 << done << 400 << QByteArray();
-        QTest::newRow("empty id") << "//reopen" << QByteArray() << 200 << done << 400 << QByteArray();
-        QTest::newRow("another user's access token")
-                << "/t1/complete" << QByteArray("999") << 200 << done << 401 << QByteArray();
-        QTest::newRow("Google 404") << "/t1/complete" << QByteArray() << 404 << QByteArray("{}") << 404 << completed;
-        QTest::newRow("Google 401") << "/t1/complete" << QByteArray() << 401 << QByteArray("{}") << 401 << completed;
-        QTest::newRow("Google HTML") << "/t1/reopen" << QByteArray() << 200 << QByteArray("<html>Sorry</html>") << 502
-                                     << QByteArray(R"({"completed":null,"status":"needsAction"})");
-        QTest::newRow("Google 500") << "/t1/complete" << QByteArray() << 500 << QByteArray("{}") << 502 << completed;
+        const QByteArray reopened = R"({"completed":null,"status":"needsAction"})", none;
+        const auto row = [](const char *name, const QString &path, const QByteArray &accessTokenOf, int googleStatus,
+                            const QByteArray &googleBody, int status, const QByteArray &patch) {
+            QTest::newRow(name) << path << accessTokenOf << googleStatus << googleBody << status << patch;
+        };
+        row("complete", u"/t1/complete"_qs, none, 200, done, 200, completed);
+        row("reopen", u"/t1/reopen"_qs, none, 200, open, 200, reopened);
+        row("id of 256", "/" + QString(256, u'a') + "/complete", none, 200, done, 200, completed);
+        row("id of 257", "/" + QString(257, u'a') + "/complete", none, 200, done, 400, none);
+        row("id with a dot", u"/a.b/complete"_qs, none, 200, done, 400, none);
+        row("id with an encoded slash", u"/a%2Fb/complete"_qs, none, 200, done, 400, none);
+        row("empty id", u"//reopen"_qs, none, 200, done, 400, none);
+        row("another user's access token", u"/t1/complete"_qs, "999", 200, done, 401, none);
+        row("Google 404", u"/t1/complete"_qs, none, 404, "{}", 404, completed);
+        row("Google 401", u"/t1/complete"_qs, none, 401, "{}", 401, completed);
+        row("Google HTML", u"/t1/reopen"_qs, none, 200, "<html>Sorry</html>", 502, reopened);
+        row("Google 500", u"/t1/complete"_qs, none, 500, "{}", 502, completed);
     }
 
     void taskStatus()
@@ -541,12 +570,6 @@ private Q_SLOTS:
         // The access log names the route, never the id.
         QVERIFY(m_log.last().contains(QStringLiteral("{id}")));
         QVERIFY(!m_log.last().contains(id));
-
-        // The next list shows what Google holds now.
-        m_answers[QStringLiteral("/tasks")] = {{200, "{\"items\":[" + googleBody + "]}"}};
-        const Result<QList<Task2>> list = decodeTaskList(get(tasksPath).body);
-        QVERIFY(list.isSuccess());
-        QCOMPARE(list.value().first().status, task.value().first().status);
     }
 
     // Requests as raw bytes on one connection: the statuses of the answers
@@ -671,33 +694,22 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(int, status);
         QTemporaryDir dir;
-        const auto openssl = [&](const QStringList &arguments) {
+        const auto openssl = [&](const QString &arguments) {
             QProcess process;
             process.setWorkingDirectory(dir.path());
-            process.start(QStringLiteral("openssl"), arguments);
+            process.start(QStringLiteral("openssl"), arguments.split(u' '));
             return process.waitForFinished(20000) && process.exitCode() == 0;
         };
-        const QStringList ecKey{QStringLiteral("-newkey"), QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
-                                QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes")};
+        const QString ecKey = u" -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes"_qs;
         for (const QString &ca : {QStringLiteral("ca"), QStringLiteral("other-ca")})
-            QVERIFY(openssl(QStringList{QStringLiteral("req"), QStringLiteral("-x509")} + ecKey
-                            + QStringList{QStringLiteral("-keyout"), ca + QStringLiteral(".key"),
-                                          QStringLiteral("-out"), ca + QStringLiteral(".pem"), QStringLiteral("-days"),
-                                          QStringLiteral("1"), QStringLiteral("-subj"), QStringLiteral("/CN=") + ca}));
-        QVERIFY(openssl(QStringList{QStringLiteral("req")} + ecKey
-                        + QStringList{QStringLiteral("-keyout"), QStringLiteral("server.key"), QStringLiteral("-out"),
-                                      QStringLiteral("server.csr"), QStringLiteral("-subj"),
-                                      QStringLiteral("/CN=stand-in")}));
+            QVERIFY(openssl(u"req -x509 -days 1 -keyout %1.key -out %1.pem -subj /CN=%1"_qs.arg(ca) + ecKey));
+        QVERIFY(openssl(u"req -keyout server.key -out server.csr -subj /CN=stand-in"_qs + ecKey));
         QFile extensions(dir.filePath(QStringLiteral("san.ext")));
         QVERIFY(extensions.open(QIODevice::WriteOnly));
         extensions.write("subjectAltName=" + name.toLatin1() + "\n");
         extensions.close();
-        const QString signer = trustedCa ? QStringLiteral("ca") : QStringLiteral("other-ca");
-        QVERIFY(openssl({QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"),
-                         QStringLiteral("server.csr"), QStringLiteral("-CA"), signer + QStringLiteral(".pem"),
-                         QStringLiteral("-CAkey"), signer + QStringLiteral(".key"), QStringLiteral("-CAcreateserial"),
-                         QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-extfile"),
-                         QStringLiteral("san.ext"), QStringLiteral("-out"), QStringLiteral("server.pem")}));
+        QVERIFY(openssl(u"x509 -req -in server.csr -CA %1.pem -CAkey %1.key -CAcreateserial -days 1 -extfile san.ext "
+                        "-out server.pem"_qs.arg(trustedCa ? u"ca"_qs : u"other-ca"_qs)));
 
         QFile key(dir.filePath(QStringLiteral("server.key")));
         QVERIFY(key.open(QIODevice::ReadOnly));
@@ -720,50 +732,42 @@ private Q_SLOTS:
     // each bad value is refused with a line naming the option.
     void settings_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("arguments"); // split at blanks
+        QTest::addColumn<QString>("environment"); // split at semicolons
         QTest::addColumn<QString>("error"); // a part of it; empty: read
         QTest::addColumn<int>("port");
         QTest::addColumn<int>("metricsPort"); // -1: none
-        QTest::addColumn<QStringList>("clientIds");
-        const QStringList client{QStringLiteral("--client-id"), QStringLiteral("a")};
-        QTest::newRow("defaults") << client << QStringList() << QString() << 8080 << -1 << QStringList{u"a"_qs};
-        QTest::newRow("environment") << QStringList() << QStringList{u"STINT_CLIENT_IDS=a, b"_qs, u"STINT_PORT=9000"_qs}
-                                     << QString() << 9000 << -1 << QStringList{u"a"_qs, u"b"_qs};
-        QTest::newRow("the option wins") << client + QStringList{u"--port"_qs, u"9001"_qs}
-                                         << QStringList{u"STINT_PORT=9000"_qs, u"STINT_CLIENT_IDS=z"_qs} << QString()
-                                         << 9001 << -1 << QStringList{u"a"_qs};
-        QTest::newRow("metrics above the port")
-                << client + QStringList{u"--port"_qs, u"9000"_qs, u"--metrics-port"_qs, u"+1"_qs} << QStringList()
-                << QString() << 9000 << 9001 << QStringList{u"a"_qs};
-        QTest::newRow("no client id") << QStringList() << QStringList() << u"--client-id"_qs << 0 << -1
-                                      << QStringList();
-        QTest::newRow("port too high") << client + QStringList{u"--port"_qs, u"65536"_qs} << QStringList()
-                                       << u"--port"_qs << 0 << -1 << QStringList();
-        QTest::newRow("metrics +N on any port")
-                << client + QStringList{u"--port"_qs, u"0"_qs, u"--metrics-port"_qs, u"+1"_qs} << QStringList()
-                << u"--metrics-port"_qs << 0 << -1 << QStringList();
-        QTest::newRow("not a Google address")
-                << client + QStringList{u"--google-tasks-url"_qs, u"file:///etc/passwd"_qs} << QStringList()
-                << u"http(s)"_qs << 0 << -1 << QStringList();
-        QTest::newRow("CA file missing") << client + QStringList{u"--google-ca-file"_qs, u"/nonexistent/ca.pem"_qs}
-                                         << QStringList() << u"--google-ca-file"_qs << 0 << -1 << QStringList();
-        QTest::newRow("unknown option") << client + QStringList{u"--prot"_qs, u"1"_qs} << QStringList() << u"prot"_qs
-                                        << 0 << -1 << QStringList();
+        QTest::addColumn<QString>("clientIds"); // split at commas
+        const auto row = [](const char *name, const char *arguments, const char *environment, const char *error,
+                            int port = 0, int metricsPort = -1, const char *clientIds = "") {
+            QTest::newRow(name) << QString::fromLatin1(arguments) << QString::fromLatin1(environment)
+                                << QString::fromLatin1(error) << port << metricsPort << QString::fromLatin1(clientIds);
+        };
+        row("defaults", "--client-id a", "", "", 8080, -1, "a");
+        row("environment", "", "STINT_CLIENT_IDS=a, b;STINT_PORT=9000", "", 9000, -1, "a,b");
+        row("the option wins", "--client-id a --port 9001", "STINT_PORT=9000;STINT_CLIENT_IDS=z", "", 9001, -1, "a");
+        row("metrics above the port", "--client-id a --port 9000 --metrics-port +1", "", "", 9000, 9001, "a");
+        row("no client id", "", "", "--client-id");
+        row("port too high", "--client-id a --port 65536", "", "--port");
+        row("metrics +N on any port", "--client-id a --port 0 --metrics-port +1", "", "--metrics-port");
+        row("not a Google address", "--client-id a --google-tasks-url file:///etc/passwd", "", "http(s)");
+        row("CA file missing", "--client-id a --google-ca-file /nonexistent/ca.pem", "", "--google-ca-file");
+        row("unknown option", "--client-id a --prot 1", "", "prot");
     }
 
     void settings()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, environment);
+        QFETCH(QString, arguments);
+        QFETCH(QString, environment);
         QFETCH(QString, error);
         QFETCH(int, port);
         QFETCH(int, metricsPort);
-        QFETCH(QStringList, clientIds);
+        QFETCH(QString, clientIds);
         QProcessEnvironment variables;
-        for (const QString &each : std::as_const(environment))
+        for (const QString &each : environment.split(u';', Qt::SkipEmptyParts))
             variables.insert(each.section(u'=', 0, 0), each.section(u'=', 1));
-        const SettingsRead read = readServerSettings(QStringList{u"stint-backend"_qs} + arguments, variables);
+        const SettingsRead read = readServerSettings(
+                QStringList{u"stint-backend"_qs} + arguments.split(u' ', Qt::SkipEmptyParts), variables);
         QCOMPARE(read.settings.has_value(), error.isEmpty());
         if (!read.settings) {
             QVERIFY2(read.error.contains(error), qPrintable(read.error));
@@ -771,7 +775,7 @@ private Q_SLOTS:
         }
         QCOMPARE(read.settings->port, port);
         QCOMPARE(read.settings->metricsPort.has_value() ? *read.settings->metricsPort : -1, metricsPort);
-        QCOMPARE(read.settings->backend.clientIds, clientIds);
+        QCOMPARE(read.settings->backend.clientIds, clientIds.split(u','));
     }
 
     // Requests count per user, refused ones too, and another user has a
@@ -912,6 +916,86 @@ private Q_SLOTS:
         const QList<QByteArray> secrets = m_idToken.split('.') << m_accessToken << user.toUtf8() << userHash;
         for (const QByteArray &secret : secrets)
             QVERIFY(!text.contains(secret.left(10)));
+    }
+
+    // Chunked, arriving in pieces, with an extension, sizes in hex (16 and
+    // 26 bytes) and a trailer; the connection then carries the next request too.
+    void chunkedAndReused()
+    {
+        m_answer = [](const QByteArray &, int) {
+            return QList<QByteArray>{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n6;ext=1\r\n[{\"a",
+                                     "\":\r\n10\r\n1,\"b\":\"012345678\r\n1A\r\nabcdefghijklmnopqrstuvwxyz\r\n",
+                                     "3\r\n\"}]\r\n0\r\nTrailer: x\r\n", "\r\n"};
+        };
+        for (int i = 0; i < 2; ++i) {
+            const HttpResponse response = fetch();
+            QCOMPARE(response.status, 200);
+            QCOMPARE(response.body, QByteArray("[{\"a\":1,\"b\":\"012345678abcdefghijklmnopqrstuvwxyz\"}]"));
+        }
+        QCOMPARE(m_connections, 1);
+        QCOMPARE(m_requests.first(), QByteArray("GET /tasks?x=1 HTTP/1.1"));
+    }
+
+    // An answer without a length ends with its connection, which is then not
+    // used again.
+    void closeDelimited()
+    {
+        m_answer = [](const QByteArray &, int) {
+            return QList<QByteArray>{"HTTP/1.1 200 OK\r\n\r\nall", " of it", "close"};
+        };
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(fetch().body, QByteArray("all of it"));
+        QCOMPARE(m_connections, 2);
+    }
+
+    // A GET that meets a connection the server has closed is sent once more
+    // on a new one; a POST goes on a new connection and is never sent twice.
+    void staleConnection()
+    {
+        m_answer = [](const QByteArray &line, int n) {
+            if (n > 1 || line.startsWith("POST"))
+                return QList<QByteArray>{"close"};
+            return QList<QByteArray>{"HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"};
+        };
+        QCOMPARE(fetch().status, 200);
+        QCOMPARE(fetch().status, 200);
+        QCOMPARE(m_connections, 2);
+        QCOMPARE(m_requests.size(), 3);
+
+        const HttpResponse posted = fetch("POST");
+        QCOMPARE(posted.failure, HttpResponse::Failure::connection);
+        QCOMPARE(m_connections, 3);
+        QCOMPARE(m_requests.size(), 4);
+    }
+
+    // Too slow, too large or not HTTP: a failure, never an answer.
+    void failures_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<HttpResponse::Failure>("failure");
+        QTest::newRow("no answer") << QByteArray() << HttpResponse::Failure::timeout;
+        QTest::newRow("over the size limit") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 99999999999\r\n\r\n")
+                                             << HttpResponse::Failure::protocol;
+        QTest::newRow("not HTTP") << QByteArray("SSH-2.0-OpenSSH\r\n\r\n") << HttpResponse::Failure::protocol;
+        QTest::newRow("bad chunk") << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n")
+                                   << HttpResponse::Failure::protocol;
+        QTest::newRow("cut short") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc") + "close"
+                                   << HttpResponse::Failure::connection;
+    }
+
+    void failures()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(HttpResponse::Failure, failure);
+        m_answer = [answer](const QByteArray &, int) {
+            const qsizetype close = answer.indexOf("close");
+            return answer.isEmpty() ? QList<QByteArray>{}
+                    : close > 0     ? QList<QByteArray>{answer.left(close), "close"}
+                                    : QList<QByteArray>{answer};
+        };
+        const HttpResponse response = fetch();
+        QCOMPARE(response.failure, failure);
+        QCOMPARE(response.status, 0);
     }
 };
 

@@ -24,6 +24,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QPalette palette(QColor window, QColor base, QColor highlight)
@@ -122,6 +124,16 @@ private:
         QVERIFY(QDBusConnection(QStringLiteral("portal")).send(signal));
     }
 
+    // `server` as the desktop's notification server, until the guard goes.
+    auto serve(NotificationServer &server)
+    {
+        QDBusConnection bus = openConnection();
+        bus.registerObject("/org/freedesktop/Notifications", &server,
+                           QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals);
+        bus.registerService("org.freedesktop.Notifications");
+        return qScopeGuard([bus]() mutable { bus.unregisterService("org.freedesktop.Notifications"); });
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -198,12 +210,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("rest");
         QTest::addColumn<QString>("task");
         QTest::addColumn<QString>("answer"); // "yes", "popover", or "" when not asked
-        QTest::newRow("answered in the notification") << false << "Write report"
-                                                      << "yes";
-        QTest::newRow("answered in the popover") << true << "Write report"
-                                                 << "popover";
-        QTest::newRow("rest without a task") << true << ""
-                                             << "";
+        QTest::newRow("answered in the notification") << false << u"Write report"_s << u"yes"_s;
+        QTest::newRow("answered in the popover") << true << u"Write report"_s << u"popover"_s;
+        QTest::newRow("rest without a task") << true << QString() << QString();
     }
 
     void phaseEndIsShownAndAnswered()
@@ -212,11 +221,7 @@ private Q_SLOTS:
         QFETCH(QString, task);
         QFETCH(QString, answer);
         NotificationServer server;
-        QDBusConnection bus = openConnection();
-        QVERIFY(bus.registerObject("/org/freedesktop/Notifications", &server,
-                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
-        QVERIFY(bus.registerService("org.freedesktop.Notifications"));
-        const auto release = qScopeGuard([&bus] { bus.unregisterService("org.freedesktop.Notifications"); });
+        const auto release = serve(server);
         ModelFixture f;
         int opened = 0;
         DesktopNotifications notifications(openConnection());
@@ -252,11 +257,7 @@ private Q_SLOTS:
     void meetingReminders()
     {
         NotificationServer server;
-        QDBusConnection bus = openConnection();
-        QVERIFY(bus.registerObject("/org/freedesktop/Notifications", &server,
-                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
-        QVERIFY(bus.registerService("org.freedesktop.Notifications"));
-        const auto release = qScopeGuard([&bus] { bus.unregisterService("org.freedesktop.Notifications"); });
+        const auto release = serve(server);
         QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
         const auto at = [](int hour, int minute, int second = 0) {
             return QDateTime(QDate(2026, 12, 7), QTime(hour, minute, second));

@@ -56,9 +56,7 @@ private Q_SLOTS:
         SingleInstance first;
         QVERIFY(first.listen());
         QSignalSpy received(&first, &SingleInstance::urlsReceived);
-        struct stat info
-        {
-        }; // the socket is the user's alone
+        struct stat info = {}; // the socket is the user's alone
         QCOMPARE(::stat(QFile::encodeName(SingleInstance::socketPath()).constData(), &info), 0);
         QCOMPARE(info.st_mode & 077, 0u);
 
@@ -127,9 +125,7 @@ private Q_SLOTS:
         QCOMPARE(instance.listen(), used);
         qputenv("XDG_RUNTIME_DIR", savedRuntime);
         qunsetenv("TMPDIR");
-        struct stat info
-        {
-        };
+        struct stat info = {};
         QVERIFY(::lstat(native, &info) == 0 && (!used || (info.st_mode & 0777) == 0700));
         QCOMPARE(capture.lines().size(), used ? 0 : 1);
     }
