@@ -496,32 +496,20 @@ int main(int argc, char *argv[])
     PhaseRecorder recorder(&historyModel, &history, historyModel.dayClock());
     TodaySummary summary(&history, &recorder, historyModel.dayClock());
 
+    const auto running = [&](DefaultViewModel &viewModel) {
+        signedIn(viewModel);
+        viewModel.setTaskTitle(QStringLiteral("Write the quarterly report"));
+        viewModel.setIsTimerRunning(true);
+        viewModel.setTime(1102);
+        viewModel.updateProgress();
+    };
     const QList<Shot> shots = {
             {QStringLiteral("signed-out"), 0, [](DefaultViewModel &) {}, {}},
             {QStringLiteral("connect-google"), 0, connectGoogle, {}},
             {QStringLiteral("signed-in-tasks"), 0, signedIn, [](QQuickView &view) { hoverTaskRow(view, 1); }},
-            {QStringLiteral("running"),
-             0,
-             [&](DefaultViewModel &viewModel) {
-                 signedIn(viewModel);
-                 viewModel.setTaskTitle(QStringLiteral("Write the quarterly report"));
-                 viewModel.setIsTimerRunning(true);
-                 viewModel.setTime(1102);
-                 viewModel.updateProgress();
-             },
-             {}},
-            {QStringLiteral("day-line"),
-             0,
-             [&](DefaultViewModel &viewModel) {
-                 signedIn(viewModel);
-                 viewModel.setTaskTitle(QStringLiteral("Write the quarterly report"));
-                 viewModel.setIsTimerRunning(true);
-                 viewModel.setTime(1102);
-                 viewModel.updateProgress();
-             },
-             {},
-             {},
-             &summary},
+            {QStringLiteral("running"), 0, running, {}},
+            // The same, with the day's line from the focus history.
+            {QStringLiteral("day-line"), 0, running, {}, {}, &summary},
             {QStringLiteral("paused"),
              0,
              [&](DefaultViewModel &viewModel) {
