@@ -46,7 +46,7 @@ public:
     // Follows `viewModel` (which must outlive it), sending through its accessor.
     void setViewModel(DefaultViewModel *viewModel);
 
-    bool isEnabled() const;
+    bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
     QString message() const { return m_message; }
     bool failed() const { return m_failed; }
@@ -69,6 +69,7 @@ private:
 
     QPointer<DefaultViewModel> m_viewModel;
     QPointer<StartedTask> m_started;
+    bool m_enabled; // the option, read from the settings once
     QString m_doneGoogleId; // the task just completed, while it can be undone
     QString m_doneTitle;
     QString m_message;
