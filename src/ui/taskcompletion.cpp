@@ -29,7 +29,8 @@ QString reason(const Error &error)
 
 } // namespace
 
-TaskCompletion::TaskCompletion(QObject *parent) : QObject(parent)
+TaskCompletion::TaskCompletion(QObject *parent)
+    : QObject(parent), m_enabled(QSettings().value(enabledKey, false).toBool())
 {
     m_undoTimer.setSingleShot(true);
     m_undoTimer.setInterval(undoMilliseconds);
@@ -61,13 +62,11 @@ void TaskCompletion::setViewModel(DefaultViewModel *viewModel)
     connect(viewModel, &DefaultViewModel::taskQuestionAnswered, this, &TaskCompletion::answered);
 }
 
-bool TaskCompletion::isEnabled() const
-{
-    return QSettings().value(enabledKey, false).toBool();
-}
-
 void TaskCompletion::setEnabled(bool enabled)
 {
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
     QSettings settings;
     settings.setValue(enabledKey, enabled);
     settings.sync();
