@@ -8,7 +8,9 @@
 #   bench/backend-bench.sh [build-dir] [seconds-per-run] [requests-for-memory] [baseline-backend]
 #
 # With a baseline (another build's stint-backend, e.g. main's), both run
-# against the same stand-in and are measured in turn, row by row.
+# against the same stand-in and are measured in turn, row by row. A "floor"
+# row comes beside them when stint-bench-floor is built: a bare epoll proxy
+# that only reads, forwards and answers, the least any proxy costs here.
 #
 # Needs wrk, curl, python3; builds nothing (build stint-backend and
 # stint-devserver first). Numbers on a shared machine are noisy.
@@ -29,6 +31,7 @@ work=$(mktemp -d)
 cleanup() {
     [ -f "$work/backend.pid" ] && kill "$(cat "$work/backend.pid")" 2>/dev/null || true
     [ -f "$work/baseline.pid" ] && kill "$(cat "$work/baseline.pid")" 2>/dev/null || true
+    [ -f "$work/floor.pid" ] && kill "$(cat "$work/floor.pid")" 2>/dev/null || true
     [ -f "$work/google.pid" ] && kill "$(cat "$work/google.pid")" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -63,6 +66,13 @@ start_backend() { # binary name
 }
 api=$(start_backend "$backend" backend)
 [ -z "$baseline" ] || old_api=$(start_backend "$baseline" baseline)
+if [ -x "$build/bench/stint-bench-floor" ]; then
+    port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
+    "$build/bench/stint-bench-floor" "$port" "$google/google/tasks/v1/lists/@default/tasks" "$access_token" >"$work/floor.log" 2>&1 &
+    echo $! >"$work/floor.pid"
+    for _ in $(seq 50); do grep -q listening "$work/floor.log" && break; sleep 0.2; done
+    floor_api="http://127.0.0.1:$port"
+fi
 
 # Warm the key set and tokeninfo caches.
 for each in "$api" ${old_api:-}; do
@@ -91,8 +101,8 @@ echo "| clients | backend | req/s | p50 | p99 | backend CPU/req | stand-in req/s
 echo "|---|---|---|---|---|---|---|---|---|---|"
 google_pid=$(cat "$work/google.pid")
 for c in 1 16 64; do
-    for which in backend ${old_api:+baseline}; do
-        url=$([ "$which" = backend ] && echo "$api" || echo "$old_api")
+    for which in backend ${old_api:+baseline} ${floor_api:+floor}; do
+        case $which in backend) url=$api ;; baseline) url=$old_api ;; floor) url=$floor_api ;; esac
         pid=$(cat "$work/$which.pid")
         before=$(ticks "$pid"); gbefore=$(ticks "$google_pid")
         set -- $(run "$c" "$url/api/v1/tasks" -H "Authorization: Bearer $id_token" -H "AccessToken: $access_token")
