@@ -425,6 +425,16 @@ void TestHistory::weekModel()
     QCOMPARE(model.tasks().size(), 2);
     QVERIFY(model.canGoForward());
 
+    // A closed window's model reads nothing until it is shown again.
+    model.showToday();
+    model.setLive(false);
+    QSignalSpy changes(&model, &FocusHistoryModel::changed);
+    PhaseRecord later = closedPhase(nine.addSecs(3600), 900, QStringLiteral("B"));
+    QVERIFY(h.store.save(later));
+    QCOMPARE(changes.count(), 0);
+    model.setLive(true);
+    QCOMPARE(model.days().value(1).toMap().value(QStringLiteral("minutes")).toInt(), 50);
+
     QVERIFY(model.clear());
     QCOMPARE(h.onDisk().size(), 0);
     QLocale::setDefault(QLocale::c());

@@ -74,6 +74,7 @@ void FocusHistory::showWindow()
         m_window->setMinimumSize(QSize(420, 480));
         m_window->setInitialProperties({{QStringLiteral("model"), QVariant::fromValue(m_model)}});
         m_window->setSource(QUrl(QStringLiteral("qrc:/Stint/FocusHistoryView.qml")));
+        connect(m_window, &QWindow::visibleChanged, m_model, &FocusHistoryModel::setLive);
         if (m_window->status() == QQuickView::Error) {
             for (const QQmlError &error : m_window->errors())
                 printLine(QStringLiteral("Focus history window: ") + error.toString());

@@ -61,8 +61,8 @@ QString endingText(PhaseRecord::Ending ending)
 FocusHistoryModel::FocusHistoryModel(HistoryStore *store, PhaseRecorder *recorder, DayClock *clock, QObject *parent)
     : QObject(parent), m_store(store), m_recorder(recorder), m_clock(clock)
 {
-    connect(store, &HistoryStore::changed, this, &FocusHistoryModel::refresh);
-    connect(store, &HistoryStore::opened, this, &FocusHistoryModel::refresh);
+    connect(store, &HistoryStore::changed, this, &FocusHistoryModel::historyChanged);
+    connect(store, &HistoryStore::opened, this, &FocusHistoryModel::historyChanged);
     showToday();
 }
 
@@ -123,8 +123,24 @@ void FocusHistoryModel::selectDay(int day)
     refresh();
 }
 
+void FocusHistoryModel::historyChanged()
+{
+    if (m_live)
+        refresh();
+    else
+        m_stale = true;
+}
+
+void FocusHistoryModel::setLive(bool live)
+{
+    m_live = live;
+    if (live && m_stale)
+        refresh();
+}
+
 void FocusHistoryModel::refresh()
 {
+    m_stale = false;
     const QLocale locale;
     const QDate today = m_clock->now().date();
     const QList<PhaseRecord> week =

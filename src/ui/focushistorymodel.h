@@ -64,6 +64,10 @@ public:
     void selectDay(int day);
     // Reads the history again.
     Q_INVOKABLE void refresh();
+    // While not live (its window closed) the model only notes that the
+    // history changed, and reads it when it is live again: a phase under way
+    // writes every minute, and a closed window has no use for it.
+    void setLive(bool live);
     // Writes every phase as CSV to `file`; false, with one line, on failure.
     Q_INVOKABLE bool exportTo(const QUrl &file);
     // A file name for the export: "stint-history-2026-12-08.csv".
@@ -75,6 +79,8 @@ Q_SIGNALS:
     void changed();
 
 private:
+    void historyChanged();
+
     HistoryStore *m_store;
     PhaseRecorder *m_recorder;
     DayClock *m_clock;
@@ -85,4 +91,6 @@ private:
     QString m_weekTotal;
     QVariantList m_tasks;
     QVariantList m_todayPhases;
+    bool m_live = true;
+    bool m_stale = false;
 };
