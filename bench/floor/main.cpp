@@ -20,6 +20,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -112,6 +113,9 @@ int main(int argc, char *argv[])
     };
     watch(listener);
     std::unordered_map<int, std::shared_ptr<Connection>> byFd; // client and upstream sockets
+    // Upstream connections of closed clients, kept for the next ones as the
+    // backend keeps its own.
+    std::vector<int> spare;
     // Sends the next whole request upstream when none is there; false when a
     // socket failed.
     const auto forward = [&](Connection &conn) {
@@ -119,13 +123,16 @@ int main(int argc, char *argv[])
         if (conn.busy || end == std::string::npos)
             return true;
         conn.in.erase(0, end + 4);
-        if (conn.upstream < 0) {
+        if (conn.upstream < 0 && !spare.empty()) {
+            conn.upstream = spare.back();
+            spare.pop_back();
+        } else if (conn.upstream < 0) {
             conn.upstream = socket(AF_INET, SOCK_STREAM, 0);
             if (connect(conn.upstream, reinterpret_cast<const sockaddr *>(&upstream), sizeof upstream) != 0)
                 return false;
             watch(conn.upstream);
-            byFd[conn.upstream] = byFd[conn.client];
         }
+        byFd[conn.upstream] = byFd[conn.client];
         conn.busy = true;
         return writeAll(conn.upstream, request);
     };
@@ -167,6 +174,10 @@ int main(int argc, char *argv[])
             if (!alive) {
                 byFd.erase(conn->client);
                 byFd.erase(conn->upstream); // the sockets close with the last reference
+                if (fd == conn->client && !conn->busy && conn->upstream >= 0) {
+                    spare.push_back(conn->upstream);
+                    conn->upstream = -1;
+                }
             }
         }
     }
