@@ -88,8 +88,8 @@ int main(int argc, char *argv[])
     upstream.sin_family = AF_INET;
     upstream.sin_port = htons(uint16_t(port));
     upstream.sin_addr.s_addr = htonl((a << 24) | (b << 16) | (c << 8) | d);
-    const std::string request = "GET " + url.substr(size_t(pathAt)) + " HTTP/1.1\r\nHost: "
-            + url.substr(7, size_t(pathAt) - 7) + "\r\nAuthorization: Bearer " + argv[3]
+    const std::string request = "GET " + url.substr(size_t(pathAt))
+            + " HTTP/1.1\r\nHost: " + url.substr(7, size_t(pathAt) - 7) + "\r\nAuthorization: Bearer " + argv[3]
             + "\r\nAccept: application/json\r\n\r\n";
 
     const int listener = socket(AF_INET, SOCK_STREAM, 0);
