@@ -9,28 +9,15 @@
 #include "server/httpfront.h"
 #include "server/serversettings.h"
 #include "common/outputline.h"
+#include "common/unixsignals.h"
 
 #include <QCoreApplication>
 #include <QProcessEnvironment>
-#include <QSocketNotifier>
 #include <QTimer>
 
 #include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
-#include <unistd.h>
-
-namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
-}
-
-} // namespace
+#include <utility>
 
 int main(int argc, char *argv[])
 {
@@ -74,15 +61,15 @@ int main(int argc, char *argv[])
     metricsFront.setAccessLog(false);
 
     // SIGTERM and SIGINT: finish what is in flight, then exit.
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
+    UnixSignals stopSignals({SIGTERM, SIGINT});
+    if (!stopSignals.isActive()) {
         printLine(QStringLiteral("stint-backend: cannot set up signal handling"));
         return 2;
     }
-    QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
-        char byte;
-        [[maybe_unused]] const auto read = ::read(signalPipe[0], &byte, 1);
-        notifier.setEnabled(false);
+    bool draining = false;
+    QObject::connect(&stopSignals, &UnixSignals::received, &app, [&] {
+        if (std::exchange(draining, true))
+            return;
         backend.startDraining();
         if (drainSeconds > 0)
             printLine(QStringLiteral("draining: /healthz answers 503 for %1 s").arg(drainSeconds));
@@ -93,12 +80,6 @@ int main(int argc, char *argv[])
         });
     });
     QObject::connect(&front, &HttpFront::drained, &app, &QCoreApplication::quit);
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
 
     // Whoever starts the server (a script, a parent process) reads the port
     // from the first line, and may stop it as soon as it has read it: the signals

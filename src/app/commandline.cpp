@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QJsonDocument>
 
 #include <cstdio>
 
@@ -105,10 +104,8 @@ CommandLine::Group timerOptions()
             return TimerClient::follow(bus, asJson);
         if (parser.isSet(QStringLiteral("status"))) {
             const std::optional<TimerClient::Status> status = TimerClient::read(bus);
-            const QByteArray out = asJson ? QJsonDocument(TimerClient::json(status)).toJson(QJsonDocument::Compact)
-                                          : TimerClient::line(status).toUtf8();
             if (status || asJson)
-                std::printf("%s\n", out.constData());
+                std::printf("%s\n", TimerClient::printed(status, asJson).constData());
             if (!status)
                 return asJson ? CommandLine::noStint : notRunning();
             return status->running ? 0 : 1;

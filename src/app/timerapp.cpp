@@ -6,7 +6,7 @@
 #include "app/popoverwindow.h"
 #include "app/singleinstance.h"
 #include "app/translations.h"
-#include "app/unixsignals.h"
+#include "common/unixsignals.h"
 #include "app/firstframe.h"
 
 #include <QApplication>

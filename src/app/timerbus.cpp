@@ -120,7 +120,10 @@ void TimerBus::StartTask(const QString &title)
 
 TimerBus::Shown TimerBus::shown() const
 {
-    return {phase(), running(), int(std::ceil(remaining() / 60.0)), taskTitle()};
+    // Read on the view-model's own changes, so already up to date: no catch-up
+    // (which would re-arm the tick timer) on every tick.
+    const int left = m_viewModel ? int(std::ceil(m_viewModel->time())) : 0;
+    return {phase(), running(), int(std::ceil(left / 60.0)), taskTitle()};
 }
 
 void TimerBus::update()

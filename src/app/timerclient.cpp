@@ -2,7 +2,7 @@
 
 #include "app/timerbus.h"
 #include "app/trayicon.h"
-#include "app/unixsignals.h"
+#include "common/unixsignals.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>
@@ -26,8 +26,7 @@ TimerFollower::TimerFollower(const QDBusConnection &bus, bool asJson) : m_bus(bu
 void TimerFollower::print()
 {
     const std::optional<TimerClient::Status> status = TimerClient::read(m_bus);
-    const QByteArray out = m_asJson ? QJsonDocument(TimerClient::json(status)).toJson(QJsonDocument::Compact)
-                                    : TimerClient::line(status).toUtf8();
+    const QByteArray out = TimerClient::printed(status, m_asJson);
     // A status bar reads a pipe: every line goes out as it is written.
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     std::fputc('\n', stdout);
@@ -94,6 +93,11 @@ QJsonObject TimerClient::json(const std::optional<Status> &status)
             {QStringLiteral("class"), status->kind()},
             {QStringLiteral("alt"), status->kind()},
             {QStringLiteral("percentage"), percentage}};
+}
+
+QByteArray TimerClient::printed(const std::optional<Status> &status, bool asJson)
+{
+    return asJson ? QJsonDocument(json(status)).toJson(QJsonDocument::Compact) : line(status).toUtf8();
 }
 
 bool TimerClient::call(const QDBusConnection &bus, const QString &method, const QVariantList &arguments)

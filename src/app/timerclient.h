@@ -34,6 +34,8 @@ QString line(const std::optional<Status> &status);
 // with the task, the kind (class and alt, "stopped" when no Stint runs)
 // and the share of the phase left, in percent.
 QJsonObject json(const std::optional<Status> &status);
+// One printed line: the JSON object, compact, or the line.
+QByteArray printed(const std::optional<Status> &status, bool asJson);
 
 // Calls `method` of the running Stint's timer; false when no Stint answered.
 bool call(const QDBusConnection &bus, const QString &method, const QVariantList &arguments = {});

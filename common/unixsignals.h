@@ -17,6 +17,9 @@ public:
     UnixSignals(std::initializer_list<int> numbers, QObject *parent = nullptr);
     ~UnixSignals() override;
 
+    // False when the pipe could not be made: the signals keep their handlers.
+    bool isActive() const { return m_notifier != nullptr; }
+
 Q_SIGNALS:
     void received(int signal);
 

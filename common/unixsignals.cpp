@@ -1,4 +1,4 @@
-#include "app/unixsignals.h"
+#include "common/unixsignals.h"
 
 #include <cerrno>
 #include <csignal>
