@@ -26,11 +26,6 @@ bool isTaskId(QStringView id)
     });
 }
 
-double seconds(qint64 ns)
-{
-    return double(ns) / 1e9;
-}
-
 } // namespace
 
 Backend::Backend(BackendSettings settings, QObject *parent)
@@ -110,10 +105,10 @@ void Backend::finish(const ExchangePtr &exchange, HttpAnswer answer)
                    {QLatin1StringView("method"), exchange->method},
                    {QLatin1StringView("status"), QByteArray::number(answer.status)}});
     m_metrics.observe(QLatin1StringView("stint_http_request_duration_seconds"), {{QLatin1StringView("route"), route}},
-                      seconds(totalNs));
+                      double(totalNs) / 1e9);
     m_metrics.observe(QLatin1StringView("stint_http_request_own_duration_seconds"),
                       {{QLatin1StringView("route"), route}},
-                      seconds(std::max<qint64>(0, totalNs - exchange->googleNs)));
+                      double(std::max<qint64>(0, totalNs - exchange->googleNs)) / 1e9);
     if (answer.user.isEmpty())
         answer.user = exchange->userHash;
     if (exchange->route == completeRoute || exchange->route == reopenRoute)

@@ -4,15 +4,6 @@
 #include "server/metrics.h"
 #include "common/outputline.h"
 
-namespace {
-
-double seconds(qint64 ns)
-{
-    return double(ns) / 1e9;
-}
-
-} // namespace
-
 HttpAnswer unauthorized(const QString &message)
 {
     return HttpAnswer::error(401, QLatin1StringView("unauthorized"), message);
@@ -77,7 +68,7 @@ void ExchangeContext::countGoogle(QLatin1StringView api, const HttpResponse &res
 {
     const QByteArray apiLabel(api.data(), api.size());
     m_metrics->observe(QLatin1StringView("stint_google_request_duration_seconds"),
-                       {{QLatin1StringView("api"), apiLabel}}, seconds(tookNs));
+                       {{QLatin1StringView("api"), apiLabel}}, double(tookNs) / 1e9);
     const QByteArray status = response.failure == HttpResponse::Failure::timeout ? QByteArray("timeout")
             : response.status == 0                                               ? QByteArray("error")
                                                                                  : QByteArray::number(response.status);

@@ -357,12 +357,10 @@ private:
         }
         if (!m_answers.empty())
             return; // the handler owes an answer; the client waits for it
-        if (!m_buffer.isEmpty())
-            m_front->log(QStringLiteral("cut off a client too slow to send its request"));
-        if (!m_buffer.isEmpty())
-            m_socket->abort();
-        else
-            m_socket->disconnectFromHost();
+        if (m_buffer.isEmpty())
+            return m_socket->disconnectFromHost();
+        m_front->log(QStringLiteral("cut off a client too slow to send its request"));
+        m_socket->abort();
     }
 
     HttpFront *m_front;
